@@ -50,7 +50,13 @@ public:
         return value;
     }
     void Set(uint32_t index, E value) { std::memcpy(At(index), &value, sizeof(E)); }
-    void Append(E value) { AppendRawAs<E>(&value, 1, 0); }
+    // The one-element append most code uses: a growth step when full, then one typed store.
+    void Append(E value)
+    {
+        if (count_ == capacity_)
+            Grow();
+        reinterpret_cast<E*>(data_)[count_++] = value;
+    }
 
     // The element at index, taken out; the last one leaves without moving anything.
     E RemoveAt(uint32_t index)
