@@ -9,3 +9,12 @@ export WINEPREFIX="$PULSEGRID_BUILD/wineprefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Re-runs the calling script on a virtual X display when there is no display.
+ensure_display() {
+  if [ -z "${DISPLAY:-}" ] && [ -z "${PULSEGRID_IN_XVFB:-}" ]; then
+    bash "$PULSEGRID_ROOT/scripts/setup.sh"
+    export PULSEGRID_IN_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$@"
+  fi
+}

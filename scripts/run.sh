@@ -2,11 +2,7 @@
 # Sets up, builds and starts the gadget under Wine, on the user's display or a virtual one.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-if [ -z "${DISPLAY:-}" ] && [ -z "${PULSEGRID_IN_XVFB:-}" ]; then
-  bash "$here/setup.sh"
-  export PULSEGRID_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-bash "$here/build.sh"
 source "$here/env.sh"
+ensure_display "$0" "$@"
+bash "$here/build.sh"
 exec wine "$PULSEGRID_BUILD/pulsegrid.exe" "$@"
