@@ -13,11 +13,17 @@ using s::thread::EasyPooler;
 
 namespace {
 
+// Create and destroy run outside the pool's lock, so the counts must stand several threads at once.
 struct Counters {
-    int created = 0;
-    int destroyed = 0;
-    int reset = 0;
+    std::atomic<int> created{0};
+    std::atomic<int> destroyed{0};
+    std::atomic<int> reset{0};
     bool failCreate = false;
+    void Clear()
+    {
+        created = destroyed = reset = 0;
+        failCreate = false;
+    }
 };
 Counters gCounts;
 
@@ -45,7 +51,7 @@ void ResetItem(void* item)
 
 class EasyPoolerTest : public ::testing::Test {
 protected:
-    void SetUp() override { gCounts = Counters(); }
+    void SetUp() override { gCounts.Clear(); }
 };
 
 TEST_F(EasyPoolerTest, TheLastGivenBackIsTheFirstTakenAndIsNotResetAgain)
