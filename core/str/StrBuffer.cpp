@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <typeinfo>
 
 #include "core/col/ArrayBase.h"
 #include "core/str/Iterator.h"
@@ -44,9 +45,13 @@ inline uint32_t WholeLength(const wchar_t* text, uint32_t n)
     return text ? static_cast<uint32_t>(std::wcslen(text)) : 0;
 }
 
+// The other operand as a string, or null. StrBuffer is final, so an exact type test stands in
+// for the slower general cast on this hot path.
 inline StrBuffer* AsStr(base::IComparable* other)
 {
-    return dynamic_cast<StrBuffer*>(other);
+    if (!other || typeid(*other) != typeid(StrBuffer))
+        return nullptr;
+    return static_cast<StrBuffer*>(other);
 }
 
 // The folded comparison of the first n units: the first difference, or 0.
