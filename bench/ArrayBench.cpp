@@ -1,5 +1,5 @@
 // Times the hot paths of the arrays beside the standard library on the same data.
-#include <windows.h>
+#include "BenchClock.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,18 +15,6 @@ using s::col::_array::ArrayP;
 using s::col::_array::ArrayU32;
 
 namespace {
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 int32_t CompareValues(void* a, void* b, void*)
 {

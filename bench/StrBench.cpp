@@ -1,5 +1,5 @@
 // Times the hot paths of the string beside std::wstring on the same texts.
-#include <windows.h>
+#include "BenchClock.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,21 +11,19 @@ using s::str::strbuffer::StrBuffer;
 
 namespace {
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 const uint32_t kRounds = 1000000;
 const uint32_t kChars = 10000000;
 volatile uint64_t sink;
+
+// Seconds taken by rounds calls of step(i).
+template <class Step>
+double Time(uint32_t rounds, Step step)
+{
+    const double start = Now();
+    for (uint32_t i = 0; i < rounds; ++i)
+        step(i);
+    return Now() - start;
+}
 
 void Report(const char* what, double ours, double theirs)
 {
@@ -37,71 +35,48 @@ void Report(const char* what, double ours, double theirs)
 void FieldText()
 {
     StrBuffer* s = StrBuffer::New();
-    const double a0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i) {
+    const double ours = Time(kRounds, [&](uint32_t i) {
         s->Clear();
         s->Append(L"CPU ")->AppendChars(L"0123456789" + (i % 8), 2);
         s->AppendChar(L'.');
         s->AppendChar(L'5');
         s->Append(L" %");
         sink = sink + s->GetLength();
-    }
-    const double a1 = Now();
+    });
     s->ReleaseToPool();
-
     std::wstring w;
-    const double b0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i) {
+    const double theirs = Time(kRounds, [&](uint32_t i) {
         w.clear();
         w.append(L"CPU ").append(L"0123456789" + (i % 8), 2);
         w.push_back(L'.');
         w.push_back(L'5');
         w.append(L" %");
         sink = sink + w.size();
-    }
-    const double b1 = Now();
-    Report("field text rebuild (clear + 5 appends)", a1 - a0, b1 - b0);
+    });
+    Report("field text rebuild (clear + 5 appends)", ours, theirs);
 }
 
 void OneCharacterAppends()
 {
     StrBuffer* s = StrBuffer::New();
-    const double a0 = Now();
-    for (uint32_t i = 0; i < kChars; ++i)
-        s->AppendChar(static_cast<wchar_t>(L'a' + (i & 15)));
-    const double a1 = Now();
+    const double ours = Time(kChars, [&](uint32_t i) { s->AppendChar(static_cast<wchar_t>(L'a' + (i & 15))); });
     sink = *s->CharPtrAt(kChars - 1);
     s->ReleaseToPool();
-
     std::wstring w;
-    const double b0 = Now();
-    for (uint32_t i = 0; i < kChars; ++i)
-        w.push_back(static_cast<wchar_t>(L'a' + (i & 15)));
-    const double b1 = Now();
+    const double theirs = Time(kChars, [&](uint32_t i) { w.push_back(static_cast<wchar_t>(L'a' + (i & 15))); });
     sink = w.back();
-    Report("one-character appends x10M, from empty", a1 - a0, b1 - b0);
+    Report("one-character appends x10M, from empty", ours, theirs);
 }
 
 void Assigns()
 {
     const wchar_t* texts[2] = {L"Memory used: 4.2 GB of 16 GB", L"Disk read 12.5 MB/s"};
     StrBuffer* s = StrBuffer::New();
-    const double a0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i) {
-        s->Assign(texts[i & 1]);
-        sink = sink + s->GetLength();
-    }
-    const double a1 = Now();
+    const double ours = Time(kRounds, [&](uint32_t i) { sink = sink + s->Assign(texts[i & 1])->GetLength(); });
     s->ReleaseToPool();
-
     std::wstring w;
-    const double b0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i) {
-        w.assign(texts[i & 1]);
-        sink = sink + w.size();
-    }
-    const double b1 = Now();
-    Report("assign of a NUL-terminated text", a1 - a0, b1 - b0);
+    const double theirs = Time(kRounds, [&](uint32_t i) { sink = sink + w.assign(texts[i & 1]).size(); });
+    Report("assign of a NUL-terminated text", ours, theirs);
 }
 
 void Compares()
@@ -114,35 +89,14 @@ void Compares()
     b->Assign(right);
     const std::wstring x(left), y(right);
 
-    const double a0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i)
-        sink = sink + static_cast<uint32_t>(a->CompareTo(b));
-    const double a1 = Now();
-    const double b0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i)
-        sink = sink + static_cast<uint32_t>(x.compare(y));
-    const double b1 = Now();
-    Report("compare, 36 characters, differing near the end", a1 - a0, b1 - b0);
-
-    const double c0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i)
-        sink = sink + a->Equals(b);
-    const double c1 = Now();
-    const double d0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i)
-        sink = sink + (x == y);
-    const double d1 = Now();
-    Report("equality, same texts as above", c1 - c0, d1 - d0);
-
-    const double e0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i)
-        sink = sink + a->CompareToIgnoreCase(b);
-    const double e1 = Now();
-    const double f0 = Now();
-    for (uint32_t i = 0; i < kRounds; ++i)
-        sink = sink + static_cast<uint32_t>(_wcsicmp(x.c_str(), y.c_str()));
-    const double f1 = Now();
-    Report("compare ignoring case (wstring: _wcsicmp)", e1 - e0, f1 - f0);
+    Report("compare, 36 characters, differing near the end",
+           Time(kRounds, [&](uint32_t) { sink = sink + static_cast<uint32_t>(a->CompareTo(b)); }),
+           Time(kRounds, [&](uint32_t) { sink = sink + static_cast<uint32_t>(x.compare(y)); }));
+    Report("equality, same texts as above", Time(kRounds, [&](uint32_t) { sink = sink + a->Equals(b); }),
+           Time(kRounds, [&](uint32_t) { sink = sink + (x == y); }));
+    Report("compare ignoring case (wstring: _wcsicmp)",
+           Time(kRounds, [&](uint32_t) { sink = sink + static_cast<uint32_t>(a->CompareToIgnoreCase(b)); }),
+           Time(kRounds, [&](uint32_t) { sink = sink + static_cast<uint32_t>(_wcsicmp(x.c_str(), y.c_str())); }));
     a->ReleaseToPool();
     b->ReleaseToPool();
 }

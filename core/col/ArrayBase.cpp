@@ -215,22 +215,22 @@ void ArrayBase::Reset()
 
 IteratorBase* ArrayBase::GetIterator()
 {
-    return Iterator::New(this, 0, -1);
+    return Iterator::New(this, data_, -1);
 }
 
 IteratorBase* ArrayBase::GetReverseIterator()
 {
-    return Iterator::New(this, Bytes(count_), static_cast<int32_t>(count_));
+    return Iterator::New(this, At(count_), static_cast<int32_t>(count_));
 }
 
 IteratorBase* ArrayBase::GetIteratorAt(uint32_t n)
 {
-    return Iterator::New(this, Bytes(n), static_cast<int32_t>(n) - 1);
+    return Iterator::New(this, At(n), static_cast<int32_t>(n) - 1);
 }
 
 IteratorBase* ArrayBase::GetReverseIteratorAt(uint32_t n)
 {
-    return Iterator::New(this, Bytes(count_) - Bytes(n), static_cast<int32_t>(count_ - n));
+    return Iterator::New(this, At(count_ - n), static_cast<int32_t>(count_ - n));
 }
 
 void* ArrayBase::GetAt(uint32_t n)

@@ -1,9 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "core/col/IteratorBase.h"
-#include "core/thread/EasyPooler.h"
-#include "core/thread/IPoolable.h"
+#include "core/col/CursorIterator.h"
 
 namespace s {
 namespace col {
@@ -11,37 +9,12 @@ namespace _array {
 
 class ArrayBase;
 
-// A pooled cursor over an array's storage. It steps by adding the element size to a raw
-// address, so the array must not be reallocated while it is walked.
-class Iterator : public IteratorBase, public thread::IPoolable {
+// The iterator of every array: steps by the array's element size.
+class Iterator : public CursorIterator<Iterator, ArrayBase> {
 public:
-    Iterator();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-
-    int32_t GetIndex() override;
-    void SetIndex(int32_t index) override;
-    bool HasNext() override;
-    bool HasPrevious() override;
-    void SkipForward(uint32_t n) override;
-    void SkipBackward(uint32_t n) override;
-    void* Next() override;
-    void* Previous() override;
-    void Release() override;
-    void Reset() override;
-    void ReleaseToPool() override;
-
-    static thread::EasyPooler* GetPool();
-    // An iterator from the pool over array, its cursor on byte offset and index as given.
-    static Iterator* New(ArrayBase* array, uint32_t offset, int32_t index);
-
-private:
-    uint32_t ElementSize() const;
-
-    int32_t index_;
-    ArrayBase* collection_;
-    uint8_t* cursor_;
+    static constexpr const wchar_t* kClassName = L"s_col_array_Iterator";
+    static uint32_t StepOf(ArrayBase* array);
+    static uint32_t CountOf(ArrayBase* array);
 };
 
 } // namespace _array
