@@ -23,23 +23,9 @@ int32_t CompareValues(void* a, void* b, void*)
 }
 
 const uint32_t kCount = 1000000;
-const int kRounds = 5;
 volatile uint64_t sink;
 // Both sorts call through the same pointer, so the ratio compares the algorithms, not inlining.
 int32_t (*volatile gCompare)(void*, void*, void*) = CompareValues;
-
-// The best of several rounds: the first round of each also pays for touching fresh memory.
-template <class F>
-double Best(F run)
-{
-    double best = 1e30;
-    for (int i = 0; i < kRounds; ++i) {
-        const double start = Now();
-        run();
-        best = std::min(best, Now() - start);
-    }
-    return best;
-}
 
 } // namespace
 
