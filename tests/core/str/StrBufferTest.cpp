@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "core/str/StrBuffer.h"
 
@@ -503,4 +505,35 @@ TEST(StrBufferStream, FacesRewindButNeverEmpty)
     EXPECT_TRUE(out->Flush());
     out->Truncate();
     EXPECT_EQ(L"abcdef", Text(s.get()));
+}
+
+namespace {
+// Whether a call compiles; the operations of later steps hold their slots but must not.
+template <class T, class = void>
+struct CanReverse : std::false_type {
+};
+template <class T>
+struct CanReverse<T, std::void_t<decltype(std::declval<T&>().Reverse())>> : std::true_type {
+};
+template <class T, class = void>
+struct CanAssignInt32 : std::false_type {
+};
+template <class T>
+struct CanAssignInt32<T, std::void_t<decltype(std::declval<T&>().AssignInt32(1))>> : std::true_type {
+};
+template <class T, class = void>
+struct CanAppend : std::false_type {
+};
+template <class T>
+struct CanAppend<T, std::void_t<decltype(std::declval<T&>().Append(L""))>> : std::true_type {
+};
+} // namespace
+
+TEST(StrBufferSlots, OperationsNotYetBuiltCannotBeCalled)
+{
+    static_assert(CanAppend<StrBuffer>::value, "a built operation is callable");
+    static_assert(!CanReverse<StrBuffer>::value, "an operation of a later step must not be callable");
+    static_assert(!CanAssignInt32<StrBuffer>::value, "an operation of a later step must not be callable");
+    static_assert(!CanReverse<s::str::IStr>::value, "not through the interface either");
+    SUCCEED();
 }
