@@ -537,3 +537,16 @@ TEST(StrBufferSlots, OperationsNotYetBuiltCannotBeCalled)
     static_assert(!CanReverse<s::str::IStr>::value, "not through the interface either");
     SUCCEED();
 }
+
+TEST(StrBufferStream, BothFacesResetTheSameString)
+{
+    Str s(L"some text");
+    s::io::IOutputStream* out = s.get();
+    out->Reset();
+    EXPECT_EQ(nullptr, s->GetBuffer());
+    EXPECT_EQ(0u, s->GetLength());
+    s->Assign(L"again");
+    s::io::IInputStream* in = s.get();
+    in->Reset();
+    EXPECT_EQ(nullptr, s->GetBuffer());
+}
