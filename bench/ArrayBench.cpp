@@ -1,5 +1,5 @@
 // Times the hot paths of the arrays beside the standard library on the same data.
-#include <windows.h>
+#include "BenchClock.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,18 +16,6 @@ using s::col::_array::ArrayU32;
 
 namespace {
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 int32_t CompareValues(void* a, void* b, void*)
 {
     const uintptr_t x = reinterpret_cast<uintptr_t>(a), y = reinterpret_cast<uintptr_t>(b);
@@ -35,23 +23,9 @@ int32_t CompareValues(void* a, void* b, void*)
 }
 
 const uint32_t kCount = 1000000;
-const int kRounds = 5;
 volatile uint64_t sink;
 // Both sorts call through the same pointer, so the ratio compares the algorithms, not inlining.
 int32_t (*volatile gCompare)(void*, void*, void*) = CompareValues;
-
-// The best of several rounds: the first round of each also pays for touching fresh memory.
-template <class F>
-double Best(F run)
-{
-    double best = 1e30;
-    for (int i = 0; i < kRounds; ++i) {
-        const double start = Now();
-        run();
-        best = std::min(best, Now() - start);
-    }
-    return best;
-}
 
 } // namespace
 

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/col/CollectionInputStream.h"
+#include "core/col/Iterator.h"
+
 namespace s {
 namespace col {
 namespace _array {
@@ -208,6 +211,36 @@ int32_t ArrayBase::GetCollectionKind()
 void ArrayBase::Reset()
 {
     FreeAll();
+}
+
+IteratorBase* ArrayBase::GetIterator()
+{
+    return Iterator::New(this, data_, -1);
+}
+
+IteratorBase* ArrayBase::GetReverseIterator()
+{
+    return Iterator::New(this, At(count_), static_cast<int32_t>(count_));
+}
+
+IteratorBase* ArrayBase::GetIteratorAt(uint32_t n)
+{
+    return Iterator::New(this, At(n), static_cast<int32_t>(n) - 1);
+}
+
+IteratorBase* ArrayBase::GetReverseIteratorAt(uint32_t n)
+{
+    return Iterator::New(this, At(count_ - n), static_cast<int32_t>(count_ - n));
+}
+
+void* ArrayBase::GetAt(uint32_t n)
+{
+    return At(n);
+}
+
+io::IInputStream* ArrayBase::GetInputStream()
+{
+    return CollectionInputStream::New(this);
 }
 
 bool ArrayBase::Read(void* buffer, uint32_t count, uint32_t* done)

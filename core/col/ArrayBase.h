@@ -2,8 +2,9 @@
 #include <cstdint>
 
 #include "core/col/ICollection.h"
-#include "core/io/IInputStream.h"
-#include "core/io/IOutputStream.h"
+#include "core/col/IEnumerable.h"
+#include "core/io/IInputStreamable.h"
+#include "core/io/StreamFaces.h"
 
 namespace s {
 namespace col {
@@ -19,22 +20,18 @@ public:
 protected:
     virtual void ClearElements() = 0;
 };
-class Input : public io::IInputStream {
-public:
-    void Clear() override { Close(); }
-    void Dispose() override { Close(); }
-};
-class Output : public io::IOutputStream {
-public:
-    void Clear() override { Close(); }
-    void Dispose() override { Close(); }
-};
+using Input = io::face::Input;
+using Output = io::face::Output;
 } // namespace face
 
 // The one implementation of the six typed arrays: elements of 1 << sizeShift bytes, moved as raw
 // bytes, never constructed or zero-filled. The array is also a seekable byte stream over its own
 // storage, with a position in bytes that only reads, writes, Clear and FreeAll move.
-class ArrayBase : public face::Collection, public face::Input, public face::Output {
+class ArrayBase : public face::Collection,
+                  public io::IInputStreamable,
+                  public IEnumerable,
+                  public face::Input,
+                  public face::Output {
 public:
     using face::Collection::Clear;
 
@@ -66,6 +63,15 @@ public:
     int32_t GetCollectionKind() override;
 
     void Reset() override;
+
+    // Pooled iterators over the storage; the array must not be reallocated while one walks it.
+    IteratorBase* GetIterator() override;
+    IteratorBase* GetReverseIterator() override;
+    IteratorBase* GetIteratorAt(uint32_t n) override;
+    IteratorBase* GetReverseIteratorAt(uint32_t n) override;
+    void* GetAt(uint32_t n) override;
+    // A pooled CollectionInputStream over the elements.
+    io::IInputStream* GetInputStream() override;
 
     bool Read(void* buffer, uint32_t count, uint32_t* done) override;
     bool Write(const void* buffer, uint32_t count, uint32_t* done) override;

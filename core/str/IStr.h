@@ -1,0 +1,222 @@
+#pragma once
+#include <cstdint>
+
+#include "core/base/IObject.h"
+
+namespace s {
+namespace col {
+namespace _array {
+class ArrayU08;
+}
+} // namespace col
+namespace digest {
+class IDigester;
+}
+namespace system {
+namespace codepage {
+class CodePage;
+}
+} // namespace system
+
+namespace str {
+namespace strbuffer {
+class StrBuffer;
+class Iterator;
+} // namespace strbuffer
+namespace strarray {
+class StrArray;
+}
+
+// Some operations occupy more than one slot of the table and run the same code in each. C++
+// needs a distinct signature per slot, so every repeat takes a tag of its ordinal; ordinary
+// callers never name one and always reach the first slot.
+template <int Ordinal>
+struct SlotRepeat {
+};
+
+// The string interface, slot by slot in the order of the table that every string shares.
+// Operations declared "= delete" hold their slot but are not built yet: a call does not compile.
+class IStr : public base::IObject {
+public:
+    typedef strbuffer::StrBuffer StrBuffer;
+    typedef strbuffer::Iterator Iterator;
+    typedef col::_array::ArrayU08 ArrayU08;
+    typedef system::codepage::CodePage CodePage;
+    typedef strarray::StrArray StrArray;
+
+    // Storage.
+    virtual void EnsureTerminated() = 0;
+    virtual void EnsureTerminated(SlotRepeat<2>) = 0;
+    virtual uint32_t GetLength() = 0;
+    // Stores n as the length and nothing else: the caller has made room for n characters.
+    virtual void SetLength(uint32_t n) = 0;
+    virtual uint32_t GetCapacity() = 0;
+    virtual void ReserveExact(uint32_t n) = 0;
+    virtual void Grow() = 0;
+    virtual void EnsureCapacity(uint32_t n) = 0;
+    // Empties the text and rewinds the stream position; the block stays.
+    virtual void Clear() = 0;
+    virtual void FreeAll() = 0;
+    virtual wchar_t* GetBuffer() = 0;
+    // Never null: a static empty text while the string is empty, else the terminated block.
+    virtual const wchar_t* GetText() = 0;
+
+    // Characters and case.
+    virtual void Reverse() = delete;
+    virtual void ToLower() = delete;
+    virtual void ToUpper() = delete;
+    virtual void Capitalize() = delete;
+    virtual wchar_t CharAt(uint32_t i) = delete;
+    virtual wchar_t CharAtLower(uint32_t i) = delete;
+    virtual wchar_t CharAtUpper(uint32_t i) = delete;
+
+    // Search.
+    virtual bool IndexOfChar(wchar_t c, uint32_t* index, uint32_t start) = delete;
+    virtual bool IndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t start) = delete;
+    virtual bool IndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t start) = delete;
+    virtual bool IndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index,
+                                          uint32_t start) = delete;
+    virtual bool LastIndexOfChar(wchar_t c, uint32_t* index, uint32_t limit) = delete;
+    virtual bool LastIndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t limit) = delete;
+    virtual bool LastIndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t limit) = delete;
+    virtual bool LastIndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index,
+                                              uint32_t limit) = delete;
+    virtual bool IndexOf(const wchar_t* text, uint32_t* index, uint32_t start) = delete;
+    virtual bool IndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t start) = delete;
+    virtual bool LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit) = delete;
+    virtual bool LastIndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t limit) = delete;
+
+    // Matching.
+    virtual bool MatchesAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
+    virtual bool MatchesIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
+    virtual bool EndsWith(const wchar_t* text, int32_t n) = delete;
+    virtual bool EndsWithIgnoreCase(const wchar_t* text, int32_t n) = delete;
+    virtual bool StartsWith(const wchar_t* text, int32_t n) = delete;
+    virtual bool StartsWithIgnoreCase(const wchar_t* text, int32_t n) = delete;
+
+    // Trimming and comparing at an index.
+    virtual void TrimEnd() = delete;
+    virtual void TrimEndDownTo(uint32_t minLength) = delete;
+    virtual void TrimEndChars(const wchar_t* set, int32_t count) = delete;
+    virtual void TrimEndCharsDownTo(const wchar_t* set, uint32_t minLength, int32_t count) = delete;
+    virtual void TrimStart() = delete;
+    virtual void TrimStartChars(const wchar_t* set, int32_t count) = delete;
+    virtual int32_t CompareAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
+    virtual int32_t CompareIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
+
+    // Character appends. A count of -1 means the whole NUL-terminated text.
+    virtual void PrependChars(const wchar_t* text, uint32_t n) = 0;
+    // Each byte becomes the code unit of the same value (0xE9 gives U+00E9).
+    virtual void AppendChars8(const char* bytes, uint32_t n) = 0;
+    virtual void AppendChars(const wchar_t* text, uint32_t n) = 0;
+    virtual void AppendChar(wchar_t c) = 0;
+    virtual void PushChar(wchar_t c) = 0;
+
+    // Hex appenders.
+    virtual void AppendHex64s(const uint64_t* values, int32_t n) = delete;
+    virtual void AppendHex32s(const uint32_t* values, int32_t n) = delete;
+    virtual void AppendHex16s(const uint16_t* values, int32_t n) = delete;
+    virtual void AppendHexBytes(const uint8_t* values, int32_t n) = delete;
+    virtual void AppendHex64s(const uint64_t* values, int32_t n, SlotRepeat<2>) = delete;
+    virtual void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<2>) = delete;
+    virtual void AppendHex16s(const uint16_t* values, int32_t n, SlotRepeat<2>) = delete;
+    virtual void AppendHexBytes(const uint8_t* values, int32_t n, SlotRepeat<2>) = delete;
+    virtual void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<3>) = delete;
+    virtual void AppendHex32Pairs(const uint64_t* values, int32_t n) = delete;
+
+    // Pieces.
+    virtual void ReplaceAll(const wchar_t* pattern, const wchar_t* replacement) = delete;
+    virtual void ReplaceAllIgnoreCase(const wchar_t* pattern, const wchar_t* replacement) = delete;
+    // A string from the pool holding a copy of the text in a block of exactly its length.
+    virtual StrBuffer* Clone() = 0;
+    virtual void KeepRange(uint32_t start, uint32_t end) = delete;
+    virtual StrBuffer* Substring(uint32_t start, uint32_t end) = delete;
+    virtual StrBuffer* BeforeLastChar(wchar_t c, uint32_t limit) = delete;
+    virtual StrBuffer* BeforeLastCharIgnoreCase(wchar_t c, uint32_t limit) = delete;
+    virtual StrBuffer* BeforeLastAnyChar(const wchar_t* chars, int32_t count, uint32_t limit) = delete;
+    virtual StrBuffer* BeforeLastAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t limit) = delete;
+    virtual StrBuffer* BeforeLast(const wchar_t* text, uint32_t limit) = delete;
+    virtual StrBuffer* BeforeLastIgnoreCase(const wchar_t* text, uint32_t limit) = delete;
+
+    // Digest.
+    virtual StrBuffer* DigestWith(digest::IDigester* digester, StrBuffer* out, bool append) = delete;
+
+    // Encodings.
+    virtual ArrayU08* ToUtf8BytesZ(ArrayU08* out, bool append) = delete;
+    virtual ArrayU08* ToUtf8Bytes(ArrayU08* out, bool append) = delete;
+    virtual int32_t FromUtf8(const char* bytes, bool append, int32_t count) = delete;
+    virtual ArrayU08* ToCodePageBytesZ(CodePage* cp, ArrayU08* out, bool append) = delete;
+    virtual ArrayU08* ToCodePageBytes(CodePage* cp, ArrayU08* out, bool append) = delete;
+    virtual int32_t FromCodePage(CodePage* cp, const char* bytes, bool append, int32_t count) = delete;
+    virtual ArrayU08* ToOemBytesZ(ArrayU08* out, bool append) = delete;
+    virtual ArrayU08* ToOemBytes(ArrayU08* out, bool append) = delete;
+    virtual int32_t FromOem(const char* bytes, bool append, int32_t count) = delete;
+
+    // Number reading.
+    virtual int32_t ToInt32() = delete;
+    virtual int32_t ToInt32(SlotRepeat<2>) = delete;
+    virtual int64_t ToInt64() = delete;
+    virtual int64_t ToInt64(SlotRepeat<2>) = delete;
+    virtual int32_t ToInt32(SlotRepeat<3>) = delete;
+    virtual int32_t ToInt32(SlotRepeat<4>) = delete;
+    virtual int32_t ToInt32(SlotRepeat<5>) = delete;
+    virtual int64_t ToInt64(SlotRepeat<3>) = delete;
+    virtual float ToFloat() = delete;
+    virtual double ToDouble() = delete;
+    virtual bool IsHex() = delete;
+    virtual uint32_t HexDigitAt(uint32_t i) = delete;
+    virtual ArrayU08* HexToBytes(ArrayU08* out, bool append) = delete;
+    virtual bool IsInteger() = delete;
+
+    // Splitting.
+    virtual StrArray* Split(wchar_t separator) = delete;
+    virtual StrArray* SplitWords(bool dropStopWord) = delete;
+
+    // Text appends.
+    // The address of character i; no bound check.
+    virtual wchar_t* CharPtrAt(uint32_t i) = 0;
+    virtual StrBuffer* AppendText8(const char* text) = 0;
+
+    // Number appends.
+    virtual StrBuffer* AppendInt64(int64_t value) = delete;
+    virtual StrBuffer* AppendUInt32(uint32_t value) = delete;
+    virtual StrBuffer* AppendUInt16(uint16_t value) = delete;
+    virtual StrBuffer* AppendUInt8(uint8_t value) = delete;
+    virtual StrBuffer* AppendInt64(int64_t value, SlotRepeat<2>) = delete;
+    virtual StrBuffer* AppendInt32(int32_t value) = delete;
+    virtual StrBuffer* AppendInt16(int16_t value) = delete;
+    virtual StrBuffer* AppendInt8(int8_t value) = delete;
+    virtual StrBuffer* AppendFloat(float value) = delete;
+    virtual StrBuffer* AppendDouble(double value) = delete;
+
+    // Text appends; each returns this string, so calls chain.
+    virtual StrBuffer* AppendStr(StrBuffer* other) = 0;
+    virtual StrBuffer* Append(const wchar_t* text) = 0;
+
+    // Number assigns.
+    virtual StrBuffer* AssignInt64(int64_t value) = delete;
+    virtual StrBuffer* AssignUInt32(uint32_t value) = delete;
+    virtual StrBuffer* AssignUInt16(uint16_t value) = delete;
+    virtual StrBuffer* AssignUInt8(uint8_t value) = delete;
+    virtual StrBuffer* AssignInt64(int64_t value, SlotRepeat<2>) = delete;
+    virtual StrBuffer* AssignInt32(int32_t value) = delete;
+    virtual StrBuffer* AssignInt16(int16_t value) = delete;
+    virtual StrBuffer* AssignInt8(int8_t value) = delete;
+    virtual StrBuffer* AssignFloat(float value) = delete;
+    virtual StrBuffer* AssignDouble(double value) = delete;
+
+    // Text assigns; the stream position is left where it is.
+    virtual StrBuffer* AssignStr(StrBuffer* other) = 0;
+    virtual StrBuffer* Assign(const wchar_t* text) = 0;
+
+    // Iterators over the characters; the string must not change while one walks it.
+    virtual Iterator* GetIterator() = 0;
+    virtual Iterator* GetReverseIterator() = 0;
+    virtual Iterator* GetIteratorAt(uint32_t n) = 0;
+    virtual Iterator* GetReverseIteratorAt(uint32_t n) = 0;
+
+    virtual wchar_t* CharPtrAt2(uint32_t i) = 0;
+};
+
+} // namespace str
+} // namespace s

@@ -1,0 +1,138 @@
+#pragma once
+#include <cstdint>
+
+#include "core/io/StreamFaces.h"
+#include "core/str/IStr.h"
+#include "core/thread/EasyPooler.h"
+
+namespace s {
+namespace str {
+namespace strbuffer {
+
+namespace face {
+// Settles the text's Clear in the string's own table without adding a slot, so that the stream
+// faces keep their Clear (only rewind) apart from it.
+template <class Self>
+class Text : public IStr {
+public:
+    void Clear() override { static_cast<Self*>(this)->ClearText(); }
+};
+} // namespace face
+
+// The one text type: a growable run of UTF-16 code units, taken from its pool and given back.
+// The characters are held in a malloc block of capacity + 1 units (room for a terminator),
+// which is written only on request. The string is also a seekable byte stream over its
+// storage: both faces share one position, in bytes.
+class StrBuffer final : public face::Text<StrBuffer>, public io::face::Input, public io::face::Output {
+public:
+    using face::Text<StrBuffer>::Clear;
+    static const uint32_t kWhole = 0xFFFFFFFFu;
+
+    StrBuffer();
+    ~StrBuffer() override;
+
+    int32_t CompareTo(base::IComparable* other, base::IComparator* comparator = nullptr) override;
+    int32_t CompareToIgnoreCase(base::IComparable* other, base::IComparator* comparator = nullptr) override;
+    bool Equals(base::IComparable* other, base::IComparator* comparator = nullptr) override;
+    bool EqualsIgnoreCase(base::IComparable* other, base::IComparator* comparator = nullptr) override;
+    uint32_t HashCode() override;
+    uint32_t HashCodeIgnoreCase() override;
+    const wchar_t* GetClassName() override;
+    StrBuffer* NewInstance() override;
+
+    void EnsureTerminated() override;
+    void EnsureTerminated(SlotRepeat<2>) override;
+    uint32_t GetLength() override { return length_; }
+    void SetLength(uint32_t n) override { length_ = n; }
+    uint32_t GetCapacity() override { return capacity_; }
+    void ReserveExact(uint32_t n) override;
+    void Grow() override;
+    void EnsureCapacity(uint32_t n) override;
+    void FreeAll() override;
+    wchar_t* GetBuffer() override { return chars_; }
+    const wchar_t* GetText() override;
+
+    void PrependChars(const wchar_t* text, uint32_t n) override;
+    void AppendChars8(const char* bytes, uint32_t n) override;
+    void AppendChars(const wchar_t* text, uint32_t n) override;
+    void AppendChar(wchar_t c) override
+    {
+        if (capacity_ == length_)
+            Grow();
+        chars_[length_++] = c;
+    }
+    void PushChar(wchar_t c) override { AppendChar(c); }
+
+    StrBuffer* Clone() override;
+
+    wchar_t* CharPtrAt(uint32_t i) override { return chars_ + i; }
+    StrBuffer* AppendText8(const char* text) override;
+    StrBuffer* AppendStr(StrBuffer* other) override;
+    StrBuffer* Append(const wchar_t* text) override;
+    StrBuffer* AssignStr(StrBuffer* other) override;
+    StrBuffer* Assign(const wchar_t* text) override;
+
+    Iterator* GetIterator() override;
+    Iterator* GetReverseIterator() override;
+    Iterator* GetIteratorAt(uint32_t n) override;
+    Iterator* GetReverseIteratorAt(uint32_t n) override;
+
+    wchar_t* CharPtrAt2(uint32_t i) override { return chars_ + i; }
+
+    // Both stream faces and the pool reach the same three operations.
+    void ReleaseToPool() override;
+    // Back to the state the pool hands out: no block, empty, position 0.
+    void Reset() override;
+
+    // Count 0 reads nothing and succeeds; at or past the end: false with done 0.
+    bool Read(void* buffer, uint32_t count, uint32_t* done) override;
+    // Writes at the position and grows the text to cover it; characters between the old end
+    // and a position beyond it read as 0. The length counts whole characters only.
+    bool Write(const void* buffer, uint32_t count, uint32_t* done) override;
+    bool Flush() override;
+    void Truncate() override;
+    void Close() override;
+    uint64_t GetPosition() override;
+    bool IsSeekable() override;
+    bool SeekToStart() override;
+    int64_t SeekToEnd() override;
+    bool SetPosition(uint64_t position) override;
+    int64_t SeekFromEnd(uint64_t distance) override;
+    bool SeekForward(uint64_t distance) override;
+    bool SeekBackward(uint64_t distance) override;
+
+    // Appends the n characters that start at offset in text.
+    void AppendCharsFrom(const wchar_t* text, uint32_t n, uint32_t offset);
+    // Length 0 and position 0; the block stays. The text's Clear.
+    void ClearText()
+    {
+        length_ = 0;
+        position_ = 0;
+    }
+
+    static thread::EasyPooler* GetPool();
+    // An empty string from the pool; give it back with ReleaseToPool.
+    static StrBuffer* New();
+    // The target of an operation that writes text: the given string, emptied unless append, or
+    // with none given a string from the pool, which the caller then owns and gives back.
+    static StrBuffer* PrepareTarget(StrBuffer* target, bool append);
+
+private:
+    StrBuffer(const StrBuffer&) = delete;
+    StrBuffer& operator=(const StrBuffer&) = delete;
+
+    void Reallocate(uint32_t capacity);
+    // Room for need characters by the growth rule; returns text, moved with the block when it
+    // pointed into it.
+    const wchar_t* MakeRoom(uint32_t need, const wchar_t* text);
+    void AssignChars(const wchar_t* text, uint32_t n);
+
+    wchar_t* chars_;
+    uint32_t length_;
+    uint32_t capacity_;
+    uint32_t position_;
+};
+
+} // namespace strbuffer
+} // namespace str
+} // namespace s
