@@ -11,6 +11,22 @@ const uint8_t kEpochDayOfWeek = 4; // a Thursday
 const uint8_t kSunday = 0;
 const int32_t kDaysBackFromSunday = 6;
 
+// The range that file times and the platform's calendar fields share.
+const uint16_t kFirstYear = 1601;
+const uint16_t kLastYear = 30827;
+
+// The platform's own conversion lets some impossible dates through (29 February of a common year
+// under some versions), so dates are checked here first.
+bool IsValidDate(uint16_t year, uint8_t month, uint8_t day)
+{
+    static const uint8_t kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const uint8_t days = month == 2 && leap ? 29 : kMonthDays[month - 1];
+    return day <= days;
+}
+
 int64_t FromFileTime(const FILETIME& ft)
 {
     return static_cast<int64_t>((static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
@@ -184,7 +200,8 @@ Time* Time::FromDate(uint16_t year, uint8_t month, uint8_t day)
     midnight.wMonth = month;
     midnight.wDay = day;
     FILETIME ft;
-    time->SetLocalFileTime(SystemTimeToFileTime(&midnight, &ft) ? FromFileTime(ft) : 0);
+    const bool made = IsValidDate(year, month, day) && SystemTimeToFileTime(&midnight, &ft);
+    time->SetLocalFileTime(made ? FromFileTime(ft) : 0);
     return time;
 }
 
