@@ -10,10 +10,11 @@ namespace thread {
 // A worker that runs tasks on an operating-system thread of its own and waits, idle, for the next.
 class IThread : public base::IObject {
 public:
-    // Run requests answer with the previous suspend count of the final resume, -1 on failure.
     typedef void (*RunFunction)(ITask* self);
 
     virtual uint32_t GetThreadId() = 0;
+    // Run requests answer as Resume does: the previous suspend count of its last resume, or
+    // 0xFFFFFFFF when that failed.
     virtual uint32_t RunOnce(ITask* task) = 0;
     virtual uint32_t RunTimes(ITask* task, int32_t n) = 0;
     virtual uint32_t RunTimesEvery(ITask* task, int32_t n, int32_t interval) = 0;

@@ -70,6 +70,7 @@ public:
     // A thread from the pool, idle; give it back with ReleaseToPool.
     static Thread* New();
 
+private:
     // The state shared between the owner and the thread's loop. Written under the lock; idle and
     // finished are also polled without it.
     struct ControlBlock {
@@ -91,7 +92,6 @@ public:
         void Clear();
     };
 
-private:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
