@@ -222,7 +222,7 @@ TEST(TimeTest, MonthDiffersComparesLocalMonthsButNotYears)
 
 // The zone tests pin down real offsets; each runs only in its zone (the test tree runs the time
 // tests once more under New York time).
-TEST(TimeZoneRulesTest, InUtcLocalTimeIsUniversalTime)
+TEST(TimeInZoneTest, InUtcLocalTimeIsUniversalTime)
 {
     if (!ZoneIs(0, 0))
         GTEST_SKIP() << "the process does not run in UTC";
@@ -233,7 +233,7 @@ TEST(TimeZoneRulesTest, InUtcLocalTimeIsUniversalTime)
     EXPECT_EQ(f.hour, 23);
 }
 
-TEST(TimeZoneRulesTest, NewYorkTimeFollowsItsDaylightSavingRules)
+TEST(TimeInZoneTest, NewYorkTimeFollowsItsDaylightSavingRules)
 {
     if (!ZoneIs(300, -60))
         GTEST_SKIP() << "the process does not run in New York time";
@@ -254,7 +254,7 @@ TEST(TimeZoneRulesTest, NewYorkTimeFollowsItsDaylightSavingRules)
     time->ReleaseToPool();
 }
 
-TEST(TimeZoneRulesTest, NewYorkCalendarTestsGoByLocalDays)
+TEST(TimeInZoneTest, NewYorkCalendarTestsGoByLocalDays)
 {
     if (!ZoneIs(300, -60))
         GTEST_SKIP() << "the process does not run in New York time";
