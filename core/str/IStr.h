@@ -62,47 +62,47 @@ public:
     virtual const wchar_t* GetText() = 0;
 
     // Characters and case.
-    virtual void Reverse() = delete;
-    virtual void ToLower() = delete;
-    virtual void ToUpper() = delete;
-    virtual void Capitalize() = delete;
-    virtual wchar_t CharAt(uint32_t i) = delete;
-    virtual wchar_t CharAtLower(uint32_t i) = delete;
-    virtual wchar_t CharAtUpper(uint32_t i) = delete;
+    virtual void Reverse() = 0;
+    virtual void ToLower() = 0;
+    virtual void ToUpper() = 0;
+    virtual void Capitalize() = 0;
+    virtual wchar_t CharAt(uint32_t i) = 0;
+    virtual wchar_t CharAtLower(uint32_t i) = 0;
+    virtual wchar_t CharAtUpper(uint32_t i) = 0;
 
     // Search.
-    virtual bool IndexOfChar(wchar_t c, uint32_t* index, uint32_t start) = delete;
-    virtual bool IndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t start) = delete;
-    virtual bool IndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t start) = delete;
+    virtual bool IndexOfChar(wchar_t c, uint32_t* index, uint32_t start) = 0;
+    virtual bool IndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t start) = 0;
+    virtual bool IndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t start) = 0;
     virtual bool IndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index,
-                                          uint32_t start) = delete;
-    virtual bool LastIndexOfChar(wchar_t c, uint32_t* index, uint32_t limit) = delete;
-    virtual bool LastIndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t limit) = delete;
-    virtual bool LastIndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t limit) = delete;
+                                          uint32_t start) = 0;
+    virtual bool LastIndexOfChar(wchar_t c, uint32_t* index, uint32_t limit) = 0;
+    virtual bool LastIndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t limit) = 0;
+    virtual bool LastIndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t limit) = 0;
     virtual bool LastIndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index,
-                                              uint32_t limit) = delete;
-    virtual bool IndexOf(const wchar_t* text, uint32_t* index, uint32_t start) = delete;
-    virtual bool IndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t start) = delete;
-    virtual bool LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit) = delete;
-    virtual bool LastIndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t limit) = delete;
+                                              uint32_t limit) = 0;
+    virtual bool IndexOf(const wchar_t* text, uint32_t* index, uint32_t start) = 0;
+    virtual bool IndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t start) = 0;
+    virtual bool LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit) = 0;
+    virtual bool LastIndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t limit) = 0;
 
     // Matching.
-    virtual bool MatchesAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
-    virtual bool MatchesIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
-    virtual bool EndsWith(const wchar_t* text, int32_t n) = delete;
-    virtual bool EndsWithIgnoreCase(const wchar_t* text, int32_t n) = delete;
-    virtual bool StartsWith(const wchar_t* text, int32_t n) = delete;
-    virtual bool StartsWithIgnoreCase(const wchar_t* text, int32_t n) = delete;
+    virtual bool MatchesAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = 0;
+    virtual bool MatchesIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = 0;
+    virtual bool EndsWith(const wchar_t* text, int32_t n) = 0;
+    virtual bool EndsWithIgnoreCase(const wchar_t* text, int32_t n) = 0;
+    virtual bool StartsWith(const wchar_t* text, int32_t n) = 0;
+    virtual bool StartsWithIgnoreCase(const wchar_t* text, int32_t n) = 0;
 
     // Trimming and comparing at an index.
-    virtual void TrimEnd() = delete;
-    virtual void TrimEndDownTo(uint32_t minLength) = delete;
-    virtual void TrimEndChars(const wchar_t* set, int32_t count) = delete;
-    virtual void TrimEndCharsDownTo(const wchar_t* set, uint32_t minLength, int32_t count) = delete;
-    virtual void TrimStart() = delete;
-    virtual void TrimStartChars(const wchar_t* set, int32_t count) = delete;
-    virtual int32_t CompareAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
-    virtual int32_t CompareIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = delete;
+    virtual void TrimEnd() = 0;
+    virtual void TrimEndDownTo(uint32_t minLength) = 0;
+    virtual void TrimEndChars(const wchar_t* set, int32_t count) = 0;
+    virtual void TrimEndCharsDownTo(const wchar_t* set, uint32_t minLength, int32_t count) = 0;
+    virtual void TrimStart() = 0;
+    virtual void TrimStartChars(const wchar_t* set, int32_t count) = 0;
+    virtual int32_t CompareAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = 0;
+    virtual int32_t CompareIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) = 0;
 
     // Character appends. A count of -1 means the whole NUL-terminated text.
     virtual void PrependChars(const wchar_t* text, uint32_t n) = 0;
@@ -125,18 +125,18 @@ public:
     virtual void AppendHex32Pairs(const uint64_t* values, int32_t n) = delete;
 
     // Pieces.
-    virtual void ReplaceAll(const wchar_t* pattern, const wchar_t* replacement) = delete;
-    virtual void ReplaceAllIgnoreCase(const wchar_t* pattern, const wchar_t* replacement) = delete;
+    virtual void ReplaceAll(const wchar_t* pattern, const wchar_t* replacement) = 0;
+    virtual void ReplaceAllIgnoreCase(const wchar_t* pattern, const wchar_t* replacement) = 0;
     // A string from the pool holding a copy of the text in a block of exactly its length.
     virtual StrBuffer* Clone() = 0;
-    virtual void KeepRange(uint32_t start, uint32_t end) = delete;
-    virtual StrBuffer* Substring(uint32_t start, uint32_t end) = delete;
-    virtual StrBuffer* BeforeLastChar(wchar_t c, uint32_t limit) = delete;
-    virtual StrBuffer* BeforeLastCharIgnoreCase(wchar_t c, uint32_t limit) = delete;
-    virtual StrBuffer* BeforeLastAnyChar(const wchar_t* chars, int32_t count, uint32_t limit) = delete;
-    virtual StrBuffer* BeforeLastAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t limit) = delete;
-    virtual StrBuffer* BeforeLast(const wchar_t* text, uint32_t limit) = delete;
-    virtual StrBuffer* BeforeLastIgnoreCase(const wchar_t* text, uint32_t limit) = delete;
+    virtual void KeepRange(uint32_t start, uint32_t end) = 0;
+    virtual StrBuffer* Substring(uint32_t start, uint32_t end) = 0;
+    virtual StrBuffer* BeforeLastChar(wchar_t c, uint32_t limit) = 0;
+    virtual StrBuffer* BeforeLastCharIgnoreCase(wchar_t c, uint32_t limit) = 0;
+    virtual StrBuffer* BeforeLastAnyChar(const wchar_t* chars, int32_t count, uint32_t limit) = 0;
+    virtual StrBuffer* BeforeLastAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t limit) = 0;
+    virtual StrBuffer* BeforeLast(const wchar_t* text, uint32_t limit) = 0;
+    virtual StrBuffer* BeforeLastIgnoreCase(const wchar_t* text, uint32_t limit) = 0;
 
     // Digest.
     virtual StrBuffer* DigestWith(digest::IDigester* digester, StrBuffer* out, bool append) = delete;
@@ -169,8 +169,8 @@ public:
     virtual bool IsInteger() = delete;
 
     // Splitting.
-    virtual StrArray* Split(wchar_t separator) = delete;
-    virtual StrArray* SplitWords(bool dropStopWord) = delete;
+    virtual StrArray* Split(wchar_t separator) = 0;
+    virtual StrArray* SplitWords(bool dropStopWord) = 0;
 
     // Text appends.
     // The address of character i; no bound check.

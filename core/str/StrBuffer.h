@@ -63,7 +63,57 @@ public:
     }
     void PushChar(wchar_t c) override { AppendChar(c); }
 
+    void Reverse() override;
+    void ToLower() override;
+    void ToUpper() override;
+    void Capitalize() override;
+    wchar_t CharAt(uint32_t i) override { return chars_[i]; }
+    wchar_t CharAtLower(uint32_t i) override;
+    wchar_t CharAtUpper(uint32_t i) override;
+
+    bool IndexOfChar(wchar_t c, uint32_t* index, uint32_t start) override;
+    bool IndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t start) override;
+    bool IndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t start) override;
+    bool IndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t start) override;
+    bool LastIndexOfChar(wchar_t c, uint32_t* index, uint32_t limit) override;
+    bool LastIndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t limit) override;
+    bool LastIndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t limit) override;
+    bool LastIndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t limit) override;
+    bool IndexOf(const wchar_t* text, uint32_t* index, uint32_t start) override;
+    bool IndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t start) override;
+    bool LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit) override;
+    bool LastIndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t limit) override;
+
+    bool MatchesAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) override;
+    bool MatchesIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) override;
+    bool EndsWith(const wchar_t* text, int32_t n) override;
+    bool EndsWithIgnoreCase(const wchar_t* text, int32_t n) override;
+    bool StartsWith(const wchar_t* text, int32_t n) override;
+    bool StartsWithIgnoreCase(const wchar_t* text, int32_t n) override;
+
+    void TrimEnd() override;
+    void TrimEndDownTo(uint32_t minLength) override;
+    void TrimEndChars(const wchar_t* set, int32_t count) override;
+    void TrimEndCharsDownTo(const wchar_t* set, uint32_t minLength, int32_t count) override;
+    void TrimStart() override;
+    void TrimStartChars(const wchar_t* set, int32_t count) override;
+    int32_t CompareAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) override;
+    int32_t CompareIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_t textIndex, int32_t n) override;
+
+    void ReplaceAll(const wchar_t* pattern, const wchar_t* replacement) override;
+    void ReplaceAllIgnoreCase(const wchar_t* pattern, const wchar_t* replacement) override;
     StrBuffer* Clone() override;
+    void KeepRange(uint32_t start, uint32_t end) override;
+    StrBuffer* Substring(uint32_t start, uint32_t end) override;
+    StrBuffer* BeforeLastChar(wchar_t c, uint32_t limit) override;
+    StrBuffer* BeforeLastCharIgnoreCase(wchar_t c, uint32_t limit) override;
+    StrBuffer* BeforeLastAnyChar(const wchar_t* chars, int32_t count, uint32_t limit) override;
+    StrBuffer* BeforeLastAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t limit) override;
+    StrBuffer* BeforeLast(const wchar_t* text, uint32_t limit) override;
+    StrBuffer* BeforeLastIgnoreCase(const wchar_t* text, uint32_t limit) override;
+
+    StrArray* Split(wchar_t separator) override;
+    StrArray* SplitWords(bool dropStopWord) override;
 
     wchar_t* CharPtrAt(uint32_t i) override { return chars_ + i; }
     StrBuffer* AppendText8(const char* text) override;
@@ -110,6 +160,13 @@ public:
         position_ = 0;
     }
 
+    // A backward search's limit that means "from the end".
+    static const uint32_t kFromEnd = 0xFFFFFF;
+    // Space, LF, ideographic space, TAB, CR, and a terminator.
+    static const wchar_t WhiteSpace[6];
+    // The words that SplitWords may drop at the end of a text; filled on its first call.
+    static StrArray& StopWords();
+
     static thread::EasyPooler* GetPool();
     // An empty string from the pool; give it back with ReleaseToPool.
     static StrBuffer* New();
@@ -126,6 +183,7 @@ private:
     // pointed into it.
     const wchar_t* MakeRoom(uint32_t need, const wchar_t* text);
     void AssignChars(const wchar_t* text, uint32_t n);
+    void ReplaceEvery(const wchar_t* pattern, const wchar_t* replacement, bool ignoreCase);
 
     wchar_t* chars_;
     uint32_t length_;
