@@ -6,6 +6,7 @@
 #include <typeinfo>
 
 #include "core/col/ArrayBase.h"
+#include "core/str/AsciiFold.h"
 #include "core/str/Iterator.h"
 
 namespace s {
@@ -21,8 +22,7 @@ const uint64_t kMaxStreamBytes = 0xFFFFFFFCull;
 // Only the ASCII letters fold; every other code unit stands for itself.
 inline uint16_t FoldAscii(wchar_t c)
 {
-    const uint16_t unit = static_cast<uint16_t>(c);
-    return static_cast<uint16_t>(unit - u'A') < 26u ? static_cast<uint16_t>(unit + 32u) : unit;
+    return static_cast<uint16_t>(ToLowerAscii(c));
 }
 
 inline uint32_t HashStep(uint32_t h, uint16_t unit)

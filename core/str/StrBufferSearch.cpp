@@ -48,6 +48,36 @@ inline int64_t BackwardTop(uint32_t limit, uint32_t length)
     return (limit == StrBuffer::kFromEnd || limit > length) ? length : limit;
 }
 
+template <class Match>
+bool ScanForward(const wchar_t* chars, uint32_t length, uint32_t start, uint32_t* index, Match match)
+{
+    for (uint32_t i = start; i < length; ++i) {
+        if (match(chars[i])) {
+            *index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <class Match>
+bool ScanBackward(const wchar_t* chars, uint32_t length, uint32_t limit, uint32_t* index, Match match)
+{
+    for (int64_t i = BackwardTop(limit, length) - 1; i >= 0; --i) {
+        if (match(chars[i])) {
+            *index = static_cast<uint32_t>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A test for membership in a set of count characters (count > 0).
+inline auto InSetOf(const wchar_t* set, int32_t count, bool ignoreCase)
+{
+    return [set, count, ignoreCase](wchar_t c) { return InSet(c, set, static_cast<uint32_t>(count), ignoreCase); };
+}
+
 // Word characters of SplitWords: the Latin-1 range and CJK punctuation count only as letters,
 // digits, '+', '-' and '%'; every other character belongs to words.
 bool IsWordChar(wchar_t c)
@@ -144,100 +174,44 @@ wchar_t StrBuffer::CharAtUpper(uint32_t i)
 
 bool StrBuffer::IndexOfChar(wchar_t c, uint32_t* index, uint32_t start)
 {
-    for (uint32_t i = start; i < length_; ++i) {
-        if (chars_[i] == c) {
-            *index = i;
-            return true;
-        }
-    }
-    return false;
+    return ScanForward(chars_, length_, start, index, [c](wchar_t x) { return x == c; });
 }
 
 bool StrBuffer::IndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t start)
 {
     const wchar_t folded = ToLowerAscii(c);
-    for (uint32_t i = start; i < length_; ++i) {
-        if (ToLowerAscii(chars_[i]) == folded) {
-            *index = i;
-            return true;
-        }
-    }
-    return false;
+    return ScanForward(chars_, length_, start, index, [folded](wchar_t x) { return ToLowerAscii(x) == folded; });
 }
 
 bool StrBuffer::IndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t start)
 {
-    if (count <= 0)
-        return false;
-    for (uint32_t i = start; i < length_; ++i) {
-        if (InSet(chars_[i], chars, static_cast<uint32_t>(count), false)) {
-            *index = i;
-            return true;
-        }
-    }
-    return false;
+    return count > 0 && ScanForward(chars_, length_, start, index, InSetOf(chars, count, false));
 }
 
 bool StrBuffer::IndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t start)
 {
-    if (count <= 0)
-        return false;
-    for (uint32_t i = start; i < length_; ++i) {
-        if (InSet(chars_[i], chars, static_cast<uint32_t>(count), true)) {
-            *index = i;
-            return true;
-        }
-    }
-    return false;
+    return count > 0 && ScanForward(chars_, length_, start, index, InSetOf(chars, count, true));
 }
 
 bool StrBuffer::LastIndexOfChar(wchar_t c, uint32_t* index, uint32_t limit)
 {
-    for (int64_t i = BackwardTop(limit, length_) - 1; i >= 0; --i) {
-        if (chars_[i] == c) {
-            *index = static_cast<uint32_t>(i);
-            return true;
-        }
-    }
-    return false;
+    return ScanBackward(chars_, length_, limit, index, [c](wchar_t x) { return x == c; });
 }
 
 bool StrBuffer::LastIndexOfCharIgnoreCase(wchar_t c, uint32_t* index, uint32_t limit)
 {
     const wchar_t folded = ToLowerAscii(c);
-    for (int64_t i = BackwardTop(limit, length_) - 1; i >= 0; --i) {
-        if (ToLowerAscii(chars_[i]) == folded) {
-            *index = static_cast<uint32_t>(i);
-            return true;
-        }
-    }
-    return false;
+    return ScanBackward(chars_, length_, limit, index, [folded](wchar_t x) { return ToLowerAscii(x) == folded; });
 }
 
 bool StrBuffer::LastIndexOfAnyChar(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t limit)
 {
-    if (count <= 0)
-        return false;
-    for (int64_t i = BackwardTop(limit, length_) - 1; i >= 0; --i) {
-        if (InSet(chars_[i], chars, static_cast<uint32_t>(count), false)) {
-            *index = static_cast<uint32_t>(i);
-            return true;
-        }
-    }
-    return false;
+    return count > 0 && ScanBackward(chars_, length_, limit, index, InSetOf(chars, count, false));
 }
 
 bool StrBuffer::LastIndexOfAnyCharIgnoreCase(const wchar_t* chars, int32_t count, uint32_t* index, uint32_t limit)
 {
-    if (count <= 0)
-        return false;
-    for (int64_t i = BackwardTop(limit, length_) - 1; i >= 0; --i) {
-        if (InSet(chars_[i], chars, static_cast<uint32_t>(count), true)) {
-            *index = static_cast<uint32_t>(i);
-            return true;
-        }
-    }
-    return false;
+    return count > 0 && ScanBackward(chars_, length_, limit, index, InSetOf(chars, count, true));
 }
 
 bool StrBuffer::IndexOf(const wchar_t* text, uint32_t* index, uint32_t start)
@@ -267,11 +241,15 @@ bool StrBuffer::IndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t
     return false;
 }
 
-bool StrBuffer::LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit)
+namespace {
+
+// The last occurrence that fits below the limit: the first character found backward, then the
+// whole text tried at each hit.
+bool LastText(StrBuffer* str, const wchar_t* text, uint32_t* index, uint32_t limit, bool ignoreCase)
 {
     const uint32_t n = TextLength(text);
-    const int64_t top = BackwardTop(limit, length_);
-    if (length_ == 0 || top < n)
+    const int64_t top = BackwardTop(limit, str->GetLength());
+    if (str->GetLength() == 0 || top < n)
         return false;
     const uint32_t room = static_cast<uint32_t>(top - n);
     if (n == 0) {
@@ -279,8 +257,13 @@ bool StrBuffer::LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit
         return true;
     }
     uint32_t at = 0;
-    for (uint32_t below = room + 1; below != 0 && LastIndexOfChar(text[0], &at, below); below = at) {
-        if (MatchesAt(at, text, 0, static_cast<int32_t>(n))) {
+    for (uint32_t below = room + 1; below != 0; below = at) {
+        const bool hit = ignoreCase ? str->LastIndexOfCharIgnoreCase(text[0], &at, below)
+                                    : str->LastIndexOfChar(text[0], &at, below);
+        if (!hit)
+            return false;
+        if (ignoreCase ? str->MatchesIgnoreCaseAt(at, text, 0, static_cast<int32_t>(n))
+                       : str->MatchesAt(at, text, 0, static_cast<int32_t>(n))) {
             *index = at;
             return true;
         }
@@ -288,25 +271,16 @@ bool StrBuffer::LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit
     return false;
 }
 
+} // namespace
+
+bool StrBuffer::LastIndexOf(const wchar_t* text, uint32_t* index, uint32_t limit)
+{
+    return LastText(this, text, index, limit, false);
+}
+
 bool StrBuffer::LastIndexOfIgnoreCase(const wchar_t* text, uint32_t* index, uint32_t limit)
 {
-    const uint32_t n = TextLength(text);
-    const int64_t top = BackwardTop(limit, length_);
-    if (length_ == 0 || top < n)
-        return false;
-    const uint32_t room = static_cast<uint32_t>(top - n);
-    if (n == 0) {
-        *index = room;
-        return true;
-    }
-    uint32_t at = 0;
-    for (uint32_t below = room + 1; below != 0 && LastIndexOfCharIgnoreCase(text[0], &at, below); below = at) {
-        if (MatchesIgnoreCaseAt(at, text, 0, static_cast<int32_t>(n))) {
-            *index = at;
-            return true;
-        }
-    }
-    return false;
+    return LastText(this, text, index, limit, true);
 }
 
 namespace {
@@ -345,37 +319,38 @@ bool StrBuffer::MatchesIgnoreCaseAt(uint32_t index, const wchar_t* text, uint32_
     return MatchUnits(chars_, length_, index, text, textIndex, n, true);
 }
 
+namespace {
+
+inline uint32_t PrefixCount(const wchar_t* text, int32_t n)
+{
+    // A whole text (-1) counts its own length, for a prefix as for a suffix.
+    return n == -1 ? TextLength(text) : static_cast<uint32_t>(n);
+}
+
+} // namespace
+
 bool StrBuffer::EndsWith(const wchar_t* text, int32_t n)
 {
-    const uint32_t count = n == -1 ? TextLength(text) : static_cast<uint32_t>(n);
-    if (length_ < count)
-        return false;
-    return MatchesAt(length_ - count, text, 0, static_cast<int32_t>(count));
+    const uint32_t count = PrefixCount(text, n);
+    return length_ >= count && MatchesAt(length_ - count, text, 0, static_cast<int32_t>(count));
 }
 
 bool StrBuffer::EndsWithIgnoreCase(const wchar_t* text, int32_t n)
 {
-    const uint32_t count = n == -1 ? TextLength(text) : static_cast<uint32_t>(n);
-    if (length_ < count)
-        return false;
-    return MatchesIgnoreCaseAt(length_ - count, text, 0, static_cast<int32_t>(count));
+    const uint32_t count = PrefixCount(text, n);
+    return length_ >= count && MatchesIgnoreCaseAt(length_ - count, text, 0, static_cast<int32_t>(count));
 }
 
 bool StrBuffer::StartsWith(const wchar_t* text, int32_t n)
 {
-    // A whole text is a prefix like any other, not a demand for equality.
-    const uint32_t count = n == -1 ? TextLength(text) : static_cast<uint32_t>(n);
-    if (length_ < count)
-        return false;
-    return MatchesAt(0, text, 0, static_cast<int32_t>(count));
+    const uint32_t count = PrefixCount(text, n);
+    return length_ >= count && MatchesAt(0, text, 0, static_cast<int32_t>(count));
 }
 
 bool StrBuffer::StartsWithIgnoreCase(const wchar_t* text, int32_t n)
 {
-    const uint32_t count = n == -1 ? TextLength(text) : static_cast<uint32_t>(n);
-    if (length_ < count)
-        return false;
-    return MatchesIgnoreCaseAt(0, text, 0, static_cast<int32_t>(count));
+    const uint32_t count = PrefixCount(text, n);
+    return length_ >= count && MatchesIgnoreCaseAt(0, text, 0, static_cast<int32_t>(count));
 }
 
 void StrBuffer::TrimEnd()
