@@ -14,10 +14,15 @@ StrBuffer* ArrayBase::ToText(StrBuffer* target, bool append)
     target = StrBuffer::PrepareTarget(target, append);
     target->Append(GetClassName());
     target->Append(L" [");
-    for (uint32_t i = 0; i < count_; ++i) {
-        if (i != 0)
-            target->AppendChar(L' ');
-        AppendElementText(target, At(i));
+    IteratorBase* walk = GetIterator();
+    if (walk) {
+        while (walk->HasNext()) {
+            // A separator before every element but the first.
+            if (walk->GetIndex() >= 0)
+                target->AppendChar(L' ');
+            AppendElementText(target, walk->Next());
+        }
+        walk->Release();
     }
     target->AppendChar(L']');
     return target;
