@@ -62,6 +62,12 @@ public:
     void Reverse() override;
     int32_t GetCollectionKind() override;
 
+    // Text forms: ArrayForms.cpp; the per-element parts come from the typed arrays.
+    str::strbuffer::StrBuffer* ToText(str::strbuffer::StrBuffer* target, bool append) override;
+    str::strbuffer::StrBuffer* ToXml(str::strbuffer::StrBuffer* target, bool append) override;
+    str::strbuffer::StrBuffer* DigestWith(digest::IDigester* digester, str::strbuffer::StrBuffer* target,
+                                          bool append) override;
+
     void Reset() override;
 
     // Pooled iterators over the storage; the array must not be reallocated while one walks it.

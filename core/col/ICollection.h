@@ -4,6 +4,15 @@
 #include "core/base/IObject.h"
 
 namespace s {
+namespace str {
+namespace strbuffer {
+class StrBuffer;
+}
+} // namespace str
+namespace digest {
+class IDigester;
+}
+
 namespace col {
 
 // The element operations of a typed array. Indices and counts are elements; a count of
@@ -36,6 +45,20 @@ public:
     virtual void Reverse() = 0;
     virtual int32_t GetCollectionKind() = 0;
     virtual const void* GetDefaultElement() = 0;
+    // Text forms. Each writes into target, or with none into a string from the pool that the
+    // caller then owns; without append the target is emptied first. Returns the string written.
+    // One element, given by its address.
+    virtual str::strbuffer::StrBuffer* AppendElementText(str::strbuffer::StrBuffer* target, const void* element) = 0;
+    virtual str::strbuffer::StrBuffer* AppendElementHex(str::strbuffer::StrBuffer* target, const void* element) = 0;
+    // The class name, then the elements in brackets, separated by single spaces.
+    virtual str::strbuffer::StrBuffer* ToText(str::strbuffer::StrBuffer* target, bool append) = 0;
+    // An element named after the class, with the count as its length and the hex form as content.
+    virtual str::strbuffer::StrBuffer* ToXml(str::strbuffer::StrBuffer* target, bool append) = 0;
+    // The digest of the element bytes as lower-case hex; with no digester an MD5 from its pool.
+    virtual str::strbuffer::StrBuffer* DigestWith(digest::IDigester* digester, str::strbuffer::StrBuffer* target,
+                                                  bool append) = 0;
+    // Every element as fixed-width lower-case hex, no separator.
+    virtual str::strbuffer::StrBuffer* ToHex(str::strbuffer::StrBuffer* target, bool append) = 0;
     virtual base::IComparator* GetComparator() = 0;
     virtual void SwapWithTemp(uint32_t i, uint32_t j, void* temporary) = 0;
 };

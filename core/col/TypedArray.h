@@ -3,6 +3,7 @@
 
 #include "core/col/ArrayBase.h"
 #include "core/col/Comparators.h"
+#include "core/col/ElementText.h"
 #include "core/thread/EasyPooler.h"
 
 namespace s {
@@ -37,6 +38,25 @@ public:
     {
         static const E samples[5] = {E(0), E(1), E(2), E(3), E(4)};
         return samples;
+    }
+
+    str::strbuffer::StrBuffer* AppendElementText(str::strbuffer::StrBuffer* target, const void* element) override
+    {
+        E value;
+        std::memcpy(&value, element, sizeof(E));
+        return element_text::Append(target, value);
+    }
+    str::strbuffer::StrBuffer* AppendElementHex(str::strbuffer::StrBuffer* target, const void* element) override
+    {
+        element_text::AppendHex(target, static_cast<const E*>(element), 1);
+        return target;
+    }
+    // One hex appender call over the whole storage.
+    str::strbuffer::StrBuffer* ToHex(str::strbuffer::StrBuffer* target, bool append) override
+    {
+        target = str::strbuffer::StrBuffer::PrepareTarget(target, append);
+        element_text::AppendHex(target, reinterpret_cast<const E*>(data_), count_);
+        return target;
     }
 
     static thread::EasyPooler* GetPool() { return &thread::PoolOf<Self>(); }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/str/StrBuffer.h"
+
 namespace s {
 namespace digest {
 namespace md5 {
@@ -85,6 +87,11 @@ void Md5::Reset()
     state_[2] = 0x98badcfe;
     state_[3] = 0x10325476;
     bitCount_[0] = bitCount_[1] = 0;
+}
+
+str::strbuffer::StrBuffer* Md5::ToHex(str::strbuffer::StrBuffer* string, bool keep)
+{
+    return result_.ToHex(string, keep);
 }
 
 void Md5::Update(const void* data, int32_t length)

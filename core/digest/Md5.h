@@ -24,6 +24,7 @@ public:
     void Finish(uint8_t* destination) override;
     // Back to the initial state; also what every return to the pool does.
     void Reset() override;
+    str::strbuffer::StrBuffer* ToHex(str::strbuffer::StrBuffer* string, bool keep) override;
 
     // The 16 bytes of the last Finish without a destination.
     col::_array::ArrayU08& GetResult() { return result_; }

@@ -35,7 +35,6 @@ struct SlotRepeat {
 };
 
 // The string interface, slot by slot in the order of the table that every string shares.
-// Operations declared "= delete" hold their slot but are not built yet: a call does not compile.
 class IStr : public base::IObject {
 public:
     typedef strbuffer::StrBuffer StrBuffer;
@@ -113,16 +112,16 @@ public:
     virtual void PushChar(wchar_t c) = 0;
 
     // Hex appenders.
-    virtual void AppendHex64s(const uint64_t* values, int32_t n) = delete;
-    virtual void AppendHex32s(const uint32_t* values, int32_t n) = delete;
-    virtual void AppendHex16s(const uint16_t* values, int32_t n) = delete;
-    virtual void AppendHexBytes(const uint8_t* values, int32_t n) = delete;
-    virtual void AppendHex64s(const uint64_t* values, int32_t n, SlotRepeat<2>) = delete;
-    virtual void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<2>) = delete;
-    virtual void AppendHex16s(const uint16_t* values, int32_t n, SlotRepeat<2>) = delete;
-    virtual void AppendHexBytes(const uint8_t* values, int32_t n, SlotRepeat<2>) = delete;
-    virtual void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<3>) = delete;
-    virtual void AppendHex32Pairs(const uint64_t* values, int32_t n) = delete;
+    virtual void AppendHex64s(const uint64_t* values, int32_t n) = 0;
+    virtual void AppendHex32s(const uint32_t* values, int32_t n) = 0;
+    virtual void AppendHex16s(const uint16_t* values, int32_t n) = 0;
+    virtual void AppendHexBytes(const uint8_t* values, int32_t n) = 0;
+    virtual void AppendHex64s(const uint64_t* values, int32_t n, SlotRepeat<2>) = 0;
+    virtual void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<2>) = 0;
+    virtual void AppendHex16s(const uint16_t* values, int32_t n, SlotRepeat<2>) = 0;
+    virtual void AppendHexBytes(const uint8_t* values, int32_t n, SlotRepeat<2>) = 0;
+    virtual void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<3>) = 0;
+    virtual void AppendHex32Pairs(const uint64_t* values, int32_t n) = 0;
 
     // Pieces.
     virtual void ReplaceAll(const wchar_t* pattern, const wchar_t* replacement) = 0;
@@ -139,34 +138,34 @@ public:
     virtual StrBuffer* BeforeLastIgnoreCase(const wchar_t* text, uint32_t limit) = 0;
 
     // Digest.
-    virtual StrBuffer* DigestWith(digest::IDigester* digester, StrBuffer* out, bool append) = delete;
+    virtual StrBuffer* DigestWith(digest::IDigester* digester, StrBuffer* out, bool append) = 0;
 
     // Encodings.
-    virtual ArrayU08* ToUtf8BytesZ(ArrayU08* out, bool append) = delete;
-    virtual ArrayU08* ToUtf8Bytes(ArrayU08* out, bool append) = delete;
-    virtual int32_t FromUtf8(const char* bytes, bool append, int32_t count) = delete;
-    virtual ArrayU08* ToCodePageBytesZ(CodePage* cp, ArrayU08* out, bool append) = delete;
-    virtual ArrayU08* ToCodePageBytes(CodePage* cp, ArrayU08* out, bool append) = delete;
-    virtual int32_t FromCodePage(CodePage* cp, const char* bytes, bool append, int32_t count) = delete;
-    virtual ArrayU08* ToOemBytesZ(ArrayU08* out, bool append) = delete;
-    virtual ArrayU08* ToOemBytes(ArrayU08* out, bool append) = delete;
-    virtual int32_t FromOem(const char* bytes, bool append, int32_t count) = delete;
+    virtual ArrayU08* ToUtf8BytesZ(ArrayU08* out, bool append) = 0;
+    virtual ArrayU08* ToUtf8Bytes(ArrayU08* out, bool append) = 0;
+    virtual int32_t FromUtf8(const char* bytes, bool append, int32_t count) = 0;
+    virtual ArrayU08* ToCodePageBytesZ(CodePage* cp, ArrayU08* out, bool append) = 0;
+    virtual ArrayU08* ToCodePageBytes(CodePage* cp, ArrayU08* out, bool append) = 0;
+    virtual int32_t FromCodePage(CodePage* cp, const char* bytes, bool append, int32_t count) = 0;
+    virtual ArrayU08* ToOemBytesZ(ArrayU08* out, bool append) = 0;
+    virtual ArrayU08* ToOemBytes(ArrayU08* out, bool append) = 0;
+    virtual int32_t FromOem(const char* bytes, bool append, int32_t count) = 0;
 
     // Number reading.
-    virtual int32_t ToInt32() = delete;
-    virtual int32_t ToInt32(SlotRepeat<2>) = delete;
-    virtual int64_t ToInt64() = delete;
-    virtual int64_t ToInt64(SlotRepeat<2>) = delete;
-    virtual int32_t ToInt32(SlotRepeat<3>) = delete;
-    virtual int32_t ToInt32(SlotRepeat<4>) = delete;
-    virtual int32_t ToInt32(SlotRepeat<5>) = delete;
-    virtual int64_t ToInt64(SlotRepeat<3>) = delete;
-    virtual float ToFloat() = delete;
-    virtual double ToDouble() = delete;
-    virtual bool IsHex() = delete;
-    virtual uint32_t HexDigitAt(uint32_t i) = delete;
-    virtual ArrayU08* HexToBytes(ArrayU08* out, bool append) = delete;
-    virtual bool IsInteger() = delete;
+    virtual int32_t ToInt32() = 0;
+    virtual int32_t ToInt32(SlotRepeat<2>) = 0;
+    virtual int64_t ToInt64() = 0;
+    virtual int64_t ToInt64(SlotRepeat<2>) = 0;
+    virtual int32_t ToInt32(SlotRepeat<3>) = 0;
+    virtual int32_t ToInt32(SlotRepeat<4>) = 0;
+    virtual int32_t ToInt32(SlotRepeat<5>) = 0;
+    virtual int64_t ToInt64(SlotRepeat<3>) = 0;
+    virtual float ToFloat() = 0;
+    virtual double ToDouble() = 0;
+    virtual bool IsHex() = 0;
+    virtual uint32_t HexDigitAt(uint32_t i) = 0;
+    virtual ArrayU08* HexToBytes(ArrayU08* out, bool append) = 0;
+    virtual bool IsInteger() = 0;
 
     // Splitting.
     virtual StrArray* Split(wchar_t separator) = 0;
@@ -178,32 +177,32 @@ public:
     virtual StrBuffer* AppendText8(const char* text) = 0;
 
     // Number appends.
-    virtual StrBuffer* AppendInt64(int64_t value) = delete;
-    virtual StrBuffer* AppendUInt32(uint32_t value) = delete;
-    virtual StrBuffer* AppendUInt16(uint16_t value) = delete;
-    virtual StrBuffer* AppendUInt8(uint8_t value) = delete;
-    virtual StrBuffer* AppendInt64(int64_t value, SlotRepeat<2>) = delete;
-    virtual StrBuffer* AppendInt32(int32_t value) = delete;
-    virtual StrBuffer* AppendInt16(int16_t value) = delete;
-    virtual StrBuffer* AppendInt8(int8_t value) = delete;
-    virtual StrBuffer* AppendFloat(float value) = delete;
-    virtual StrBuffer* AppendDouble(double value) = delete;
+    virtual StrBuffer* AppendInt64(int64_t value) = 0;
+    virtual StrBuffer* AppendUInt32(uint32_t value) = 0;
+    virtual StrBuffer* AppendUInt16(uint16_t value) = 0;
+    virtual StrBuffer* AppendUInt8(uint8_t value) = 0;
+    virtual StrBuffer* AppendInt64(int64_t value, SlotRepeat<2>) = 0;
+    virtual StrBuffer* AppendInt32(int32_t value) = 0;
+    virtual StrBuffer* AppendInt16(int16_t value) = 0;
+    virtual StrBuffer* AppendInt8(int8_t value) = 0;
+    virtual StrBuffer* AppendFloat(float value) = 0;
+    virtual StrBuffer* AppendDouble(double value) = 0;
 
     // Text appends; each returns this string, so calls chain.
     virtual StrBuffer* AppendStr(StrBuffer* other) = 0;
     virtual StrBuffer* Append(const wchar_t* text) = 0;
 
     // Number assigns.
-    virtual StrBuffer* AssignInt64(int64_t value) = delete;
-    virtual StrBuffer* AssignUInt32(uint32_t value) = delete;
-    virtual StrBuffer* AssignUInt16(uint16_t value) = delete;
-    virtual StrBuffer* AssignUInt8(uint8_t value) = delete;
-    virtual StrBuffer* AssignInt64(int64_t value, SlotRepeat<2>) = delete;
-    virtual StrBuffer* AssignInt32(int32_t value) = delete;
-    virtual StrBuffer* AssignInt16(int16_t value) = delete;
-    virtual StrBuffer* AssignInt8(int8_t value) = delete;
-    virtual StrBuffer* AssignFloat(float value) = delete;
-    virtual StrBuffer* AssignDouble(double value) = delete;
+    virtual StrBuffer* AssignInt64(int64_t value) = 0;
+    virtual StrBuffer* AssignUInt32(uint32_t value) = 0;
+    virtual StrBuffer* AssignUInt16(uint16_t value) = 0;
+    virtual StrBuffer* AssignUInt8(uint8_t value) = 0;
+    virtual StrBuffer* AssignInt64(int64_t value, SlotRepeat<2>) = 0;
+    virtual StrBuffer* AssignInt32(int32_t value) = 0;
+    virtual StrBuffer* AssignInt16(int16_t value) = 0;
+    virtual StrBuffer* AssignInt8(int8_t value) = 0;
+    virtual StrBuffer* AssignFloat(float value) = 0;
+    virtual StrBuffer* AssignDouble(double value) = 0;
 
     // Text assigns; the stream position is left where it is.
     virtual StrBuffer* AssignStr(StrBuffer* other) = 0;

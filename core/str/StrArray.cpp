@@ -1,7 +1,5 @@
 #include "core/str/StrArray.h"
 
-#include <windows.h>
-
 #include <cstring>
 
 #include "core/col/Arrays.h"
@@ -15,23 +13,6 @@ namespace {
 
 const uint32_t kEmptyMultiStringBytes = 4;
 const wchar_t kLineEnd[] = L"\r\n";
-
-// Appends the UTF-8 form of n units. Stands in for the string's own UTF-8 conversion until
-// that lands with the number-text and encoding operations.
-void AppendUtf8(col::_array::ArrayU08* out, const wchar_t* text, uint32_t n)
-{
-    if (n == 0)
-        return;
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n), nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0)
-        return;
-    const uint32_t start = out->GetCount();
-    out->EnsureCapacity(start + static_cast<uint32_t>(bytes));
-    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n),
-                        reinterpret_cast<char*>(static_cast<uint8_t*>(out->GetData()) + start), bytes, nullptr,
-                        nullptr);
-    out->SetCount(start + static_cast<uint32_t>(bytes));
-}
 
 } // namespace
 
@@ -163,16 +144,17 @@ col::_array::ArrayU08* StrArray::ToMultiString(ArrayU08* out)
 
 col::_array::ArrayU08* StrArray::ToUtf8Lines()
 {
-    ArrayU08* out = ArrayU08::New();
-    if (!out)
+    StrBuffer* joined = StrBuffer::New();
+    if (!joined)
         return nullptr;
     const uint32_t count = items_.GetCount();
     for (uint32_t i = 0; i < count; ++i) {
         if (i != 0)
-            AppendUtf8(out, kLineEnd, 2);
-        StrBuffer* item = Get(i);
-        AppendUtf8(out, item->GetText(), item->GetLength());
+            joined->Append(kLineEnd);
+        joined->AppendStr(Get(i));
     }
+    ArrayU08* out = joined->ToUtf8Bytes(nullptr, false);
+    joined->ReleaseToPool();
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "core/io/StreamFaces.h"
 #include "core/str/IStr.h"
 #include "core/thread/EasyPooler.h"
+#include "core/thread/ObjLocker.h"
 
 namespace s {
 namespace str {
@@ -159,6 +160,87 @@ public:
         length_ = 0;
         position_ = 0;
     }
+
+    // Hex, numbers and digest: StrBufferNumbers.cpp.
+    void AppendHex64s(const uint64_t* values, int32_t n) override;
+    void AppendHex32s(const uint32_t* values, int32_t n) override;
+    void AppendHex16s(const uint16_t* values, int32_t n) override;
+    void AppendHexBytes(const uint8_t* values, int32_t n) override;
+    void AppendHex64s(const uint64_t* values, int32_t n, SlotRepeat<2>) override;
+    void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<2>) override;
+    void AppendHex16s(const uint16_t* values, int32_t n, SlotRepeat<2>) override;
+    void AppendHexBytes(const uint8_t* values, int32_t n, SlotRepeat<2>) override;
+    void AppendHex32s(const uint32_t* values, int32_t n, SlotRepeat<3>) override;
+    // Each 64-bit item as its two 32-bit halves in memory order, the low half first.
+    void AppendHex32Pairs(const uint64_t* values, int32_t n) override;
+
+    // With no digester an MD5 from its pool is used and given back.
+    StrBuffer* DigestWith(digest::IDigester* digester, StrBuffer* out, bool append) override;
+
+    int32_t ToInt32() override;
+    int32_t ToInt32(SlotRepeat<2>) override;
+    int64_t ToInt64() override;
+    int64_t ToInt64(SlotRepeat<2>) override;
+    int32_t ToInt32(SlotRepeat<3>) override;
+    int32_t ToInt32(SlotRepeat<4>) override;
+    int32_t ToInt32(SlotRepeat<5>) override;
+    int64_t ToInt64(SlotRepeat<3>) override;
+    float ToFloat() override;
+    // Read at single precision, as the stored settings were always read.
+    double ToDouble() override;
+    bool IsHex() override;
+    uint32_t HexDigitAt(uint32_t i) override;
+    // Two hex characters per byte; a trailing odd character is ignored, a non-digit counts as 0.
+    ArrayU08* HexToBytes(ArrayU08* out, bool append) override;
+    bool IsInteger() override;
+
+    StrBuffer* AppendInt64(int64_t value) override;
+    StrBuffer* AppendUInt32(uint32_t value) override;
+    StrBuffer* AppendUInt16(uint16_t value) override;
+    StrBuffer* AppendUInt8(uint8_t value) override;
+    StrBuffer* AppendInt64(int64_t value, SlotRepeat<2>) override;
+    StrBuffer* AppendInt32(int32_t value) override;
+    StrBuffer* AppendInt16(int16_t value) override;
+    StrBuffer* AppendInt8(int8_t value) override;
+    StrBuffer* AppendFloat(float value) override;
+    StrBuffer* AppendDouble(double value) override;
+
+    // The assigns format in the one shared scratch text under its lock; any thread may call them.
+    StrBuffer* AssignInt64(int64_t value) override;
+    StrBuffer* AssignUInt32(uint32_t value) override;
+    StrBuffer* AssignUInt16(uint16_t value) override;
+    StrBuffer* AssignUInt8(uint8_t value) override;
+    StrBuffer* AssignInt64(int64_t value, SlotRepeat<2>) override;
+    StrBuffer* AssignInt32(int32_t value) override;
+    StrBuffer* AssignInt16(int16_t value) override;
+    StrBuffer* AssignInt8(int8_t value) override;
+    StrBuffer* AssignFloat(float value) override;
+    StrBuffer* AssignDouble(double value) override;
+
+    // The process-wide scratch text of the number assigns (its object) and the lock that guards
+    // it; made on first use, freed at process exit.
+    static thread::ObjLocker& FormatScratch();
+
+    // Encodings: StrBufferEncodings.cpp. The byte side is an array from the pool when none is
+    // given (the caller owns it), else the given one, emptied first unless append. The Z forms
+    // end the bytes with one counted 0 byte; the others leave an uncounted 0 byte after them.
+    ArrayU08* ToUtf8BytesZ(ArrayU08* out, bool append) override;
+    ArrayU08* ToUtf8Bytes(ArrayU08* out, bool append) override;
+    // count -1: the bytes are NUL-terminated. Returns the characters added.
+    int32_t FromUtf8(const char* bytes, bool append, int32_t count) override;
+    ArrayU08* ToCodePageBytesZ(CodePage* cp, ArrayU08* out, bool append) override;
+    ArrayU08* ToCodePageBytes(CodePage* cp, ArrayU08* out, bool append) override;
+    // For the installed UTF-16 and UTF-16BE records, count -1 means a NUL-terminated wide text.
+    int32_t FromCodePage(CodePage* cp, const char* bytes, bool append, int32_t count) override;
+    ArrayU08* ToOemBytesZ(ArrayU08* out, bool append) override;
+    ArrayU08* ToOemBytes(ArrayU08* out, bool append) override;
+    int32_t FromOem(const char* bytes, bool append, int32_t count) override;
+
+    // Pooled strings made in one call: StrBufferBuilders.cpp. The caller gives them back.
+    static StrBuffer* FromText(const wchar_t* text);
+    static StrBuffer* Concat3(const wchar_t* first, const wchar_t* second, const wchar_t* third);
+    static StrBuffer* Concat4(const wchar_t* first, const wchar_t* second, const wchar_t* third,
+                              const wchar_t* fourth);
 
     // A backward search's limit that means "from the end".
     static const uint32_t kFromEnd = 0xFFFFFF;

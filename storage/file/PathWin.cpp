@@ -5,7 +5,6 @@
 #include <shlobj.h>
 
 #include "core/str/AsciiFold.h"
-#include "core/str/DecimalText.h"
 #include "storage/file/FileInputStream.h"
 #include "storage/file/FileOutputStream.h"
 
@@ -658,7 +657,7 @@ PathWin* PathWin::UniqueSibling(bool spaced)
         if (folder)
             name->AppendStr(&extension_);
         name->Append(spaced ? L" (" : L"");
-        str::AppendDecimal(name, n);
+        name->AppendInt64(n);
         name->Append(spaced ? L")" : L"");
         if (!folder)
             name->AppendStr(&extension_);

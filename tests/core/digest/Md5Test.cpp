@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/str/StrBuffer.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -92,6 +94,23 @@ TEST(Md5, APooledDigesterStartsFresh)
     EXPECT_EQ("d41d8cd98f00b204e9800998ecf8427e", Hex(out));
     EXPECT_STREQ(L"s_digest_md5_Md5", fresh->GetClassName());
     fresh->ReleaseToPool();
+}
+
+TEST(Md5, ToHexWritesTheResultInLowerCase)
+{
+    using s::str::strbuffer::StrBuffer;
+    Md5 md5;
+    md5.Update("message digest", 14);
+    md5.Finish(nullptr);
+
+    StrBuffer* pooled = md5.ToHex(nullptr, false);
+    EXPECT_STREQ(L"f96b697d7cb7938d525a2f31aaf161d0", pooled->GetText());
+    // Keep appends; without it the text is replaced.
+    EXPECT_EQ(pooled, md5.ToHex(pooled, true));
+    EXPECT_STREQ(L"f96b697d7cb7938d525a2f31aaf161d0f96b697d7cb7938d525a2f31aaf161d0", pooled->GetText());
+    md5.ToHex(pooled, false);
+    EXPECT_STREQ(L"f96b697d7cb7938d525a2f31aaf161d0", pooled->GetText());
+    pooled->ReleaseToPool();
 }
 
 } // namespace
