@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/io/StreamCopy.h"
 #include "storage/file/FileInputStream.h"
 #include "storage/file/FileOutputStream.h"
 #include "storage/file/PathWin.h"
@@ -229,6 +230,22 @@ TEST_F(FileStreams, LongPathsGoThroughTheLongForm)
     ASSERT_TRUE(out->Write("deep", 4, &done));
     EXPECT_TRUE(out->DisposeReporting());
     EXPECT_EQ(std::string("deep"), ReadBack(deep));
+}
+
+TEST_F(FileStreams, CopiesOneFileIntoAnother)
+{
+    const std::string data = Pattern(150001);
+    TempFolder::WriteFileBytes(file, data);
+    PathWin* from = PathWin::CreateFromText(file.c_str());
+    PathWin* to = PathWin::CreateFromText((folder / L"copy\\data.bin").c_str());
+    FileInputStream* in = from->OpenInputStream();
+    FileOutputStream* out = to->OpenOutputStream(false);
+    EXPECT_TRUE(s::io::CopyStream(in, out));
+    in->Dispose();
+    EXPECT_TRUE(out->DisposeReporting());
+    EXPECT_EQ(data, ReadBack(to->GetText()));
+    to->ReleaseToPool();
+    from->ReleaseToPool();
 }
 
 // A file that takes no writes stands for a full disk: the write-out fails.
