@@ -96,8 +96,8 @@ namespace counter {
 
 StrBuffer* FormatPercentTenths(int32_t tenths, StrBuffer* out)
 {
-    out->ClearText();
-    if (tenths < 0)
+    out = StrBuffer::PrepareTarget(out, false);
+    if (!out || tenths < 0)
         return out;
     uint32_t v = static_cast<uint32_t>(tenths);
     if (v > 1000)
@@ -108,8 +108,8 @@ StrBuffer* FormatPercentTenths(int32_t tenths, StrBuffer* out)
 
 StrBuffer* FormatHms(const int64_t* seconds, StrBuffer* out)
 {
-    out->ClearText();
-    if (!seconds)
+    out = StrBuffer::PrepareTarget(out, false);
+    if (!out || !seconds)
         return out;
     const uint64_t s = *seconds < 0 ? 0 - static_cast<uint64_t>(*seconds) : static_cast<uint64_t>(*seconds);
     AppendTwoDigits(out, static_cast<int64_t>(s / 3600));
@@ -122,6 +122,8 @@ StrBuffer* FormatHms(const int64_t* seconds, StrBuffer* out)
 
 void FormatByteSize(const int64_t* bytes, StrBuffer* out)
 {
+    if (!out)
+        return;
     out->ClearText();
     if (!bytes || *bytes == kMissingReading)
         return;
@@ -134,7 +136,7 @@ void FormatByteSize(const int64_t* bytes, StrBuffer* out)
 
 void FormatBitSize(const int64_t* bytes, StrBuffer* out)
 {
-    if (!bytes || *bytes == kMissingReading)
+    if (!out || !bytes || *bytes == kMissingReading)
         return;
     if (*bytes < 0) {
         out->Assign(L"-");
@@ -145,6 +147,8 @@ void FormatBitSize(const int64_t* bytes, StrBuffer* out)
 
 void FormatTransferState(int32_t state, StrBuffer* out)
 {
+    if (!out)
+        return;
     out->ClearText();
     if (state >= 0 && state < kTransferStateCount)
         out->Append(kTransferStates[state]);

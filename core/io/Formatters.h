@@ -4,7 +4,8 @@
 #include "core/str/StrBuffer.h"
 
 // The short texts of measured values shown in display fields and list cells. Each formatter but
-// FormatBitSize empties the string it is given first; FormatBitSize appends.
+// FormatBitSize empties the string it is given first; FormatBitSize appends. Those that return
+// the string take one from the pool when none is given; the others write nothing without one.
 namespace s {
 namespace time {
 // "1d 1h", "1h 0m", "1m 0s" or "59s": the two largest units. A new string from the pool when

@@ -126,11 +126,14 @@ const wchar_t StrBuffer::WhiteSpace[6] = {0x0020, 0x000A, 0x3000, 0x0009, 0x000D
 
 strarray::StrArray& StrBuffer::StopWords()
 {
-    // Lives to the end of the process; its destructor deletes the strings itself.
-    static strarray::StrArray words;
-    if (words.GetCount() == 0)
-        words.AddText(L"the")->AddText(L"of")->AddText(L"and");
-    return words;
+    // Filled once, whichever threads ask first; lives to the end of the process, and its
+    // destructor deletes the strings itself.
+    static strarray::StrArray* const words = [] {
+        static strarray::StrArray list;
+        list.AddText(L"the")->AddText(L"of")->AddText(L"and");
+        return &list;
+    }();
+    return *words;
 }
 
 void StrBuffer::Reverse()

@@ -201,6 +201,18 @@ TEST_F(FileStreams, MissingFilesAndPathsTheSystemRefuses)
     EXPECT_EQ(-1, in->SeekToEnd());
     in->Dispose();
 
+    // A file another program holds without sharing cannot be read.
+    TempFolder::WriteFileBytes(file, "locked");
+    HANDLE holder = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    EXPECT_EQ(std::string(), ReadBack(file));
+    FileOutputStream* blocked = OpenOut(false);
+    EXPECT_FALSE(blocked->IsOpen());
+    EXPECT_FALSE(blocked->DisposeReporting());
+    CloseHandle(holder);
+    EXPECT_EQ(std::string("locked"), TempFolder::ReadFileBytes(file));
+
     std::wstring deep = folder.Path();
     while (deep.size() < 40000)
         deep += L"\\" + std::wstring(200, L'd');
