@@ -170,8 +170,13 @@ void PathWin::DebugDump()
 
 void PathWin::Clear()
 {
-    scratchText_.ClearText();
     givenText_.ClearText();
+    DropDerived();
+}
+
+void PathWin::DropDerived()
+{
+    scratchText_.ClearText();
     drive_.ClearText();
     rootText_.ClearText();
     directory_.ClearText();
@@ -185,18 +190,21 @@ void PathWin::Clear()
     attributes_ = 0;
 }
 
+// The text is taken before anything is cleared: it may be one of this path's own texts.
 PathWin* PathWin::SetFromStr(StrBuffer* text)
 {
-    Clear();
     if (text)
         givenText_.AssignStr(text);
+    else
+        givenText_.ClearText();
+    DropDerived();
     return TakeGivenText();
 }
 
 PathWin* PathWin::SetFromText(const wchar_t* text)
 {
-    Clear();
     givenText_.Assign(text);
+    DropDerived();
     return TakeGivenText();
 }
 

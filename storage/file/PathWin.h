@@ -112,6 +112,8 @@ private:
     PathWin(const PathWin&) = delete;
     PathWin& operator=(const PathWin&) = delete;
 
+    // Clear but for the text as given.
+    void DropDerived();
     // Normalises the text just stored as given and splits it.
     PathWin* TakeGivenText();
     void Split();

@@ -150,6 +150,11 @@ TEST(PathWinParts, DriveAloneAndParents)
     EXPECT_EQ(std::wstring(L"C:"), TextOf(Path(parent->GetParent()).get()));
     EXPECT_EQ(std::wstring(L"C:\\a"), TextOf(Path(file->GetParentIfAny()).get()));
 
+    // A path set from one of its own texts.
+    file->SetFromText(file->GetFolderNoSlashText());
+    EXPECT_EQ(std::wstring(L"C:\\a"), file->GetText());
+    EXPECT_EQ(std::wstring(L"a"), file->GetTitleText());
+
     Path name(L"name.txt");
     EXPECT_EQ(std::wstring(L"\\"), name->GetFolderText());
     EXPECT_FALSE(name->IsAbsolute());
