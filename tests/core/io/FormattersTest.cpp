@@ -21,15 +21,28 @@ private:
     StrBuffer* str_;
 };
 
+template <class Value>
+struct Case {
+    Value in;
+    const wchar_t* text;
+};
+
+// Runs the formatter on a stale string for each case and compares the whole text.
+template <class Value, size_t N, class Format>
+void ExpectTexts(const Case<Value> (&cases)[N], Format format)
+{
+    for (const Case<Value>& c : cases) {
+        Out out;
+        format(c.in, out.get());
+        EXPECT_EQ(std::wstring(c.text), out.Text()) << c.in;
+    }
+}
+
 } // namespace
 
 TEST(FormatDuration, UnitBoundaries)
 {
-    struct Case {
-        int64_t ms;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    const Case<int64_t> cases[] = {
         {0, L"0s"},
         {999, L"0s"},
         {59999, L"59s"},
@@ -41,11 +54,7 @@ TEST(FormatDuration, UnitBoundaries)
         {90000000, L"1d 1h"},
         {-5000, L"-5s"},
     };
-    for (const Case& c : cases) {
-        Out out;
-        EXPECT_EQ(out.get(), s::time::FormatDuration(c.ms, out.get()));
-        EXPECT_EQ(std::wstring(c.text), out.Text()) << c.ms;
-    }
+    ExpectTexts(cases, [](int64_t ms, StrBuffer* out) { EXPECT_EQ(out, s::time::FormatDuration(ms, out)); });
     StrBuffer* made = s::time::FormatDuration(61000, nullptr);
     ASSERT_NE(nullptr, made);
     EXPECT_EQ(std::wstring(L"1m 1s"), made->GetText());
@@ -54,36 +63,20 @@ TEST(FormatDuration, UnitBoundaries)
 
 TEST(FormatPercentTenths, TenthsAndWrapping)
 {
-    struct Case {
-        int32_t tenths;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    const Case<int32_t> cases[] = {
         {0, L"0.0 %"}, {5, L"0.5 %"},    {456, L"45.6 %"},  {1000, L"100.0 %"},
         {1001, L"0.1 %"}, {2000, L"100.0 %"}, {2001, L"0.1 %"}, {-1, L""},
     };
-    for (const Case& c : cases) {
-        Out out;
-        counter::FormatPercentTenths(c.tenths, out.get());
-        EXPECT_EQ(std::wstring(c.text), out.Text()) << c.tenths;
-    }
+    ExpectTexts(cases, [](int32_t tenths, StrBuffer* out) { counter::FormatPercentTenths(tenths, out); });
 }
 
 TEST(FormatHms, PaddedFieldsWithoutLimit)
 {
-    struct Case {
-        int64_t seconds;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    const Case<int64_t> cases[] = {
         {0, L"00:00:00"}, {59, L"00:00:59"}, {60, L"00:01:00"}, {3599, L"00:59:59"},
         {3725, L"01:02:05"}, {360000, L"100:00:00"}, {-3725, L"01:02:05"},
     };
-    for (const Case& c : cases) {
-        Out out;
-        counter::FormatHms(&c.seconds, out.get());
-        EXPECT_EQ(std::wstring(c.text), out.Text()) << c.seconds;
-    }
+    ExpectTexts(cases, [](int64_t seconds, StrBuffer* out) { counter::FormatHms(&seconds, out); });
     Out none;
     counter::FormatHms(nullptr, none.get());
     EXPECT_EQ(std::wstring(L""), none.Text());
@@ -91,11 +84,7 @@ TEST(FormatHms, PaddedFieldsWithoutLimit)
 
 TEST(FormatByteSize, EveryUnitBoundary)
 {
-    struct Case {
-        int64_t bytes;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    const Case<int64_t> cases[] = {
         {0, L"0 B"},
         {5, L"5 B"},
         {1023, L"1023 B"},
@@ -117,11 +106,7 @@ TEST(FormatByteSize, EveryUnitBoundary)
         {-1, L"-"},
         {-2, L""},
     };
-    for (const Case& c : cases) {
-        Out out;
-        counter::FormatByteSize(&c.bytes, out.get());
-        EXPECT_EQ(std::wstring(c.text), out.Text()) << c.bytes;
-    }
+    ExpectTexts(cases, [](int64_t bytes, StrBuffer* out) { counter::FormatByteSize(&bytes, out); });
     Out none;
     counter::FormatByteSize(nullptr, none.get());
     EXPECT_EQ(std::wstring(L""), none.Text());
@@ -129,11 +114,7 @@ TEST(FormatByteSize, EveryUnitBoundary)
 
 TEST(FormatBitSize, AppendsBitsAndMarksMissingOnes)
 {
-    struct Case {
-        int64_t bytes;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    const Case<int64_t> cases[] = {
         {100, L"stale800 b"},
         {127, L"stale1016 b"},
         {128, L"stale1.00 Kb"},
@@ -142,27 +123,15 @@ TEST(FormatBitSize, AppendsBitsAndMarksMissingOnes)
         {-2, L"stale"},
         {-1, L"-"},
     };
-    for (const Case& c : cases) {
-        Out out;
-        counter::FormatBitSize(&c.bytes, out.get());
-        EXPECT_EQ(std::wstring(c.text), out.Text()) << c.bytes;
-    }
+    ExpectTexts(cases, [](int64_t bytes, StrBuffer* out) { counter::FormatBitSize(&bytes, out); });
 }
 
 TEST(FormatTransferState, NineStates)
 {
-    struct Case {
-        int32_t state;
-        const wchar_t* text;
-    };
-    const Case cases[] = {
+    const Case<int32_t> cases[] = {
         {-1, L""},          {0, L"Error"},           {1, L"Canceled"},     {2, L"Pending..."},
         {3, L"Paused"},     {4, L"Canceling..."},    {5, L"Retrying..."},  {6, L"Initializing..."},
         {7, L"Downloading"}, {8, L"Completed!"},      {9, L""},
     };
-    for (const Case& c : cases) {
-        Out out;
-        counter::FormatTransferState(c.state, out.get());
-        EXPECT_EQ(std::wstring(c.text), out.Text()) << c.state;
-    }
+    ExpectTexts(cases, [](int32_t state, StrBuffer* out) { counter::FormatTransferState(state, out); });
 }
