@@ -1,0 +1,102 @@
+#include "storage/file/WholeFile.h"
+
+#include "core/str/StrBuffer.h"
+#include "storage/file/FileInputStream.h"
+#include "storage/file/FileOutputStream.h"
+
+namespace s {
+namespace file {
+namespace win {
+
+namespace {
+
+const uint32_t kReadChunk = 0x10000;
+const wchar_t kPartSuffix[] = L".part";
+
+bool WriteEvery(FileOutputStream* stream, col::_array::ArrayU08* bytes)
+{
+    const uint8_t* data = static_cast<const uint8_t*>(bytes->GetData());
+    const uint32_t count = bytes->GetCount();
+    uint32_t written = 0;
+    while (written < count) {
+        uint32_t done = 0;
+        if (!stream->Write(data + written, count - written, &done) || done == 0)
+            return false;
+        written += done;
+    }
+    return true;
+}
+
+// A file the user marked read-only, or a folder of that name, is never replaced.
+bool MayReplace(PathWin* path)
+{
+    const DWORD attributes = GetFileAttributesW(path->GetSystemText());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return true;
+    return (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+}
+
+} // namespace
+
+bool WholeFile::Read(PathWin* path, col::_array::ArrayU08* out)
+{
+    if (!path || !out || !path->IsSet())
+        return false;
+    FileInputStream* stream = path->OpenInputStream();
+    if (!stream)
+        return false;
+    bool complete = stream->IsOpen();
+    for (bool more = complete; more;) {
+        const uint32_t count = out->GetCount();
+        if (count > UINT32_MAX - kReadChunk) {
+            complete = false;
+            break;
+        }
+        out->EnsureCapacity(count + kReadChunk);
+        if (out->GetCapacity() < count + kReadChunk) {
+            complete = false;
+            break;
+        }
+        uint32_t done = 0;
+        more = stream->Read(static_cast<uint8_t*>(out->GetData()) + count, kReadChunk, &done) && done != 0;
+        out->SetCount(count + done);
+    }
+    stream->Dispose();
+    return complete;
+}
+
+bool WholeFile::Replace(PathWin* path, col::_array::ArrayU08* bytes)
+{
+    if (!path || !bytes || !path->IsSet() || !MayReplace(path))
+        return false;
+    PathWin* parent = path->GetParentIfAny();
+    if (parent) {
+        if (!parent->Exists())
+            parent->CreateDirectory(false);
+        parent->ReleaseToPool();
+    }
+    str::strbuffer::StrBuffer* partName = path->GetFullPathStr(nullptr, false);
+    if (!partName)
+        return false;
+    PathWin* part = PathWin::CreateFromText(partName->Append(kPartSuffix)->GetText());
+    partName->ReleaseToPool();
+    if (!part)
+        return false;
+
+    FileOutputStream* stream = part->OpenOutputStream(false);
+    const bool written = stream && stream->IsOpen() && WriteEvery(stream, bytes);
+    // Closing flushes to the disk, so the file that replaces the old one is complete.
+    const bool closed = stream && stream->DisposeReporting();
+    bool saved = written && closed;
+    if (saved)
+        saved = MoveFileExW(part->GetSystemText(), path->GetSystemText(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!saved)
+        DeleteFileW(part->GetSystemText());
+    part->ReleaseToPool();
+    return saved;
+}
+
+} // namespace win
+} // namespace file
+} // namespace s

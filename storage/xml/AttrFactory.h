@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+
+#include "core/thread/PoolerBase.h"
+#include "storage/xml/AttrRecord.h"
+
+namespace s {
+namespace xml {
+
+// The process-wide pool of attribute records, built on first use and torn down at exit.
+class AttrFactory : public thread::Factory {
+public:
+    AttrFactory();
+    ~AttrFactory() override;
+
+    const wchar_t* GetClassName() override;
+    base::IObject* NewInstance() override;
+    void* Generate() override;
+
+    int32_t GetItemSize(void* item) override;
+    void ResetItem(void* item) override;
+    void DestroyItem(void** slot) override;
+
+    static AttrFactory* Get();
+    // A record from the pool holding fresh copies of name and value.
+    static AttrRecord* NewRecord(const wchar_t* name, uint32_t nameLength, const wchar_t* value,
+                                 uint32_t valueLength);
+    // Frees a record without the pool: for destructors, which may run after the pool is gone.
+    static void FreeRecord(AttrRecord* record);
+};
+
+} // namespace xml
+} // namespace s

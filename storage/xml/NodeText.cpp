@@ -1,0 +1,171 @@
+// Reading and writing the system's XML dialect: elements (self-closing ones too), attributes in
+// double quotes, text and comments; values stay in their stored (escaped) form both ways.
+#include <cstdint>
+
+#include "core/col/Arrays.h"
+#include "core/str/StrBuffer.h"
+#include "storage/xml/Node.h"
+
+namespace s {
+namespace xml {
+
+namespace {
+
+const uint32_t kCommentNameLength = 3;
+const wchar_t kCommentEnd[] = L"-->";
+
+inline bool IsBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r';
+}
+
+inline bool EndsName(wchar_t c)
+{
+    return c == 0 || IsBlank(c) || c == L'/' || c == L'>';
+}
+
+// The position of the first c at or after p; null when the text ends first.
+const wchar_t* SkipTo(const wchar_t* p, wchar_t c)
+{
+    while (*p && *p != c)
+        ++p;
+    return *p ? p : nullptr;
+}
+
+} // namespace
+
+const wchar_t* Node::Parse(const wchar_t* text)
+{
+    if (!text)
+        return nullptr;
+    return ParseElement(text, 0);
+}
+
+// Every scan stops at the terminating NUL; a text that ends before the element is complete
+// gives null, and what was read so far stays in the node.
+const wchar_t* Node::ParseElement(const wchar_t* p, uint32_t depth)
+{
+    if (depth >= kMaxDepth)
+        return nullptr;
+    p = SkipTo(p, L'<');
+    if (!p)
+        return nullptr;
+    ++p;
+    while (IsBlank(*p))
+        ++p;
+
+    if (*p == L'!') {
+        uint32_t n = 0;
+        while (n < kCommentNameLength && p[n])
+            ++n;
+        SetName(p, n);
+        for (p += n; *p; ++p) {
+            if (p[0] == kCommentEnd[0] && p[1] == kCommentEnd[1] && p[2] == kCommentEnd[2])
+                return p + 3;
+        }
+        return nullptr;
+    }
+
+    const wchar_t* name = p;
+    while (!EndsName(*p))
+        ++p;
+    SetName(name, static_cast<uint32_t>(p - name));
+
+    p = ParseAttributes(&attributes_, p);
+    while (*p && *p != L'>' && *p != L'/')
+        ++p;
+    if (*p == L'/') {
+        p = SkipTo(p, L'>');
+        return p ? p + 1 : nullptr;
+    }
+    if (*p != L'>')
+        return nullptr;
+    return ParseContent(p + 1, depth);
+}
+
+const wchar_t* Node::ParseContent(const wchar_t* p, uint32_t depth)
+{
+    for (;;) {
+        while (IsBlank(*p))
+            ++p;
+        if (*p == 0)
+            return nullptr;
+        if (*p != L'<') {
+            // A run keeps its trailing blanks and line ends; its leading ones were skipped.
+            const wchar_t* run = p;
+            while (*p && *p != L'<')
+                ++p;
+            if (*p == 0)
+                return nullptr;
+            AddAttributeRaw(&attributes_, L"", 0, run, static_cast<uint32_t>(p - run));
+            continue;
+        }
+        if (p[1] == L'/') {
+            // The end tag closes this element whatever name it bears.
+            p = SkipTo(p, L'>');
+            return p ? p + 1 : nullptr;
+        }
+        Node* child = New();
+        if (!child)
+            return nullptr;
+        p = child->ParseElement(p, depth + 1);
+        if (!p || child->IsComment())
+            child->ReleaseToPool();
+        else
+            children_.Append(child);
+        if (!p)
+            return nullptr;
+    }
+}
+
+bool Node::ParseBytes(ArrayU08* bytes)
+{
+    if (!bytes)
+        return false;
+    StrBuffer* text = StrBuffer::New();
+    if (!text)
+        return false;
+    text->FromUtf8(reinterpret_cast<const char*>(bytes->GetData()), false,
+                   static_cast<int32_t>(bytes->GetCount()));
+    const bool complete = Parse(text->GetText()) != nullptr;
+    text->ReleaseToPool();
+    return complete;
+}
+
+StrBuffer* Node::Write(StrBuffer* out, bool append)
+{
+    out = StrBuffer::PrepareTarget(out, append);
+    if (out)
+        WriteTo(out);
+    return out;
+}
+
+void Node::WriteTo(StrBuffer* out)
+{
+    out->AppendChar(L'<');
+    out->AppendChars(name_ ? name_ : L"", nameLength_);
+    WriteAttributes(&attributes_, out);
+    out->AppendChar(L'>');
+    if (AttrRecord* text = attributes_.FirstText())
+        out->AppendChars(text->value, text->valueLength);
+    const uint32_t count = children_.GetCount();
+    for (uint32_t i = 0; i < count; ++i)
+        ChildAt(i)->WriteTo(out);
+    out->AppendChar(L'<');
+    out->AppendChar(L'/');
+    out->AppendChars(name_ ? name_ : L"", nameLength_);
+    out->AppendChar(L'>');
+}
+
+Node::ArrayU08* Node::WriteBytes(ArrayU08* out, bool append)
+{
+    StrBuffer* text = Write(nullptr, false);
+    if (!text)
+        return nullptr;
+    out = text->ToUtf8Bytes(out, append);
+    text->ReleaseToPool();
+    return out;
+}
+
+} // namespace xml
+} // namespace s

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/col/Arrays.h"
+#include "storage/xml/XmlTestSupport.h"
+
+using namespace xmltest;
+using s::col::_array::ArrayU08;
+
+namespace {
+
+const uint32_t kWhole = StrBuffer::kWhole;
+
+// A pooled byte array for the length of a test.
+class Bytes {
+public:
+    Bytes() : a_(ArrayU08::New()) {}
+    explicit Bytes(const std::string& bytes) : Bytes()
+    {
+        a_->AppendRaw(bytes.data(), static_cast<uint32_t>(bytes.size()), 0);
+    }
+    ~Bytes() { a_->ReleaseToPool(); }
+    ArrayU08* get() const { return a_; }
+    std::string str() const
+    {
+        return std::string(static_cast<const char*>(a_->GetData()), a_->GetCount());
+    }
+
+private:
+    Bytes(const Bytes&) = delete;
+    Bytes& operator=(const Bytes&) = delete;
+    ArrayU08* a_;
+};
+
+// Parses text and returns what the writer makes of it; "<failed>" when the parse failed.
+std::wstring Reparsed(const wchar_t* text)
+{
+    PooledNode node;
+    if (!node->Parse(text))
+        return L"<failed>";
+    return Written(node.get());
+}
+
+} // namespace
+
+TEST(XmlParse, EveryConstructOfTheDialect)
+{
+    const wchar_t* text =
+        L"\uFEFF  junk before <root a=\"1\" b = \"two words\"  c=\"&lt;&amp;&quot;\">"
+        L"\r\n  first text \t\r\n"
+        L"<!-- a comment with <tags> and \"quotes\" -->"
+        L"<empty/>"
+        L"<self x=\"y\" />"
+        L"middle text"
+        L"<child k=\"v\"><grand>deep</grand></child>"
+        L"</root>trailing ignored";
+    PooledNode node;
+    const wchar_t* end = node->Parse(text);
+    ASSERT_NE(nullptr, end);
+    EXPECT_STREQ(L"trailing ignored", end);
+
+    EXPECT_STREQ(L"root", node->GetName());
+    EXPECT_STREQ(L"1", node->GetAttribute(L"a", nullptr));
+    EXPECT_STREQ(L"two words", node->GetAttribute(L"b", nullptr));
+    // Values are kept as they stand, decoded only on request.
+    EXPECT_STREQ(L"&lt;&amp;&quot;", node->GetAttribute(L"c", nullptr));
+    EXPECT_EQ(L"<&\"", Decoded(node.get(), L"c"));
+    // A text run keeps its trailing blanks, never its leading ones.
+    EXPECT_STREQ(L"first text \t\r\n", node->GetAttribute(L"", nullptr));
+    EXPECT_EQ(L"first text", Decoded(node.get(), L""));
+
+    // The comment was dropped; text interrupted by children became two runs.
+    ASSERT_EQ(3u, node->GetChildCount());
+    EXPECT_STREQ(L"empty", node->ChildAt(0)->GetName());
+    EXPECT_STREQ(L"self", node->ChildAt(1)->GetName());
+    EXPECT_STREQ(L"y", node->ChildAt(1)->GetAttribute(L"x", nullptr));
+    EXPECT_STREQ(L"child", node->ChildAt(2)->GetName());
+    EXPECT_STREQ(L"deep", node->ChildAt(2)->ChildAt(0)->GetAttribute(L"", nullptr));
+    uint32_t texts = 0;
+    for (uint32_t i = 0; i < node->GetAttributes()->GetCount(); ++i)
+        texts += node->GetAttributes()->GetRecord(i)->nameLength == 0;
+    EXPECT_EQ(2u, texts);
+
+    // Written back: no layout, never self-closing, only the first text, values as stored.
+    EXPECT_EQ(L"<root a=\"1\" b=\"two words\" c=\"&lt;&amp;&quot;\">first text \t\r\n"
+              L"<empty></empty><self x=\"y\"></self><child k=\"v\"><grand>deep</grand></child></root>",
+              Written(node.get()));
+}
+
+TEST(XmlParse, TagAndAttributeForms)
+{
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* written;
+    } cases[] = {
+        {L"<a/>", L"<a></a>"},
+        {L"< a >x</a>", L"<a>x</a>"},
+        {L"<a\tb=\"1\"></a>", L"<a b=\"1\"></a>"},
+        {L"<a\nb=\"1\"\r\nc=\"2\"/>", L"<a b=\"1\" c=\"2\"></a>"},
+        // Everything between the end of a name and the first quote is passed over.
+        {L"<a b junk=\"1\"></a>", L"<a b=\"1\"></a>"},
+        // Single quotes do not delimit values.
+        {L"<a b=\"it's\"></a>", L"<a b=\"it's\"></a>"},
+        // An end tag closes the open element whatever name it bears.
+        {L"<a><b></x></y>", L"<a><b></b></a>"},
+        {L"<a></>", L"<a></a>"},
+        {L"<a>  </a>", L"<a></a>"},
+        {L"<a><!----></a>", L"<a></a>"},
+        {L"<a>t1<b/>t2<c/>t3</a>", L"<a>t1<b></b><c></c></a>"},
+        {L"<\u00e9l\u00e9ment \u00e4=\"\u4e2d\">\U0001F600</\u00e9l\u00e9ment>",
+         L"<\u00e9l\u00e9ment \u00e4=\"\u4e2d\">\U0001F600</\u00e9l\u00e9ment>"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.written, Reparsed(c.text)) << c.text;
+}
+
+TEST(XmlParse, LeadingCommentIsTheWholeDocument)
+{
+    PooledNode node;
+    const wchar_t* end = node->Parse(L"<!-- note --><root/>");
+    ASSERT_NE(nullptr, end);
+    EXPECT_STREQ(L"!--", node->GetName());
+    EXPECT_TRUE(node->IsComment());
+    EXPECT_STREQ(L"<root/>", end);
+    EXPECT_EQ(0u, node->GetChildCount());
+}
+
+TEST(XmlParse, MalformedInputFailsWithoutCrash)
+{
+    const wchar_t* texts[] = {
+        L"",
+        L"no markup at all",
+        L"<",
+        L"<root",
+        L"<root a=\"1",
+        L"<root a=\"1\"",
+        L"<root a",
+        L"<root>",
+        L"<root>text",
+        L"<root><child></child>",         // unclosed element
+        L"<root><child>",                 // two unclosed
+        L"<root>1 < 2</root>",            // a stray "<" opens an element that is never closed
+        L"<root><!-- never ends </root>",
+        L"<!-- never ends",
+        L"<root/",
+        L"<root></root",
+        L"<savedata><MainWindow x=\"1\"><View a=\"2\"></View></MainWin", // truncated file
+    };
+    for (const wchar_t* text : texts) {
+        PooledNode node;
+        EXPECT_EQ(nullptr, node->Parse(text)) << text;
+    }
+    PooledNode node;
+    EXPECT_EQ(nullptr, node->Parse(nullptr));
+}
+
+TEST(XmlParse, DeepNestingIsRefusedNotOverflowed)
+{
+    std::wstring deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += L"<a>";
+    PooledNode node;
+    EXPECT_EQ(nullptr, node->Parse(deep.c_str()));
+
+    std::wstring fits;
+    for (uint32_t i = 0; i < Node::kMaxDepth; ++i)
+        fits += L"<a>";
+    for (uint32_t i = 0; i < Node::kMaxDepth; ++i)
+        fits += L"</a>";
+    PooledNode ok;
+    EXPECT_NE(nullptr, ok->Parse(fits.c_str()));
+    EXPECT_EQ(fits, Written(ok.get()));
+}
+
+TEST(XmlParse, RandomBytesNeverCrash)
+{
+    std::mt19937 random(20261210);
+    const char alphabet[] = "<>/=\"!- \tabc\r\n&;#\xC3\xA9\xFF";
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const size_t n = random() % 200;
+        for (size_t i = 0; i < n; ++i) {
+            // Half from the markup alphabet, half any byte, NUL included.
+            bytes += random() % 2 ? alphabet[random() % (sizeof alphabet - 1)] : static_cast<char>(random());
+        }
+        Bytes input(bytes);
+        PooledNode node;
+        node->ParseBytes(input.get());
+        // Whatever was read can be written.
+        Written(node.get());
+    }
+}
+
+TEST(XmlBytes, Utf8WithoutMarkAndBack)
+{
+    PooledNode node;
+    node->SetName(L"r", kWhole);
+    node->SetAttribute(L"v", L"\u00e9\u4e2d\U0001F600 & \"x\"");
+    node->SetAttribute(L"", L"t");
+    Bytes bytes;
+    ASSERT_EQ(bytes.get(), node->WriteBytes(bytes.get(), false));
+    const std::string expected = "<r v=\"\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80 &amp; &quot;x&quot;\">t</r>";
+    EXPECT_EQ(expected, bytes.str());
+
+    // Reading accepts a leading byte-order mark.
+    Bytes marked("\xEF\xBB\xBF" + expected);
+    PooledNode back;
+    EXPECT_TRUE(back->ParseBytes(marked.get()));
+    EXPECT_EQ(L"\u00e9\u4e2d\U0001F600 & \"x\"", Decoded(back.get(), L"v"));
+    Bytes again;
+    back->WriteBytes(again.get(), false);
+    EXPECT_EQ(expected, again.str());
+
+    // Appending keeps what the array held.
+    Bytes appended("ab");
+    node->WriteBytes(appended.get(), true);
+    EXPECT_EQ("ab" + expected, appended.str());
+    ArrayU08* pooled = node->WriteBytes(nullptr, false);
+    ASSERT_NE(nullptr, pooled);
+    EXPECT_EQ(expected.size(), pooled->GetCount());
+    pooled->ReleaseToPool();
+}
+
+TEST(XmlBytes, EmptyOrElementlessBytesFail)
+{
+    for (const char* text : {"", "\xEF\xBB\xBF", "   \r\n", "plain text"}) {
+        Bytes input(text);
+        PooledNode node;
+        EXPECT_FALSE(node->ParseBytes(input.get())) << text;
+        EXPECT_EQ(nullptr, node->GetName());
+    }
+}
+
+TEST(XmlWrite, StoredTreeWritesStably)
+{
+    PooledNode node;
+    node->SetName(L"savedata", kWhole);
+    Node* view = static_cast<Node*>(node->AddChild(L"MainWindow", kWhole)->AddChild(L"View", kWhole));
+    view->SetInt32Attribute(L"Width", 320);
+    view->SetAttribute(L"Font", L"Segoe UI, 9 & \"bold\"");
+    view->SetAttribute(L"", L" label ");
+    node->AddChild(L"Empty", kWhole);
+    const std::wstring first = Written(node.get());
+    EXPECT_EQ(L"<savedata><MainWindow><View Width=\"320\" Font=\"Segoe UI, 9 &amp; &quot;bold&quot;\">"
+              L"&#160;label&#160;</View></MainWindow><Empty></Empty></savedata>",
+              first);
+    PooledNode back;
+    ASSERT_NE(nullptr, back->Parse(first.c_str()));
+    EXPECT_EQ(first, Written(back.get()));
+
+    // Appending and the pooled target.
+    Str out(L"x");
+    node->Write(out.get(), true);
+    EXPECT_EQ(L"x" + first, Text(out.get()));
+    StrBuffer* pooled = node->Write(nullptr, false);
+    EXPECT_EQ(first, Text(pooled));
+    pooled->ReleaseToPool();
+}
