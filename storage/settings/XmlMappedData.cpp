@@ -1,0 +1,476 @@
+#include "storage/settings/XmlMappedData.h"
+
+#include <cwchar>
+
+#include "core/col/Arrays.h"
+#include "core/str/NumberText.h"
+#include "core/str/StrBuffer.h"
+#include "storage/file/PathWin.h"
+#include "storage/xml/Escape.h"
+#include "storage/xml/Node.h"
+
+namespace s {
+namespace xml {
+
+namespace {
+
+const wchar_t kRootName[] = L"savedata";
+
+inline bool IsSeparator(wchar_t c)
+{
+    return c == L'/' || c == L'\\';
+}
+
+inline uint32_t TextLength(const wchar_t* text)
+{
+    return text ? static_cast<uint32_t>(std::wcslen(text)) : 0;
+}
+
+// The record a getter reads: the first of that name in the section, or null.
+AttrRecord* FindValue(Node* element, const wchar_t* name)
+{
+    return element ? element->GetAttributes()->Find(name) : nullptr;
+}
+
+} // namespace
+
+MappedData::MappedData()
+    : path_(nullptr),
+      scratch_(StrBuffer::New()),
+      section_(StrBuffer::New()),
+      document_(nullptr),
+      current_(nullptr),
+      autoSave_(0)
+{
+}
+
+MappedData::~MappedData()
+{
+    // The pools may be gone at exit: everything is freed here directly.
+    delete path_;
+    delete document_;
+    delete scratch_;
+    delete section_;
+}
+
+const wchar_t* MappedData::GetClassName()
+{
+    return L"s_xml_MappedData";
+}
+
+base::IObject* MappedData::NewInstance()
+{
+    return New();
+}
+
+void MappedData::ReleaseToPool()
+{
+    GetPool()->Give(this);
+}
+
+void MappedData::Reset()
+{
+    if (path_) {
+        path_->ReleaseToPool();
+        path_ = nullptr;
+    }
+    if (scratch_)
+        scratch_->FreeAll();
+    if (section_)
+        section_->FreeAll();
+    if (document_) {
+        document_->ReleaseToPool();
+        document_ = nullptr;
+    }
+    current_ = nullptr;
+    autoSave_ = 0;
+}
+
+thread::EasyPooler* MappedData::GetPool()
+{
+    return &thread::PoolOf<MappedData>();
+}
+
+MappedData* MappedData::New()
+{
+    MappedData* store = thread::TakeFromPool<MappedData>();
+    if (store && (!store->scratch_ || !store->section_)) {
+        store->ReleaseToPool();
+        return nullptr;
+    }
+    return store;
+}
+
+MappedData* MappedData::OpenFile(const wchar_t* pathText)
+{
+    MappedData* store = New();
+    if (!store)
+        return nullptr;
+    store->SetFile(PathWin::CreateFromText(pathText), true);
+    if (!store->document_) {
+        store->document_ = Node::New();
+        if (!store->document_) {
+            store->ReleaseToPool();
+            return nullptr;
+        }
+        store->document_->SetName(kRootName, StrBuffer::kWhole);
+    }
+    store->section_->Clear();
+    store->current_ = store->document_;
+    return store;
+}
+
+bool MappedData::SetFile(PathWin* path, bool load)
+{
+    if (path_ && path_ != path)
+        path_->ReleaseToPool();
+    path_ = path;
+    if (!load || !path_ || !path_->Exists())
+        return false;
+    Node* loaded = Node::New();
+    if (!loaded)
+        return false;
+    if (!loaded->LoadFile(path_)) {
+        // An unreadable or damaged file: the caller keeps the document it had (its defaults).
+        loaded->ReleaseToPool();
+        return false;
+    }
+    if (document_)
+        document_->ReleaseToPool();
+    document_ = loaded;
+    section_->Clear();
+    current_ = document_;
+    return true;
+}
+
+bool MappedData::Save()
+{
+    if (!path_ || !document_)
+        return false;
+    return document_->SaveFile(path_);
+}
+
+void MappedData::SaveIfAutoSave(const wchar_t*, const wchar_t*, const void*)
+{
+    if (autoSave_)
+        Save();
+}
+
+bool MappedData::Walk(const wchar_t* section, bool create)
+{
+    if (!section)
+        section = L"";
+    const uint32_t length = TextLength(section);
+    // Callers read and write many values of one section in a row: the tree is walked only
+    // when the section changes.
+    if (section_->GetLength() == length && section_->StartsWithIgnoreCase(section, static_cast<int32_t>(length))) {
+        if (current_)
+            return true;
+        if (!create)
+            return false;
+    }
+    section_->Assign(section);
+    current_ = document_;
+    if (!document_ || length == 0)
+        return current_ != nullptr;
+
+    Node* element = document_;
+    current_ = nullptr;
+    const wchar_t* piece = section;
+    for (;;) {
+        const wchar_t* end = piece;
+        while (*end && !IsSeparator(*end))
+            ++end;
+        // A path that ends with a separator has no further piece.
+        if (*end == 0 && end == piece && piece != section && IsSeparator(piece[-1]))
+            break;
+        const uint32_t n = static_cast<uint32_t>(end - piece);
+        Node* child = element->FindChildNode(piece, n);
+        if (!child) {
+            if (!create)
+                return false;
+            child = static_cast<Node*>(element->AddChild(piece, n));
+            if (!child)
+                return false;
+        }
+        element = child;
+        if (*end == 0)
+            break;
+        piece = end + 1;
+    }
+    current_ = element;
+    return true;
+}
+
+void MappedData::SetSection(const wchar_t* section)
+{
+    Walk(section, true);
+}
+
+bool MappedData::SelectSection(const wchar_t* section)
+{
+    return Walk(section, false);
+}
+
+void MappedData::RemoveSection(const wchar_t* section)
+{
+    if (!section || !*section)
+        return;
+    const wchar_t* leaf = section;
+    for (const wchar_t* p = section; *p; ++p) {
+        if (IsSeparator(*p))
+            leaf = p + 1;
+    }
+    StrBuffer* parent = StrBuffer::New();
+    if (!parent)
+        return;
+    if (leaf != section)
+        parent->AppendChars(section, static_cast<uint32_t>(leaf - 1 - section));
+    const bool found = SelectSection(parent->GetText());
+    parent->ReleaseToPool();
+    if (!found)
+        return;
+    uint32_t index;
+    if (current_->FindChildIndex(leaf, &index, StrBuffer::kWhole)) {
+        current_->RemoveChildAt(index);
+        SaveIfAutoSave(nullptr, nullptr, nullptr);
+    }
+}
+
+bool MappedData::HasValue(const wchar_t* section, const wchar_t* name)
+{
+    return SelectSection(section) && FindValue(current_, name) != nullptr;
+}
+
+uint8_t MappedData::GetUInt8(const wchar_t* section, const wchar_t* name, uint8_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetUInt8Attribute(name, defaultValue) : defaultValue;
+}
+
+uint16_t MappedData::GetUInt16(const wchar_t* section, const wchar_t* name, uint16_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetUInt16Attribute(name, defaultValue) : defaultValue;
+}
+
+uint32_t MappedData::GetUInt32(const wchar_t* section, const wchar_t* name, uint32_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetUInt32Attribute(name, defaultValue) : defaultValue;
+}
+
+uint64_t MappedData::GetUInt64(const wchar_t* section, const wchar_t* name, uint64_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetUInt64Attribute(name, defaultValue) : defaultValue;
+}
+
+int8_t MappedData::GetInt8(const wchar_t* section, const wchar_t* name, int8_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetInt8Attribute(name, defaultValue) : defaultValue;
+}
+
+int16_t MappedData::GetInt16(const wchar_t* section, const wchar_t* name, int16_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetInt16Attribute(name, defaultValue) : defaultValue;
+}
+
+int32_t MappedData::GetInt32(const wchar_t* section, const wchar_t* name, int32_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetInt32Attribute(name, defaultValue) : defaultValue;
+}
+
+int64_t MappedData::GetInt64(const wchar_t* section, const wchar_t* name, int64_t defaultValue)
+{
+    return SelectSection(section) ? current_->GetInt64Attribute(name, defaultValue) : defaultValue;
+}
+
+float MappedData::GetFloat(const wchar_t* section, const wchar_t* name, float defaultValue)
+{
+    return static_cast<float>(GetDouble(section, name, defaultValue));
+}
+
+double MappedData::GetDouble(const wchar_t* section, const wchar_t* name, double defaultValue)
+{
+    if (!SelectSection(section))
+        return defaultValue;
+    AttrRecord* record = FindValue(current_, name);
+    return record ? str::numtext::ParseDouble(record->value) : defaultValue;
+}
+
+bool MappedData::GetBool(const wchar_t* section, const wchar_t* name, bool defaultValue)
+{
+    return SelectSection(section) ? current_->GetBoolAttribute(name, defaultValue) : defaultValue;
+}
+
+const wchar_t* MappedData::GetString(const wchar_t* section, const wchar_t* name, const wchar_t* defaultValue,
+                                     bool* expandable, bool)
+{
+    if (expandable)
+        *expandable = false;
+    if (!SelectSection(section))
+        return defaultValue;
+    AttrRecord* record = FindValue(current_, name);
+    if (!record) {
+        if (!defaultValue)
+            return nullptr;
+        return scratch_->Assign(defaultValue)->GetText();
+    }
+    if (record->nameLength == 0)
+        UnescapeText(scratch_, record->value, false, record->valueLength);
+    else
+        UnescapeAttributeValue(scratch_, record->value, false, record->valueLength);
+    return scratch_->GetText();
+}
+
+const void* MappedData::GetNullValue(const wchar_t*, const wchar_t*, const void*)
+{
+    return nullptr;
+}
+
+MappedData::ArrayU08* MappedData::GetBytes(const wchar_t* section, const wchar_t* name, ArrayU08* out)
+{
+    if (!out)
+        out = ArrayU08::New();
+    if (!out || !SelectSection(section))
+        return out;
+    AttrRecord* record = FindValue(current_, name);
+    if (!record) {
+        out->SetCount(0);
+        return out;
+    }
+    UnescapeAttributeValue(scratch_, record->value, false, record->valueLength);
+    return scratch_->HexToBytes(out, false);
+}
+
+void MappedData::RemoveValue(const wchar_t* section, const wchar_t* name)
+{
+    if (!SelectSection(section))
+        return;
+    current_->GetAttributes()->RemoveFirst(name);
+    SaveIfAutoSave(nullptr, nullptr, nullptr);
+}
+
+Node* MappedData::PrepareSet(const wchar_t* section, const wchar_t* name)
+{
+    SetSection(section);
+    if (!current_)
+        return nullptr;
+    current_->GetAttributes()->RemoveFirst(name);
+    return current_;
+}
+
+void MappedData::FinishSet()
+{
+    SaveIfAutoSave(nullptr, nullptr, nullptr);
+}
+
+void MappedData::SetUInt8(const wchar_t* section, const wchar_t* name, uint8_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetUInt8Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetUInt16(const wchar_t* section, const wchar_t* name, uint16_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetUInt16Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetUInt32(const wchar_t* section, const wchar_t* name, uint32_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetUInt32Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetUInt64(const wchar_t* section, const wchar_t* name, uint64_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetUInt64Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetInt8(const wchar_t* section, const wchar_t* name, int8_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetInt8Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetInt16(const wchar_t* section, const wchar_t* name, int16_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetInt16Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetInt32(const wchar_t* section, const wchar_t* name, int32_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetInt32Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetInt64(const wchar_t* section, const wchar_t* name, int64_t value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetInt64Attribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetFloat(const wchar_t* section, const wchar_t* name, float value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetFloatAttribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetDouble(const wchar_t* section, const wchar_t* name, double value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetDoubleAttribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetBool(const wchar_t* section, const wchar_t* name, bool value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetInt32Attribute(name, value ? 1 : 0);
+        FinishSet();
+    }
+}
+
+void MappedData::SetString(const wchar_t* section, const wchar_t* name, const wchar_t* value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetAttribute(name, value);
+        FinishSet();
+    }
+}
+
+void MappedData::SetExpandString(const wchar_t* section, const wchar_t* name, const wchar_t* value)
+{
+    SetString(section, name, value);
+}
+
+void MappedData::SetBytes(const wchar_t* section, const wchar_t* name, ArrayU08* value)
+{
+    if (Node* element = PrepareSet(section, name)) {
+        element->SetUInt8ArrayAttribute(name, value ? static_cast<const uint8_t*>(value->GetData()) : nullptr,
+                                        value ? value->GetCount() : 0);
+        FinishSet();
+    }
+}
+
+} // namespace xml
+} // namespace s

@@ -1,0 +1,423 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/col/Arrays.h"
+#include "core/str/StrBuffer.h"
+#include "storage/file/PathWin.h"
+#include "storage/file/TempFolder.h"
+#include "storage/settings/XmlMappedData.h"
+#include "storage/xml/Node.h"
+
+using s::col::_array::ArrayU08;
+using s::file::win::PathWin;
+using s::str::strbuffer::StrBuffer;
+using s::xml::MappedData;
+using s::xml::Node;
+
+namespace {
+
+// A store over a file for the length of a test.
+class Store {
+public:
+    explicit Store(const std::wstring& path) : m_(MappedData::OpenFile(path.c_str())) {}
+    ~Store()
+    {
+        if (m_)
+            m_->ReleaseToPool();
+    }
+    MappedData* operator->() const { return m_; }
+    MappedData* get() const { return m_; }
+
+private:
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+    MappedData* m_;
+};
+
+std::wstring Written(Node* node)
+{
+    StrBuffer* text = node->Write(nullptr, false);
+    std::wstring written(text->GetText(), text->GetLength());
+    text->ReleaseToPool();
+    return written;
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n, nullptr, nullptr);
+    return bytes;
+}
+
+// Fills a store with one value of every kind, in nested sections.
+void FillEveryKind(MappedData* m)
+{
+    m->SetUInt8(L"MainWindow\\View", L"Opacity", 200);
+    m->SetUInt16(L"MainWindow\\View", L"Width", 65535);
+    m->SetUInt32(L"MainWindow\\View", L"Period", 300000);
+    m->SetUInt64(L"MainWindow\\View", L"Big", UINT64_MAX);
+    m->SetInt8(L"MainWindow/Mouse", L"Wheel", -3);
+    m->SetInt16(L"MainWindow/Mouse", L"X", -32000);
+    m->SetInt32(L"MainWindow/Mouse", L"Y", -2000000000);
+    m->SetInt64(L"MainWindow/Mouse", L"Z", INT64_MIN);
+    m->SetFloat(L"MainWindow/View/HeaderFont", L"Size", 9.5f);
+    m->SetDouble(L"MainWindow/View/HeaderFont", L"Scale", 1.25);
+    m->SetBool(L"MainWindow", L"OnTop", true);
+    m->SetBool(L"MainWindow", L"AutoHide", false);
+    m->SetString(L"MainWindow/View/DataFont", L"Face", L"Segoe UI & \"Mono\" <b>\r\n\u00e9\u4e2d\U0001F600");
+    m->SetString(L"MainWindow/View/DataFont", L"", L" label text ");
+    ArrayU08* bytes = ArrayU08::New();
+    for (uint8_t b : {0x00, 0x0A, 0x7F, 0xFF})
+        bytes->Append(b);
+    m->SetBytes(L"MainWindow/FieldOrder", L"Order", bytes);
+    bytes->ReleaseToPool();
+}
+
+} // namespace
+
+TEST(XmlSettings, MissingFileStartsEmptyAndWritesNothingUntilSaved)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"savedata\\SaveData.xml";
+    Store m(file);
+    ASSERT_NE(nullptr, m.get());
+    EXPECT_STREQ(L"s_xml_MappedData", m->GetClassName());
+    EXPECT_EQ(L"<savedata></savedata>", Written(m->GetDocument()));
+    EXPECT_EQ(m->GetDocument(), m->GetCurrent());
+    EXPECT_FALSE(m->GetAutoSave());
+    EXPECT_EQ(42, m->GetInt32(L"MainWindow", L"Width", 42));
+    EXPECT_FALSE(TempFolder::Exists(folder / L"savedata"));
+
+    m->SetInt32(L"MainWindow", L"Width", 320);
+    EXPECT_FALSE(TempFolder::Exists(file));
+    // The first save makes the folder and the file: UTF-8, no byte-order mark, no declaration.
+    EXPECT_TRUE(m->Save());
+    EXPECT_EQ("<savedata><MainWindow Width=\"320\"></MainWindow></savedata>", TempFolder::ReadFileBytes(file));
+    EXPECT_FALSE(TempFolder::Exists(file + L".part"));
+}
+
+TEST(XmlSettings, EveryKindSurvivesSaveAndReload)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"SaveData.xml";
+    {
+        Store m(file);
+        FillEveryKind(m.get());
+        ASSERT_TRUE(m->Save());
+    }
+    Store m(file);
+    EXPECT_EQ(200, m->GetUInt8(L"MainWindow\\View", L"opacity", 0));
+    EXPECT_EQ(65535, m->GetUInt16(L"MainWindow/View", L"Width", 0));
+    EXPECT_EQ(300000u, m->GetUInt32(L"MainWindow/View", L"PERIOD", 0));
+    EXPECT_EQ(UINT64_MAX, m->GetUInt64(L"MainWindow/View", L"Big", 0));
+    EXPECT_EQ(-3, m->GetInt8(L"MainWindow\\Mouse", L"Wheel", 0));
+    EXPECT_EQ(-32000, m->GetInt16(L"MainWindow\\Mouse", L"X", 0));
+    EXPECT_EQ(-2000000000, m->GetInt32(L"MainWindow\\Mouse", L"Y", 0));
+    EXPECT_EQ(INT64_MIN, m->GetInt64(L"MainWindow\\Mouse", L"Z", 0));
+    EXPECT_EQ(9.5f, m->GetFloat(L"MainWindow/View/HeaderFont", L"Size", 0));
+    EXPECT_EQ(1.25, m->GetDouble(L"MainWindow/View/HeaderFont", L"Scale", 0));
+    EXPECT_TRUE(m->GetBool(L"MainWindow", L"OnTop", false));
+    EXPECT_FALSE(m->GetBool(L"MainWindow", L"AutoHide", true));
+    EXPECT_STREQ(L"Segoe UI & \"Mono\" <b>\r\n\u00e9\u4e2d\U0001F600",
+                 m->GetString(L"MainWindow/View/DataFont", L"Face", L"", nullptr, false));
+    EXPECT_STREQ(L" label text ", m->GetString(L"MainWindow/View/DataFont", L"", L"", nullptr, false));
+    ArrayU08* bytes = m->GetBytes(L"MainWindow/FieldOrder", L"Order", nullptr);
+    ASSERT_EQ(4u, bytes->GetCount());
+    EXPECT_EQ(0x00, bytes->Get(0));
+    EXPECT_EQ(0x0A, bytes->Get(1));
+    EXPECT_EQ(0x7F, bytes->Get(2));
+    EXPECT_EQ(0xFF, bytes->Get(3));
+    bytes->ReleaseToPool();
+}
+
+TEST(XmlSettings, WrittenReadAndWrittenAgainIsByteIdentical)
+{
+    TempFolder folder;
+    const std::wstring first = folder / L"first.xml";
+    const std::wstring second = folder / L"second.xml";
+    {
+        Store m(first);
+        FillEveryKind(m.get());
+        ASSERT_TRUE(m->Save());
+    }
+    const std::string bytes = TempFolder::ReadFileBytes(first);
+    EXPECT_EQ(
+        Utf8(L"<savedata><MainWindow OnTop=\"1\" AutoHide=\"0\"><View Opacity=\"200\" Width=\"65535\" "
+             L"Period=\"300000\" Big=\"-1\"><HeaderFont Size=\"9.500000\" Scale=\"1.250000\"></HeaderFont>"
+             L"<DataFont Face=\"Segoe UI &amp; &quot;Mono&quot; &lt;b>&#13;&#10;\u00e9\u4e2d\U0001F600\">"
+             L"&#160;label&#160;text&#160;</DataFont></View><Mouse Wheel=\"-3\" X=\"-32000\" Y=\"-2000000000\" "
+             L"Z=\"-9223372036854775808\"></Mouse><FieldOrder Order=\"000a7fff\"></FieldOrder></MainWindow>"
+             L"</savedata>"),
+        bytes);
+    {
+        Store m(first);
+        m->SetFile(PathWin::CreateFromText(second.c_str()), false);
+        ASSERT_TRUE(m->Save());
+    }
+    EXPECT_EQ(bytes, TempFolder::ReadFileBytes(second));
+    {
+        Store m(second);
+        ASSERT_TRUE(m->Save());
+    }
+    EXPECT_EQ(bytes, TempFolder::ReadFileBytes(second));
+}
+
+TEST(XmlSettings, TextFormsOfTheValues)
+{
+    TempFolder folder;
+    Store m(folder / L"s.xml");
+    m->SetUInt8(L"A", L"u8", 200);
+    EXPECT_EQ(-56, m->GetInt8(L"A", L"u8", 0));
+    m->SetUInt32(L"A", L"u32", 300);
+    EXPECT_EQ(44, m->GetUInt8(L"A", L"u32", 0));
+    m->SetDouble(L"A", L"tiny", 0.0000001);
+    EXPECT_STREQ(L"0.000000", m->GetCurrent()->GetAttribute(L"tiny", nullptr));
+    EXPECT_EQ(0.0, m->GetDouble(L"A", L"tiny", 5.0));
+    m->SetString(L"A", L"t", L"True");
+    EXPECT_FALSE(m->GetBool(L"A", L"t", true));
+    m->SetString(L"A", L"ten", L"10");
+    EXPECT_TRUE(m->GetBool(L"A", L"ten", false));
+    // A text that is not a number reads as 0, not as the default.
+    m->SetString(L"A", L"word", L"wide");
+    EXPECT_EQ(0, m->GetInt32(L"A", L"word", 7));
+    EXPECT_EQ(0.0f, m->GetFloat(L"A", L"word", 7.0f));
+}
+
+TEST(XmlSettings, SectionsNestAndCompare)
+{
+    TempFolder folder;
+    Store m(folder / L"s.xml");
+    m->SetString(L"A/B", L"", L"text of B");
+    EXPECT_EQ(L"<savedata><A><B>text&#160;of&#160;B</B></A></savedata>", Written(m->GetDocument()));
+    EXPECT_STREQ(L"text of B", m->GetString(L"A\\B", L"", L"", nullptr, false));
+
+    // The current section is kept for a text equal ignoring case; a fresh walk compares exactly.
+    m->SetSection(L"View");
+    Node* view = m->GetCurrent();
+    EXPECT_TRUE(m->SelectSection(L"view"));
+    EXPECT_EQ(view, m->GetCurrent());
+    EXPECT_TRUE(m->SelectSection(L"A"));
+    EXPECT_FALSE(m->SelectSection(L"view"));
+    EXPECT_EQ(nullptr, m->GetCurrent());
+    EXPECT_FALSE(m->SelectSection(L"view"));
+    EXPECT_TRUE(m->SelectSection(L""));
+    EXPECT_EQ(m->GetDocument(), m->GetCurrent());
+
+    // Reads create nothing; a trailing separator adds no level; empty pieces are empty names.
+    const std::wstring before = Written(m->GetDocument());
+    EXPECT_EQ(5, m->GetInt32(L"X/Y/Z", L"v", 5));
+    EXPECT_FALSE(m->HasValue(L"X", L"v"));
+    EXPECT_EQ(before, Written(m->GetDocument()));
+    m->SetInt32(L"A/", L"n", 1);
+    m->SetInt32(L"C//D", L"n", 2);
+    EXPECT_EQ(L"<savedata><A n=\"1\"><B>text&#160;of&#160;B</B></A><View></View><C><><D n=\"2\"></D></></C>"
+              L"</savedata>",
+              Written(m->GetDocument()));
+    EXPECT_TRUE(m->HasValue(L"A", L"N"));
+}
+
+TEST(XmlSettings, StringDefaults)
+{
+    TempFolder folder;
+    Store m(folder / L"s.xml");
+    const wchar_t* fallback = L"fallback";
+    bool expandable = true;
+    EXPECT_EQ(fallback, m->GetString(L"Missing", L"v", fallback, &expandable, true));
+    EXPECT_FALSE(expandable);
+    m->SetSection(L"Present");
+    const wchar_t* copy = m->GetString(L"Present", L"v", fallback, nullptr, false);
+    EXPECT_NE(fallback, copy);
+    EXPECT_STREQ(fallback, copy);
+    EXPECT_EQ(nullptr, m->GetNullValue(L"Present", L"v", fallback));
+
+    ArrayU08* kept = ArrayU08::New();
+    kept->Append(9);
+    EXPECT_EQ(kept, m->GetBytes(L"Missing", L"b", kept));
+    EXPECT_EQ(1u, kept->GetCount());
+    m->GetBytes(L"Present", L"b", kept);
+    EXPECT_EQ(0u, kept->GetCount());
+    kept->ReleaseToPool();
+}
+
+TEST(XmlSettings, SettingAgainMovesTheValueLast)
+{
+    TempFolder folder;
+    Store m(folder / L"s.xml");
+    m->SetInt32(L"S", L"a", 1);
+    m->SetInt32(L"S", L"b", 2);
+    m->SetInt32(L"S", L"A", 3);
+    EXPECT_EQ(L"<savedata><S b=\"2\" A=\"3\"></S></savedata>", Written(m->GetDocument()));
+    EXPECT_EQ(3, m->GetInt32(L"S", L"a", 0));
+    m->RemoveValue(L"S", L"B");
+    EXPECT_FALSE(m->HasValue(L"S", L"b"));
+}
+
+TEST(XmlSettings, RemoveSection)
+{
+    TempFolder folder;
+    Store m(folder / L"s.xml");
+    m->SetInt32(L"One", L"v", 1);
+    m->SetInt32(L"A/B/C", L"v", 2);
+    m->SetInt32(L"A/B2", L"v", 3);
+    m->RemoveSection(L"one");
+    EXPECT_FALSE(m->SelectSection(L"One"));
+    m->RemoveSection(L"A/B");
+    EXPECT_EQ(L"<savedata><A><B2 v=\"3\"></B2></A></savedata>", Written(m->GetDocument()));
+    // The parent is the current section now.
+    EXPECT_EQ(m->GetDocument()->ChildAt(0), m->GetCurrent());
+    m->RemoveSection(L"");
+    m->RemoveSection(L"Nowhere/X");
+    EXPECT_EQ(L"<savedata><A><B2 v=\"3\"></B2></A></savedata>", Written(m->GetDocument()));
+}
+
+TEST(XmlSettings, AutoSave)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"s.xml";
+    {
+        Store m(file);
+        m->SetAutoSave(true);
+        EXPECT_TRUE(m->GetAutoSave());
+        // Removing from a missing section saves nothing.
+        m->RemoveValue(L"Missing", L"v");
+        EXPECT_FALSE(TempFolder::Exists(file));
+        m->SetInt32(L"Field", L"CPU_USAGE_TOTAL", 1);
+        EXPECT_TRUE(TempFolder::Exists(file));
+        m->SetString(L"Field", L"Name", L"x & y");
+    }
+    {
+        // A value set with auto-save on survives without an explicit save.
+        Store m(file);
+        EXPECT_EQ(1, m->GetInt32(L"Field", L"CPU_USAGE_TOTAL", 0));
+        EXPECT_STREQ(L"x & y", m->GetString(L"Field", L"Name", L"", nullptr, false));
+    }
+    DeleteFileW(file.c_str());
+    {
+        Store m(file);
+        m->SetSection(L"Field");
+        m->SetAutoSave(true);
+        // Removing an absent value of an existing section saves all the same.
+        m->RemoveValue(L"Field", L"absent");
+        EXPECT_TRUE(TempFolder::Exists(file));
+    }
+}
+
+TEST(XmlSettings, DamagedFileKeepsTheDefaults)
+{
+    const std::string damaged[] = {
+        "",
+        "\xEF\xBB\xBF",
+        "<savedata><MainWindow Width=\"320\"><View Opacity=\"2",
+        "<savedata><MainWindow Width=\"320\"></MainWindow>",
+        "garbage \x01\x02\xFF\xFE without markup",
+        std::string("<sa\0vedata>", 11),
+    };
+    for (const std::string& bytes : damaged) {
+        TempFolder folder;
+        const std::wstring file = folder / L"SaveData.xml";
+        TempFolder::WriteFileBytes(file, bytes);
+        Store m(file);
+        ASSERT_NE(nullptr, m.get());
+        EXPECT_EQ(L"<savedata></savedata>", Written(m->GetDocument())) << bytes;
+        EXPECT_EQ(7, m->GetInt32(L"MainWindow", L"Width", 7)) << bytes;
+        // Nothing is written over the file until the store is saved.
+        EXPECT_EQ(bytes, TempFolder::ReadFileBytes(file));
+    }
+}
+
+TEST(XmlSettings, ForeignRootAndByteOrderMarkAreRead)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"s.xml";
+    TempFolder::WriteFileBytes(file, "\xEF\xBB\xBF<SkinSetXml><Skin name=\"Black\"/></SkinSetXml>");
+    Store m(file);
+    EXPECT_EQ(L"<SkinSetXml><Skin name=\"Black\"></Skin></SkinSetXml>", Written(m->GetDocument()));
+    EXPECT_STREQ(L"Black", m->GetString(L"Skin", L"name", L"", nullptr, false));
+    ASSERT_TRUE(m->Save());
+    EXPECT_EQ("<SkinSetXml><Skin name=\"Black\"></Skin></SkinSetXml>", TempFolder::ReadFileBytes(file));
+}
+
+class XmlSettingsFailedSave : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        file_ = folder_ / L"SaveData.xml";
+        Store m(file_);
+        m->SetInt32(L"MainWindow", L"Width", 320);
+        ASSERT_TRUE(m->Save());
+        old_ = TempFolder::ReadFileBytes(file_);
+    }
+
+    // A store over the file with a changed value, not yet saved.
+    void ExpectSaveFailsAndOldFileStays(MappedData* m)
+    {
+        m->SetInt32(L"MainWindow", L"Width", 640);
+        EXPECT_FALSE(m->Save());
+        EXPECT_EQ(old_, TempFolder::ReadFileBytes(file_));
+        EXPECT_FALSE(TempFolder::Exists(file_ + L".part"));
+        // The document in memory keeps the change for the next save.
+        EXPECT_EQ(640, m->GetInt32(L"MainWindow", L"Width", 0));
+    }
+
+    TempFolder folder_;
+    std::wstring file_;
+    std::string old_;
+};
+
+TEST_F(XmlSettingsFailedSave, ReadOnlyFile)
+{
+    Store m(file_);
+    ASSERT_TRUE(SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY));
+    ExpectSaveFailsAndOldFileStays(m.get());
+    ASSERT_TRUE(SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(m->Save());
+    Store again(file_);
+    EXPECT_EQ(640, again->GetInt32(L"MainWindow", L"Width", 0));
+}
+
+TEST_F(XmlSettingsFailedSave, FileHeldOpenWithoutSharing)
+{
+    Store m(file_);
+    HANDLE held = CreateFileW(file_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    m->SetInt32(L"MainWindow", L"Width", 640);
+    EXPECT_FALSE(m->Save());
+    EXPECT_FALSE(TempFolder::Exists(file_ + L".part"));
+    CloseHandle(held);
+    EXPECT_EQ(old_, TempFolder::ReadFileBytes(file_));
+    EXPECT_TRUE(m->Save());
+}
+
+TEST_F(XmlSettingsFailedSave, SiblingCannotBeWritten)
+{
+    // A folder where the new file would be written first: the write fails before the old file
+    // is touched.
+    ASSERT_TRUE(CreateDirectoryW((file_ + L".part").c_str(), nullptr));
+    Store m(file_);
+    m->SetInt32(L"MainWindow", L"Width", 640);
+    EXPECT_FALSE(m->Save());
+    EXPECT_EQ(old_, TempFolder::ReadFileBytes(file_));
+}
+
+TEST(XmlSettingsFailedSaveFolder, MissingFolderThatCannotBeMade)
+{
+    TempFolder folder;
+    // A file stands where the folder would have to be.
+    TempFolder::WriteFileBytes(folder / L"savedata", "not a folder");
+    Store m(folder / L"savedata\\SaveData.xml");
+    m->SetInt32(L"MainWindow", L"Width", 640);
+    EXPECT_FALSE(m->Save());
+    EXPECT_EQ("not a folder", TempFolder::ReadFileBytes(folder / L"savedata"));
+}
+
+TEST(XmlSettingsFailedSaveFolder, StoreWithoutFileReportsFailure)
+{
+    MappedData* m = MappedData::New();
+    EXPECT_FALSE(m->Save());
+    m->ReleaseToPool();
+}
