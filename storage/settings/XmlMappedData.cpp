@@ -237,6 +237,13 @@ void MappedData::RemoveSection(const wchar_t* section)
     }
 }
 
+template <class T>
+T MappedData::GetWith(const wchar_t* section, const wchar_t* name, T (Node::*getter)(const wchar_t*, T),
+                      T defaultValue)
+{
+    return SelectSection(section) ? (current_->*getter)(name, defaultValue) : defaultValue;
+}
+
 bool MappedData::HasValue(const wchar_t* section, const wchar_t* name)
 {
     return SelectSection(section) && FindValue(current_, name) != nullptr;
@@ -244,42 +251,42 @@ bool MappedData::HasValue(const wchar_t* section, const wchar_t* name)
 
 uint8_t MappedData::GetUInt8(const wchar_t* section, const wchar_t* name, uint8_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetUInt8Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetUInt8Attribute, defaultValue);
 }
 
 uint16_t MappedData::GetUInt16(const wchar_t* section, const wchar_t* name, uint16_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetUInt16Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetUInt16Attribute, defaultValue);
 }
 
 uint32_t MappedData::GetUInt32(const wchar_t* section, const wchar_t* name, uint32_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetUInt32Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetUInt32Attribute, defaultValue);
 }
 
 uint64_t MappedData::GetUInt64(const wchar_t* section, const wchar_t* name, uint64_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetUInt64Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetUInt64Attribute, defaultValue);
 }
 
 int8_t MappedData::GetInt8(const wchar_t* section, const wchar_t* name, int8_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetInt8Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetInt8Attribute, defaultValue);
 }
 
 int16_t MappedData::GetInt16(const wchar_t* section, const wchar_t* name, int16_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetInt16Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetInt16Attribute, defaultValue);
 }
 
 int32_t MappedData::GetInt32(const wchar_t* section, const wchar_t* name, int32_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetInt32Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetInt32Attribute, defaultValue);
 }
 
 int64_t MappedData::GetInt64(const wchar_t* section, const wchar_t* name, int64_t defaultValue)
 {
-    return SelectSection(section) ? current_->GetInt64Attribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetInt64Attribute, defaultValue);
 }
 
 float MappedData::GetFloat(const wchar_t* section, const wchar_t* name, float defaultValue)
@@ -297,7 +304,7 @@ double MappedData::GetDouble(const wchar_t* section, const wchar_t* name, double
 
 bool MappedData::GetBool(const wchar_t* section, const wchar_t* name, bool defaultValue)
 {
-    return SelectSection(section) ? current_->GetBoolAttribute(name, defaultValue) : defaultValue;
+    return GetWith(section, name, &Node::GetBoolAttribute, defaultValue);
 }
 
 const wchar_t* MappedData::GetString(const wchar_t* section, const wchar_t* name, const wchar_t* defaultValue,
@@ -348,114 +355,76 @@ void MappedData::RemoveValue(const wchar_t* section, const wchar_t* name)
     SaveIfAutoSave(nullptr, nullptr, nullptr);
 }
 
-Node* MappedData::PrepareSet(const wchar_t* section, const wchar_t* name)
+template <class T, class V>
+void MappedData::SetWith(const wchar_t* section, const wchar_t* name, void (Node::*setter)(const wchar_t*, T),
+                         V value)
 {
     SetSection(section);
     if (!current_)
-        return nullptr;
+        return;
     current_->GetAttributes()->RemoveFirst(name);
-    return current_;
-}
-
-void MappedData::FinishSet()
-{
+    (current_->*setter)(name, value);
     SaveIfAutoSave(nullptr, nullptr, nullptr);
 }
 
 void MappedData::SetUInt8(const wchar_t* section, const wchar_t* name, uint8_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetUInt8Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetUInt8Attribute, value);
 }
 
 void MappedData::SetUInt16(const wchar_t* section, const wchar_t* name, uint16_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetUInt16Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetUInt16Attribute, value);
 }
 
 void MappedData::SetUInt32(const wchar_t* section, const wchar_t* name, uint32_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetUInt32Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetUInt32Attribute, value);
 }
 
 void MappedData::SetUInt64(const wchar_t* section, const wchar_t* name, uint64_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetUInt64Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetUInt64Attribute, value);
 }
 
 void MappedData::SetInt8(const wchar_t* section, const wchar_t* name, int8_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetInt8Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetInt8Attribute, value);
 }
 
 void MappedData::SetInt16(const wchar_t* section, const wchar_t* name, int16_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetInt16Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetInt16Attribute, value);
 }
 
 void MappedData::SetInt32(const wchar_t* section, const wchar_t* name, int32_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetInt32Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetInt32Attribute, value);
 }
 
 void MappedData::SetInt64(const wchar_t* section, const wchar_t* name, int64_t value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetInt64Attribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetInt64Attribute, value);
 }
 
 void MappedData::SetFloat(const wchar_t* section, const wchar_t* name, float value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetFloatAttribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetFloatAttribute, value);
 }
 
 void MappedData::SetDouble(const wchar_t* section, const wchar_t* name, double value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetDoubleAttribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetDoubleAttribute, value);
 }
 
 void MappedData::SetBool(const wchar_t* section, const wchar_t* name, bool value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetInt32Attribute(name, value ? 1 : 0);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetInt32Attribute, value ? 1 : 0);
 }
 
 void MappedData::SetString(const wchar_t* section, const wchar_t* name, const wchar_t* value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetAttribute(name, value);
-        FinishSet();
-    }
+    SetWith(section, name, &Node::SetAttribute, value);
 }
 
 void MappedData::SetExpandString(const wchar_t* section, const wchar_t* name, const wchar_t* value)
@@ -465,11 +434,13 @@ void MappedData::SetExpandString(const wchar_t* section, const wchar_t* name, co
 
 void MappedData::SetBytes(const wchar_t* section, const wchar_t* name, ArrayU08* value)
 {
-    if (Node* element = PrepareSet(section, name)) {
-        element->SetUInt8ArrayAttribute(name, value ? static_cast<const uint8_t*>(value->GetData()) : nullptr,
-                                        value ? value->GetCount() : 0);
-        FinishSet();
-    }
+    SetSection(section);
+    if (!current_)
+        return;
+    current_->GetAttributes()->RemoveFirst(name);
+    current_->SetUInt8ArrayAttribute(name, value ? static_cast<const uint8_t*>(value->GetData()) : nullptr,
+                                     value ? value->GetCount() : 0);
+    SaveIfAutoSave(nullptr, nullptr, nullptr);
 }
 
 } // namespace xml

@@ -100,10 +100,12 @@ private:
 
     // The walk of SetSection (create set) and SelectSection.
     bool Walk(const wchar_t* section, bool create);
-    // The current element after SetSection with the first record of name removed; null when
-    // the section could not be made.
-    Node* PrepareSet(const wchar_t* section, const wchar_t* name);
-    void FinishSet();
+    template <class T>
+    T GetWith(const wchar_t* section, const wchar_t* name, T (Node::*getter)(const wchar_t*, T), T defaultValue);
+    // Makes the section, removes the first record of name, appends the new one and saves when
+    // auto-save is on.
+    template <class T, class V>
+    void SetWith(const wchar_t* section, const wchar_t* name, void (Node::*setter)(const wchar_t*, T), V value);
 
     PathWin* path_;
     StrBuffer* scratch_;

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "core/str/AsciiFold.h"
 #include "core/str/StrBuffer.h"
 #include "storage/xml/AttrFactory.h"
 #include "storage/xml/Escape.h"
@@ -12,17 +13,12 @@ namespace xml {
 
 namespace {
 
-inline wchar_t FoldAscii(wchar_t c)
-{
-    return static_cast<uint16_t>(c - L'A') < 26u ? static_cast<wchar_t>(c + 32) : c;
-}
-
 bool NameMatches(const AttrRecord* record, const wchar_t* name)
 {
     const wchar_t* a = record->name;
     uint32_t i = 0;
     for (; i < record->nameLength; ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(name[i]) || name[i] == 0)
+        if (str::ToLowerAscii(a[i]) != str::ToLowerAscii(name[i]) || name[i] == 0)
             return false;
     }
     return name[i] == 0;

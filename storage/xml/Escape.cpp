@@ -11,6 +11,8 @@ namespace {
 
 typedef str::strbuffer::StrBuffer StrBuffer;
 
+// One table per kind of value serves both ways: the characters it escapes are exactly those
+// its reader decodes.
 struct Entity {
     const wchar_t* name;
     uint32_t length;
@@ -29,45 +31,19 @@ const Entity kTextEntities[] = {
     {L"&#160;", 6, L' ', true}, {L"&#13;", 5, L'\r', true}, {L"&#10;", 5, L'\n', true},
 };
 
-const wchar_t* AttributeEscapeOf(wchar_t c)
+// The stored form of c by the table, or null when c stands for itself.
+template <size_t N>
+const Entity* EscapeOf(wchar_t c, const Entity (&table)[N])
 {
-    switch (c) {
-    case L'\n':
-        return L"&#10;";
-    case L'\r':
-        return L"&#13;";
-    case L'"':
-        return L"&quot;";
-    case L'&':
-        return L"&amp;";
-    case L'<':
-        return L"&lt;";
-    default:
-        return nullptr;
+    for (const Entity& entity : table) {
+        if (entity.character == c)
+            return &entity;
     }
+    return nullptr;
 }
 
-const wchar_t* TextEscapeOf(wchar_t c)
-{
-    switch (c) {
-    case L'\n':
-        return L"&#10;";
-    case L'\r':
-        return L"&#13;";
-    case L' ':
-        return L"&#160;";
-    case L'&':
-        return L"&amp;";
-    case L'<':
-        return L"&lt;";
-    case L'>':
-        return L"&gt;";
-    default:
-        return nullptr;
-    }
-}
-
-void EscapeWith(StrBuffer* out, const wchar_t* text, const wchar_t* (*escapeOf)(wchar_t))
+template <size_t N>
+void EscapeWith(StrBuffer* out, const wchar_t* text, const Entity (&table)[N])
 {
     out->Clear();
     if (!text)
@@ -75,11 +51,11 @@ void EscapeWith(StrBuffer* out, const wchar_t* text, const wchar_t* (*escapeOf)(
     const wchar_t* run = text;
     const wchar_t* p = text;
     for (; *p; ++p) {
-        const wchar_t* escaped = escapeOf(*p);
+        const Entity* escaped = EscapeOf(*p, table);
         if (!escaped)
             continue;
         out->AppendChars(run, static_cast<uint32_t>(p - run));
-        out->Append(escaped);
+        out->AppendChars(escaped->name, escaped->length);
         run = p + 1;
     }
     out->AppendChars(run, static_cast<uint32_t>(p - run));
@@ -147,12 +123,12 @@ inline bool IsTrailingSpace(wchar_t c)
 
 void EscapeAttributeValue(StrBuffer* out, const wchar_t* text)
 {
-    EscapeWith(out, text, &AttributeEscapeOf);
+    EscapeWith(out, text, kAttributeEntities);
 }
 
 void EscapeText(StrBuffer* out, const wchar_t* text)
 {
-    EscapeWith(out, text, &TextEscapeOf);
+    EscapeWith(out, text, kTextEntities);
 }
 
 void UnescapeAttributeValue(StrBuffer* out, const wchar_t* stored, bool append, uint32_t length)

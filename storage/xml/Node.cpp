@@ -4,6 +4,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "core/str/AsciiFold.h"
 #include "core/str/StrBuffer.h"
 #include "storage/xml/Escape.h"
 
@@ -12,15 +13,10 @@ namespace xml {
 
 namespace {
 
-inline wchar_t FoldAscii(wchar_t c)
-{
-    return static_cast<uint16_t>(c - L'A') < 26u ? static_cast<wchar_t>(c + 32) : c;
-}
-
 bool EqualsFolded(const wchar_t* a, const wchar_t* b)
 {
     for (;; ++a, ++b) {
-        if (FoldAscii(*a) != FoldAscii(*b))
+        if (str::ToLowerAscii(*a) != str::ToLowerAscii(*b))
             return false;
         if (*a == 0)
             return true;

@@ -78,6 +78,23 @@ int64_t ParseInt64(const wchar_t* text)
     return numtext::ParseInteger(text, INT64_MIN, INT64_MAX);
 }
 
+// The first record of that name read by parse and cut to T, else the default.
+template <class T, class Parsed>
+T ReadNumber(Attributes* list, const wchar_t* name, T defaultValue, Parsed (*parse)(const wchar_t*))
+{
+    AttrRecord* record = list->Find(name);
+    return record ? static_cast<T>(parse(record->value)) : defaultValue;
+}
+
+// Appends a record of the elements as a run of fixed-width hex digits.
+template <class T>
+void AddHexRun(Attributes* list, const wchar_t* name, const T* values, uint32_t count, uint32_t digits)
+{
+    ScratchText scratch;
+    if (FormatHexRun(scratch.Get(), values, count, digits))
+        AddAttributeRaw(list, name, StrBuffer::kWhole, scratch.Get()->GetBuffer(), scratch.Get()->GetLength());
+}
+
 } // namespace
 
 void Node::AddScratchRecord(const wchar_t* name, StrBuffer* scratch)
@@ -146,30 +163,22 @@ void Node::SetDoubleAttribute(const wchar_t* name, double value)
 
 void Node::SetUInt64ArrayAttribute(const wchar_t* name, const uint64_t* values, uint32_t count)
 {
-    ScratchText scratch;
-    if (FormatHexRun(scratch.Get(), values, count, kHex64Digits))
-        AddScratchRecord(name, scratch.Get());
+    AddHexRun(&attributes_, name, values, count, kHex64Digits);
 }
 
 void Node::SetUInt32ArrayAttribute(const wchar_t* name, const uint32_t* values, uint32_t count)
 {
-    ScratchText scratch;
-    if (FormatHexRun(scratch.Get(), values, count, kHex32Digits))
-        AddScratchRecord(name, scratch.Get());
+    AddHexRun(&attributes_, name, values, count, kHex32Digits);
 }
 
 void Node::SetUInt16ArrayAttribute(const wchar_t* name, const uint16_t* values, uint32_t count)
 {
-    ScratchText scratch;
-    if (FormatHexRun(scratch.Get(), values, count, kHex16Digits))
-        AddScratchRecord(name, scratch.Get());
+    AddHexRun(&attributes_, name, values, count, kHex16Digits);
 }
 
 void Node::SetUInt8ArrayAttribute(const wchar_t* name, const uint8_t* values, uint32_t count)
 {
-    ScratchText scratch;
-    if (FormatHexRun(scratch.Get(), values, count, kHex8Digits))
-        AddScratchRecord(name, scratch.Get());
+    AddHexRun(&attributes_, name, values, count, kHex8Digits);
 }
 
 void Node::SetInt64ArrayAttribute(const wchar_t* name, const int64_t* values, uint32_t count)
@@ -237,50 +246,42 @@ bool Node::GetBoolAttribute(const wchar_t* name, bool defaultValue)
 
 int8_t Node::GetInt8Attribute(const wchar_t* name, int8_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? static_cast<int8_t>(ParseInt32(record->value)) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseInt32);
 }
 
 int16_t Node::GetInt16Attribute(const wchar_t* name, int16_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? static_cast<int16_t>(ParseInt32(record->value)) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseInt32);
 }
 
 int32_t Node::GetInt32Attribute(const wchar_t* name, int32_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? ParseInt32(record->value) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseInt32);
 }
 
 int64_t Node::GetInt64Attribute(const wchar_t* name, int64_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? ParseInt64(record->value) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseInt64);
 }
 
 uint8_t Node::GetUInt8Attribute(const wchar_t* name, uint8_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? static_cast<uint8_t>(ParseUInt32(record->value)) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseUInt32);
 }
 
 uint16_t Node::GetUInt16Attribute(const wchar_t* name, uint16_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? static_cast<uint16_t>(ParseUInt32(record->value)) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseUInt32);
 }
 
 uint32_t Node::GetUInt32Attribute(const wchar_t* name, uint32_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? ParseUInt32(record->value) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseUInt32);
 }
 
 uint64_t Node::GetUInt64Attribute(const wchar_t* name, uint64_t defaultValue)
 {
-    AttrRecord* record = attributes_.Find(name);
-    return record ? static_cast<uint64_t>(ParseInt64(record->value)) : defaultValue;
+    return ReadNumber(&attributes_, name, defaultValue, &ParseInt64);
 }
 
 } // namespace xml
