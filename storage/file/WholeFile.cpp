@@ -1,5 +1,6 @@
 #include "storage/file/WholeFile.h"
 
+#include "core/io/StreamCopy.h"
 #include "core/str/StrBuffer.h"
 #include "storage/file/FileInputStream.h"
 #include "storage/file/FileOutputStream.h"
@@ -10,22 +11,7 @@ namespace win {
 
 namespace {
 
-const uint32_t kReadChunk = 0x10000;
 const wchar_t kPartSuffix[] = L".part";
-
-bool WriteEvery(FileOutputStream* stream, col::_array::ArrayU08* bytes)
-{
-    const uint8_t* data = static_cast<const uint8_t*>(bytes->GetData());
-    const uint32_t count = bytes->GetCount();
-    uint32_t written = 0;
-    while (written < count) {
-        uint32_t done = 0;
-        if (!stream->Write(data + written, count - written, &done) || done == 0)
-            return false;
-        written += done;
-    }
-    return true;
-}
 
 // A file the user marked read-only, or a folder of that name, is never replaced.
 bool MayReplace(PathWin* path)
@@ -45,22 +31,9 @@ bool WholeFile::Read(PathWin* path, col::_array::ArrayU08* out)
     FileInputStream* stream = path->OpenInputStream();
     if (!stream)
         return false;
-    bool complete = stream->IsOpen();
-    for (bool more = complete; more;) {
-        const uint32_t count = out->GetCount();
-        if (count > UINT32_MAX - kReadChunk) {
-            complete = false;
-            break;
-        }
-        out->EnsureCapacity(count + kReadChunk);
-        if (out->GetCapacity() < count + kReadChunk) {
-            complete = false;
-            break;
-        }
-        uint32_t done = 0;
-        more = stream->Read(static_cast<uint8_t*>(out->GetData()) + count, kReadChunk, &done) && done != 0;
-        out->SetCount(count + done);
-    }
+    // The array is a byte stream too: the file is copied onto its end.
+    out->SeekToEnd();
+    const bool complete = stream->IsOpen() && io::CopyStream(stream, out);
     stream->Dispose();
     return complete;
 }
@@ -84,7 +57,7 @@ bool WholeFile::Replace(PathWin* path, col::_array::ArrayU08* bytes)
         return false;
 
     FileOutputStream* stream = part->OpenOutputStream(false);
-    const bool written = stream && stream->IsOpen() && WriteEvery(stream, bytes);
+    const bool written = stream && stream->IsOpen() && io::WriteAll(stream, bytes->GetData(), bytes->GetCount());
     // Closing flushes to the disk, so the file that replaces the old one is complete.
     const bool closed = stream && stream->DisposeReporting();
     bool saved = written && closed;
