@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "storage/xml/XmlTestSupport.h"
 
@@ -183,4 +185,34 @@ TEST(XmlTypedValues, TextValuesRoundTripEscaped)
     node->SetAttribute(L"", L" inner  text ");
     EXPECT_STREQ(L"&#160;inner&#160;&#160;text&#160;", node->GetAttribute(L"", nullptr));
     EXPECT_EQ(L" inner  text ", Decoded(node.get(), L""));
+}
+
+TEST(XmlTypedValues, SettersOnSeveralThreadsShareTheScratchSafely)
+{
+    const int kThreads = 4;
+    const int kValues = 2000;
+    // One flag per thread, each in its own element (not a packed vector of bools).
+    std::vector<int> intact(kThreads, 0);
+    std::vector<std::thread> workers;
+    for (int t = 0; t < kThreads; ++t) {
+        workers.emplace_back([t, &intact] {
+            PooledNode node;
+            for (int i = 0; i < kValues; ++i) {
+                node->SetInt32Attribute(L"n", t * 1000000 + i);
+                node->SetAttribute(L"s", t % 2 ? L"odd & \"text\"" : L"even <text>");
+            }
+            bool ok = node->GetAttributes()->GetCount() == 2u * kValues;
+            for (uint32_t i = 0; ok && i < node->GetAttributes()->GetCount(); i += 2) {
+                const std::wstring expected = std::to_wstring(t * 1000000 + static_cast<int>(i / 2));
+                ok = expected == node->GetAttributes()->GetRecord(i)->value;
+                ok = ok && std::wstring(node->GetAttributes()->GetRecord(i + 1)->value) ==
+                               (t % 2 ? L"odd &amp; &quot;text&quot;" : L"even &lt;text>");
+            }
+            intact[t] = ok ? 1 : 0;
+        });
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+    for (int t = 0; t < kThreads; ++t)
+        EXPECT_EQ(1, intact[t]) << t;
 }
