@@ -33,7 +33,8 @@ public:
     void SetName(const wchar_t* name, uint32_t length) override;
     bool NameEquals(const wchar_t* text, uint32_t length) override;
     bool IsComment() override;
-    IXml* GetChild(uint32_t index) override { return ChildAt(index); }
+    // Null for an index at or beyond the count.
+    IXml* GetChild(uint32_t index) override { return index < GetChildCount() ? ChildAt(index) : nullptr; }
     IXml* AddChild(const wchar_t* name, uint32_t length) override;
     IXml* AppendChild(IXml* node) override;
     void RemoveChildAt(uint32_t index) override;

@@ -147,8 +147,11 @@ TEST(XmlNodeChildren, RemovalKeepsTheOthersInOrder)
     EXPECT_EQ(L"a,b,c", ChildNames(node.get()));
     node->RemoveChildAt(1);
     EXPECT_EQ(L"a,c", ChildNames(node.get()));
-    node->RemoveChildAt(7); // beyond the count: nothing happens
+    // Beyond the count: nothing happens, and there is no child.
+    node->RemoveChildAt(7);
     EXPECT_EQ(L"a,c", ChildNames(node.get()));
+    EXPECT_EQ(nullptr, node->GetChild(2));
+    EXPECT_STREQ(L"c", node->GetChild(1)->GetName());
 }
 
 TEST(XmlNodeChildren, RemovedChildGoesBackToThePoolEmptied)
