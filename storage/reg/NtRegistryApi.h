@@ -13,6 +13,8 @@ namespace win {
 const NTSTATUS kStatusSuccess = 0;
 const NTSTATUS kStatusBufferOverflow = static_cast<NTSTATUS>(0x80000005u);
 const NTSTATUS kStatusBufferTooSmall = static_cast<NTSTATUS>(0xC0000023u);
+const NTSTATUS kStatusNoMemory = static_cast<NTSTATUS>(0xC0000017u);
+const NTSTATUS kStatusInvalidParameter = static_cast<NTSTATUS>(0xC000000Du);
 // What a key reports when the native layer could not be loaded.
 const NTSTATUS kStatusLayerUnusable = static_cast<NTSTATUS>(0xC0000135u);
 

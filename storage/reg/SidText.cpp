@@ -13,7 +13,6 @@ namespace win {
 namespace {
 
 const wchar_t kLookupCaption[] = L"CNtRegistry: Message...";
-const NTSTATUS kStatusNoMemory = static_cast<NTSTATUS>(0xC0000017u);
 const ULONG kTokenQuery = 8;
 const ULONG kHeapZeroMemory = 8;
 // The text block of the lookup: identifiers of up to eight sub-authorities fit.

@@ -16,6 +16,7 @@
 #include "core/str/StrBuffer.h"
 #include "storage/reg/RegDir.h"
 #include "storage/reg/RegRoot.h"
+#include "storage/reg/Pooled.h"
 #include "storage/reg/RegTestKey.h"
 
 using s::col::_array::ArrayP;
@@ -26,16 +27,7 @@ using s::str::strbuffer::StrBuffer;
 
 namespace {
 
-struct GiveBack {
-    template <class T>
-    void operator()(T* object) const
-    {
-        if (object)
-            object->ReleaseToPool();
-    }
-};
-template <class T>
-using Pooled = std::unique_ptr<T, GiveBack>;
+using regtest::Pooled;
 
 const NTSTATUS kStatusObjectNameNotFound = static_cast<NTSTATUS>(0xC0000034u);
 
