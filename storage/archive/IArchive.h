@@ -7,6 +7,9 @@ namespace s {
 namespace io {
 class IOutputStream;
 }
+namespace file {
+class IPath;
+}
 
 namespace archive {
 
@@ -22,7 +25,7 @@ public:
     // index below the count.
     virtual IEntry* GetEntry(uint32_t index) = 0;
     virtual bool IsEncrypted() { return false; }
-    virtual bool Open(const wchar_t* path) = 0;
+    virtual bool Open(file::IPath* path) = 0;
     virtual void Close() = 0;
     // False when the entry's bytes cannot be read or the stream does not take all of them.
     virtual bool ReadEntry(IEntry* entry, io::IOutputStream* out) = 0;

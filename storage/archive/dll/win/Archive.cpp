@@ -4,6 +4,7 @@
 #include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
 #include "measurement/win/OsVersion.h"
+#include "storage/file/PathWin.h"
 #include "storage/archive/dll/win/Entry.h"
 
 namespace s {
@@ -38,35 +39,13 @@ bool IsVistaOrLater()
     return version.isVistaOrLater;
 }
 
-// A key text held in a string from the pool, so that entry texts compare through the string's
-// own whole-text equality (ASCII-only folding when case is ignored). A number is no text and
-// matches no text.
-class KeyText {
-public:
-    explicit KeyText(const wchar_t* text) : str_(IS_INTRESOURCE(text) ? nullptr : StrBuffer::New())
-    {
-        if (str_)
-            str_->Assign(text);
-    }
-    ~KeyText()
-    {
-        if (str_)
-            str_->ReleaseToPool();
-    }
-    bool Matches(StrBuffer* other, bool ignoreCase) const
-    {
-        if (!str_)
-            return false;
-        return ignoreCase ? str_->EqualsIgnoreCase(other) : str_->Equals(other);
-    }
-    bool IsText() const { return str_ != nullptr; }
-
-private:
-    KeyText(const KeyText&) = delete;
-    KeyText& operator=(const KeyText&) = delete;
-
-    StrBuffer* str_;
-};
+// A text key against an entry's text, whole; a key below 0x10000 is a number and no text.
+bool TextMatches(str::strbuffer::StrBuffer* entryText, const wchar_t* key, bool ignoreCase)
+{
+    if (IS_INTRESOURCE(key))
+        return false;
+    return ignoreCase ? entryText->MatchesIgnoreCaseAt(0, key, 0, -1) : entryText->MatchesAt(0, key, 0, -1);
+}
 
 template <class Match>
 bool FindFirst(col::_array::ArrayP* entries, Match match, uint32_t* index)
@@ -96,25 +75,10 @@ const wchar_t* AsResourceId(uint32_t id)
     return MAKEINTRESOURCEW(id);
 }
 
-// UTF-8 bytes into the string, which is emptied first.
-void DecodeUtf8(const uint8_t* bytes, uint32_t count, StrBuffer* out)
-{
-    out->Clear();
-    if (count == 0 || count > 0x7FFFFFFFu)
-        return;
-    const char* text = reinterpret_cast<const char*>(bytes);
-    const int need = MultiByteToWideChar(CP_UTF8, 0, text, static_cast<int>(count), nullptr, 0);
-    if (need <= 0)
-        return;
-    out->EnsureCapacity(static_cast<uint32_t>(need));
-    const int done = MultiByteToWideChar(CP_UTF8, 0, text, static_cast<int>(count), out->GetBuffer(), need);
-    out->SetLength(done > 0 ? static_cast<uint32_t>(done) : 0);
-}
-
 } // namespace
 
 Archive::Archive()
-    : sourcePath_(new StrBuffer()), size_(0), entries_(new col::_array::ArrayP()), module_(nullptr)
+    : sourcePath_(nullptr), size_(0), entries_(new col::_array::ArrayP()), module_(nullptr)
 {
     entries_->SetCleaner(Entry::GetPool());
 }
@@ -129,6 +93,7 @@ Archive::~Archive()
     entries_->SetCleaner(nullptr);
     delete entries_;
     delete sourcePath_;
+    sourcePath_ = nullptr;
 }
 
 const wchar_t* Archive::GetClassName()
@@ -168,15 +133,23 @@ Entry* Archive::EntryAt(uint32_t index)
 
 const wchar_t* Archive::GetSourceText()
 {
-    return sourcePath_->GetText();
+    return sourcePath_ ? sourcePath_->GetText() : L"";
 }
 
 bool Archive::LoadModule()
 {
-    module_ = LoadLibraryExW(sourcePath_->GetText(), nullptr, kResourceLoadFlags);
+    module_ = LoadLibraryExW(sourcePath_->GetSystemText(), nullptr, kResourceLoadFlags);
     if (!module_ && GetLastError() == ERROR_INVALID_PARAMETER)
-        module_ = LoadLibraryExW(sourcePath_->GetText(), nullptr, kOldResourceLoadFlags);
+        module_ = LoadLibraryExW(sourcePath_->GetSystemText(), nullptr, kOldResourceLoadFlags);
     return module_ != nullptr;
+}
+
+void Archive::ReleaseSourcePath()
+{
+    if (sourcePath_) {
+        sourcePath_->ReleaseToPool();
+        sourcePath_ = nullptr;
+    }
 }
 
 void Archive::ReleaseModule()
@@ -187,18 +160,20 @@ void Archive::ReleaseModule()
     }
 }
 
-bool Archive::Open(const wchar_t* path)
+bool Archive::Open(file::IPath* path)
 {
-    if (IsOpen() || sourcePath_->GetLength() != 0)
+    if (sourcePath_ || module_)
         Close();
-    uint64_t size = 0;
-    if (IS_INTRESOURCE(path) || !FileSize(path, &size))
+    if (!path || !path->Exists())
         return false;
-    sourcePath_->Assign(path);
-    size_ = size;
+    sourcePath_ = file::win::PathWin::CreateFromText(path->GetText());
+    if (!sourcePath_)
+        return false;
+    uint64_t size = 0;
+    size_ = FileSize(sourcePath_->GetSystemText(), &size) ? size : 0;
     if (LoadModule() && EnumResourceTypesW(module_, &Archive::OnType, reinterpret_cast<LONG_PTR>(this)))
         return true;
-    sourcePath_->Clear();
+    ReleaseSourcePath();
     ReleaseModule();
     size_ = 0;
     return false;
@@ -244,7 +219,7 @@ void Archive::AddEntry(LPCWSTR type, LPCWSTR name, WORD language)
 
 void Archive::Close()
 {
-    sourcePath_->Clear();
+    ReleaseSourcePath();
     ReleaseModule();
     size_ = 0;
     entries_->FreeAll();
@@ -273,8 +248,7 @@ bool Archive::ReadEntry(archive::IEntry* entry, io::IOutputStream* out)
 
 bool Archive::FindByName(const wchar_t* name, uint32_t* index)
 {
-    const KeyText key(name);
-    return FindFirst(entries_, [&](Entry* e) { return e->IsNameText() && key.Matches(e->GetNameStr(), false); },
+    return FindFirst(entries_, [&](Entry* e) { return e->IsNameText() && TextMatches(e->GetNameStr(), name, false); },
                      index);
 }
 
@@ -285,8 +259,7 @@ bool Archive::FindById(uint32_t id, uint32_t* index)
 
 bool Archive::FindByNameIgnoreCase(const wchar_t* name, uint32_t* index)
 {
-    const KeyText key(name);
-    return FindFirst(entries_, [&](Entry* e) { return e->IsNameText() && key.Matches(e->GetNameStr(), true); },
+    return FindFirst(entries_, [&](Entry* e) { return e->IsNameText() && TextMatches(e->GetNameStr(), name, true); },
                      index);
 }
 
@@ -298,30 +271,26 @@ bool Archive::FindNthOfType(uint32_t typeCode, uint32_t n, uint32_t* index)
 
 bool Archive::FindByTypeNameAndName(const wchar_t* type, const wchar_t* name, uint32_t* index)
 {
-    const KeyText typeKey(type);
-    const KeyText nameKey(name);
     return FindFirst(entries_,
                      [&](Entry* e) {
-                         return e->IsTypeText() && e->IsNameText() && typeKey.Matches(e->GetTypeStr(), false) &&
-                                nameKey.Matches(e->GetNameStr(), false);
+                         return e->IsTypeText() && e->IsNameText() && TextMatches(e->GetTypeStr(), type, false) &&
+                                TextMatches(e->GetNameStr(), name, false);
                      },
                      index);
 }
 
 bool Archive::FindByTypeNameAndId(const wchar_t* type, uint32_t id, uint32_t* index)
 {
-    const KeyText typeKey(type);
     return FindFirst(entries_,
-                     [&](Entry* e) { return e->IsTypeText() && HasId(e, id) && typeKey.Matches(e->GetTypeStr(), false); },
+                     [&](Entry* e) { return e->IsTypeText() && HasId(e, id) && TextMatches(e->GetTypeStr(), type, false); },
                      index);
 }
 
 bool Archive::FindByTypeAndName(uint32_t typeCode, const wchar_t* name, uint32_t* index)
 {
-    const KeyText nameKey(name);
     return FindFirst(entries_,
                      [&](Entry* e) {
-                         return HasCode(e, typeCode) && e->IsNameText() && nameKey.Matches(e->GetNameStr(), false);
+                         return HasCode(e, typeCode) && e->IsNameText() && TextMatches(e->GetNameStr(), name, false);
                      },
                      index);
 }
@@ -333,22 +302,19 @@ bool Archive::FindByTypeAndId(uint32_t typeCode, uint32_t id, uint32_t* index)
 
 bool Archive::FindByTypeNameAndNameIgnoreCase(const wchar_t* type, const wchar_t* name, uint32_t* index)
 {
-    const KeyText typeKey(type);
-    const KeyText nameKey(name);
     return FindFirst(entries_,
                      [&](Entry* e) {
-                         return e->IsTypeText() && e->IsNameText() && typeKey.Matches(e->GetTypeStr(), true) &&
-                                nameKey.Matches(e->GetNameStr(), true);
+                         return e->IsTypeText() && e->IsNameText() && TextMatches(e->GetTypeStr(), type, true) &&
+                                TextMatches(e->GetNameStr(), name, true);
                      },
                      index);
 }
 
 bool Archive::FindByTypeAndNameIgnoreCase(uint32_t typeCode, const wchar_t* name, uint32_t* index)
 {
-    const KeyText nameKey(name);
     return FindFirst(entries_,
                      [&](Entry* e) {
-                         return HasCode(e, typeCode) && e->IsNameText() && nameKey.Matches(e->GetNameStr(), true);
+                         return HasCode(e, typeCode) && e->IsNameText() && TextMatches(e->GetNameStr(), name, true);
                      },
                      index);
 }
@@ -356,13 +322,13 @@ bool Archive::FindByTypeAndNameIgnoreCase(uint32_t typeCode, const wchar_t* name
 bool Archive::UpdateResource(const void* data, uint32_t count, const wchar_t* type, const wchar_t* name,
                              uint16_t language)
 {
-    if (!IsOpen())
+    if (!IsOpen() || !sourcePath_)
         return false;
     const bool known = FindResourceExW(module_, type, name, language) != nullptr;
     // The file must not be mapped while it is written.
     ReleaseModule();
     bool written = false;
-    HANDLE update = BeginUpdateResourceW(sourcePath_->GetText(), FALSE);
+    HANDLE update = BeginUpdateResourceW(sourcePath_->GetSystemText(), FALSE);
     if (update) {
         if (::UpdateResourceW(update, type, name, language, const_cast<void*>(data), count))
             written = EndUpdateResourceW(update, FALSE) != FALSE;
@@ -370,7 +336,7 @@ bool Archive::UpdateResource(const void* data, uint32_t count, const wchar_t* ty
             EndUpdateResourceW(update, TRUE);
     }
     uint64_t size = 0;
-    if (FileSize(sourcePath_->GetText(), &size))
+    if (FileSize(sourcePath_->GetSystemText(), &size))
         size_ = size;
     LoadModule();
     // Only a resource that now exists gets an entry of its own.
@@ -411,7 +377,7 @@ thread::EasyPooler* Archive::GetPool()
     return &thread::PoolOf<Archive>();
 }
 
-Archive* Archive::OpenModule(const wchar_t* path)
+Archive* Archive::OpenModule(file::IPath* path)
 {
     Archive* archive = thread::TakeFromPool<Archive>();
     if (archive)
@@ -432,7 +398,7 @@ StrBuffer* Archive::ReadTextResource(Archive* archive, const wchar_t* type, uint
         bytes->SeekToStart();
         text = StrBuffer::New();
         if (text)
-            DecodeUtf8(static_cast<const uint8_t*>(bytes->GetData()), bytes->GetCount(), text);
+            text->FromUtf8(static_cast<const char*>(bytes->GetData()), false, static_cast<int32_t>(bytes->GetCount()));
     }
     bytes->ReleaseToPool();
     return text;

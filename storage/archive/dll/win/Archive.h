@@ -18,6 +18,11 @@ namespace strbuffer {
 class StrBuffer;
 }
 } // namespace str
+namespace file {
+namespace win {
+class PathWin;
+}
+} // namespace file
 
 namespace archive {
 namespace dll {
@@ -43,7 +48,7 @@ public:
     archive::IEntry* GetEntry(uint32_t index) override;
     // Reads the file's resources; false when the file is missing, cannot be mapped or has none.
     // An open archive is closed first.
-    bool Open(const wchar_t* path) override;
+    bool Open(file::IPath* path) override;
     void Close() override;
     bool ReadEntry(archive::IEntry* entry, io::IOutputStream* out) override;
 
@@ -67,7 +72,7 @@ public:
     static thread::EasyPooler* GetPool();
     // An archive from the pool opened over the path; closed and empty when that failed. The
     // caller gives it back to the pool.
-    static Archive* OpenModule(const wchar_t* path);
+    static Archive* OpenModule(file::IPath* path);
     // The resource of that text type and numeric name decoded from UTF-8, as a string from the
     // pool that the caller owns; null when there is no such resource or it cannot be read.
     static str::strbuffer::StrBuffer* ReadTextResource(Archive* archive, const wchar_t* type, uint32_t id);
@@ -82,12 +87,14 @@ private:
 
     void AddEntry(LPCWSTR type, LPCWSTR name, WORD language);
     bool LoadModule();
+    void ReleaseSourcePath();
     void ReleaseModule();
     // Finds every entry again in the module just loaded.
     void RefindEntries();
     Entry* EntryAt(uint32_t index);
 
-    str::strbuffer::StrBuffer* sourcePath_;
+    // The path given to Open, copied; null while closed.
+    file::win::PathWin* sourcePath_;
     uint64_t size_;
     col::_array::ArrayP* entries_;
     HMODULE module_;

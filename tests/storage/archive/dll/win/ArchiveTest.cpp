@@ -11,6 +11,7 @@
 #include "storage/TestFiles.h"
 #include "storage/archive/ResourceTypeCode.h"
 #include "storage/archive/dll/win/Entry.h"
+#include "storage/file/PathWin.h"
 
 namespace {
 
@@ -81,6 +82,24 @@ std::string ReadBytes(Archive* archive, uint32_t index)
     return result;
 }
 
+// An archive from the pool over the file, opened or not; the test gives it back.
+Archive* OpenAt(const std::wstring& file)
+{
+    s::file::win::PathWin* path = s::file::win::PathWin::CreateFromText(file.c_str());
+    Archive* archive = Archive::OpenModule(path);
+    if (path)
+        path->ReleaseToPool();
+    return archive;
+}
+
+bool OpenAgain(Archive* archive, const std::wstring& file)
+{
+    s::file::win::PathWin* path = s::file::win::PathWin::CreateFromText(file.c_str());
+    const bool opened = archive->Open(path);
+    path->ReleaseToPool();
+    return opened;
+}
+
 Entry* EntryOf(Archive* archive, uint32_t index)
 {
     return static_cast<Entry*>(archive->GetEntry(index));
@@ -90,7 +109,7 @@ class ResourceArchive : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        archive = Archive::OpenModule(BesideTestProgram(L"ResourceFixture.dll").c_str());
+        archive = OpenAt(BesideTestProgram(L"ResourceFixture.dll"));
         ASSERT_NE(nullptr, archive);
         ASSERT_TRUE(archive->IsOpen());
     }
@@ -256,7 +275,7 @@ TEST(ResourceArchiveOpen, FailuresLeaveItClosedAndEmpty)
         BesideTestProgram(L"CountingLibrary.dll"),
     };
     for (const std::wstring& path : cases) {
-        Archive* archive = Archive::OpenModule(path.c_str());
+        Archive* archive = OpenAt(path);
         ASSERT_NE(nullptr, archive);
         EXPECT_FALSE(archive->IsOpen());
         EXPECT_EQ(0u, archive->GetEntryCount());
@@ -266,6 +285,7 @@ TEST(ResourceArchiveOpen, FailuresLeaveItClosedAndEmpty)
     }
     Archive* archive = Archive::OpenModule(nullptr);
     EXPECT_FALSE(archive->IsOpen());
+    EXPECT_FALSE(archive->Open(nullptr));
     archive->ReleaseToPool();
 }
 
@@ -274,7 +294,7 @@ TEST(ResourceArchiveOpen, RunsNoCodeOfTheModule)
     const std::wstring path = BesideTestProgram(L"RefusingLibrary.dll");
     // Loaded as a program library, its start-up code refuses.
     ASSERT_EQ(nullptr, LoadLibraryW(path.c_str()));
-    Archive* archive = Archive::OpenModule(path.c_str());
+    Archive* archive = OpenAt(path);
     ASSERT_TRUE(archive->IsOpen());
     uint32_t index = 0;
     ASSERT_TRUE(archive->FindByTypeAndId(kRcData, 1, &index));
@@ -284,10 +304,10 @@ TEST(ResourceArchiveOpen, RunsNoCodeOfTheModule)
 
 TEST(ResourceArchiveOpen, OpenAgainAndCloseStartAfresh)
 {
-    Archive* archive = Archive::OpenModule(BesideTestProgram(L"ResourceFixture.dll").c_str());
+    Archive* archive = OpenAt(BesideTestProgram(L"ResourceFixture.dll"));
     const uint32_t count = archive->GetEntryCount();
     ASSERT_NE(0u, count);
-    EXPECT_TRUE(archive->Open(BesideTestProgram(L"ResourceFixture.dll").c_str()));
+    EXPECT_TRUE(OpenAgain(archive, BesideTestProgram(L"ResourceFixture.dll")));
     EXPECT_EQ(count, archive->GetEntryCount());
     archive->Close();
     EXPECT_FALSE(archive->IsOpen());
@@ -306,7 +326,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(copy.Ok());
-        archive = Archive::OpenModule(copy.Path());
+        archive = OpenAt(copy.Path());
         ASSERT_TRUE(archive->IsOpen());
     }
     void TearDown() override { archive->ReleaseToPool(); }
@@ -347,7 +367,7 @@ TEST_F(ResourceUpdate, AddsAndReplacesAndReadsBack)
     EXPECT_EQ("five", ReadText(L"TEXTDATA", 5));
 
     // A fresh look at the file sees the same.
-    Archive* again = Archive::OpenModule(copy.Path());
+    Archive* again = OpenAt(copy.Path());
     ASSERT_TRUE(again->IsOpen());
     EXPECT_EQ(count + 1, again->GetEntryCount());
     ASSERT_TRUE(again->FindByTypeAndName(kRcData, L"SAMPLE", &index));
@@ -355,7 +375,7 @@ TEST_F(ResourceUpdate, AddsAndReplacesAndReadsBack)
     again->ReleaseToPool();
 
     // The fixture itself is untouched.
-    Archive* original = Archive::OpenModule(BesideTestProgram(L"ResourceFixture.dll").c_str());
+    Archive* original = OpenAt(BesideTestProgram(L"ResourceFixture.dll"));
     ASSERT_TRUE(original->FindByTypeAndName(kRcData, L"SAMPLE", &index));
     EXPECT_EQ("sample", ReadBytes(original, index));
     original->ReleaseToPool();
