@@ -136,14 +136,7 @@ const wchar_t* GetUserUiLanguageName()
     if (gCachedCode == kNoLanguage)
         gCachedCode = LanguageIdToCode(static_cast<uint16_t>(gSource()));
     name.Assign(LanguageCodeToName(gCachedCode));
-    wchar_t* chars = name.GetBuffer();
-    const uint32_t length = name.GetLength();
-    for (uint32_t i = 0; i < length; ++i) {
-        if (chars[i] >= L'A' && chars[i] <= L'Z')
-            chars[i] = static_cast<wchar_t>(chars[i] + (L'a' - L'A'));
-    }
-    if (length != 0 && chars[0] >= L'a' && chars[0] <= L'z')
-        chars[0] = static_cast<wchar_t>(chars[0] - (L'a' - L'A'));
+    name.Capitalize();
     return name.GetText();
 }
 

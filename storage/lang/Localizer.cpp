@@ -1,0 +1,195 @@
+#include "storage/lang/Localizer.h"
+
+#include <initializer_list>
+
+#include "core/str/StrBuffer.h"
+#include "storage/lang/LangPack.h"
+#include "storage/lang/UiLanguage.h"
+#include "windowing/events/IEventListener.h"
+
+namespace s {
+namespace lang {
+
+namespace {
+
+using str::strbuffer::StrBuffer;
+
+const wchar_t kEmptyText[] = L"";
+const wchar_t kEnglish[] = L"English";
+
+// A family of languages split by script or country: a name that begins with the family's name
+// falls back to its first variant present, else to its second.
+struct Family {
+    const wchar_t* prefix;
+    const wchar_t* first;
+    const wchar_t* second;
+};
+
+const Family kFamilies[] = {
+    {L"Chinese", L"CHINESE_SIMPLIFIED", L"CHINESE_TRADITIONAL"},
+    {L"Portuguese", L"PORTUGUESE_BRAZILIAN", L"PORTUGUESE_PORTUGAL"},
+    {L"Serbian", L"SERBIAN_CYRILLIC", L"SERBIAN_LATIN"},
+};
+
+bool HasEngName(LangPack* pack, const wchar_t* name)
+{
+    return pack->GetEngName()->MatchesIgnoreCaseAt(0, name, 0, -1);
+}
+
+} // namespace
+
+Localizer::Localizer() : current_(nullptr)
+{
+    packs_.SetCleaner(LangPack::GetPool());
+}
+
+Localizer::~Localizer()
+{
+    // Deleted, not given back: the pack pool may already be gone at process exit.
+    const uint32_t count = packs_.GetCount();
+    for (uint32_t i = 0; i < count; ++i)
+        delete GetPack(i);
+    packs_.SetCleaner(nullptr);
+    packs_.Clear();
+    current_ = nullptr;
+}
+
+const wchar_t* Localizer::GetClassName()
+{
+    return L"s_lang_Localizer";
+}
+
+base::IObject* Localizer::NewInstance()
+{
+    return New();
+}
+
+void Localizer::ReleaseToPool()
+{
+    GetPool()->Give(this);
+}
+
+void Localizer::Reset()
+{
+    packs_.FreeAll();
+    current_ = nullptr;
+    listeners_.FreeAll();
+}
+
+void Localizer::AddPack(LangPack* pack)
+{
+    if (pack)
+        packs_.Append(pack);
+}
+
+LangPack* Localizer::FindPack(const wchar_t* engName)
+{
+    if (!engName)
+        return nullptr;
+    const uint32_t count = GetPackCount();
+    for (uint32_t i = 0; i < count; ++i) {
+        if (HasEngName(GetPack(i), engName))
+            return GetPack(i);
+    }
+    StrBuffer* name = StrBuffer::New();
+    if (!name)
+        return nullptr;
+    name->Assign(engName);
+    LangPack* found = nullptr;
+    for (const Family& family : kFamilies) {
+        if (!name->StartsWithIgnoreCase(family.prefix, -1))
+            continue;
+        for (const wchar_t* variant : {family.first, family.second}) {
+            for (uint32_t i = 0; i < count && !found; ++i) {
+                if (HasEngName(GetPack(i), variant))
+                    found = GetPack(i);
+            }
+        }
+        break;
+    }
+    name->ReleaseToPool();
+    return found;
+}
+
+void Localizer::ChooseFirst()
+{
+    if (current_ || GetPackCount() == 0)
+        return;
+    current_ = FindPack(GetUserUiLanguageName());
+    if (!current_)
+        current_ = GetPack(0);
+}
+
+LangPack* Localizer::EnglishPack()
+{
+    LangPack* english = FindPack(kEnglish);
+    return english ? english : (GetPackCount() ? GetPack(0) : nullptr);
+}
+
+void Localizer::MakeCurrent(LangPack* pack)
+{
+    if (!pack || pack == current_)
+        return;
+    current_ = pack;
+    // The count is read each turn, so a listener that removes itself ends no walk out of bounds.
+    for (uint32_t i = 0; i < listeners_.GetCount(); ++i)
+        static_cast<gui::events::IEventListener*>(listeners_.Get(i))->OnEvent(this, kLanguageChanged);
+}
+
+void Localizer::SelectLanguage(const wchar_t* engName)
+{
+    ChooseFirst();
+    if (!current_ || (engName && HasEngName(current_, engName)))
+        return;
+    LangPack* pack = FindPack(engName);
+    MakeCurrent(pack ? pack : EnglishPack());
+}
+
+void Localizer::SelectLanguageAt(uint32_t index)
+{
+    MakeCurrent(GetPack(index));
+}
+
+LangPack* Localizer::GetCurrentPack()
+{
+    ChooseFirst();
+    return current_;
+}
+
+const wchar_t* Localizer::GetText(int32_t id)
+{
+    ChooseFirst();
+    StrBuffer* text = current_ ? current_->FindText(id) : nullptr;
+    return text ? text->GetText() : kEmptyText;
+}
+
+const wchar_t* Localizer::GetEnglishText(int32_t id)
+{
+    ChooseFirst();
+    LangPack* english = current_ && HasEngName(current_, kEnglish) ? current_ : EnglishPack();
+    StrBuffer* text = english ? english->FindText(id) : nullptr;
+    return text ? text->GetText() : kEmptyText;
+}
+
+void Localizer::AddListener(gui::events::IEventListener* listener)
+{
+    listeners_.Append(listener);
+}
+
+void Localizer::RemoveListener(gui::events::IEventListener* listener)
+{
+    listeners_.RemoveValue(listener);
+}
+
+thread::EasyPooler* Localizer::GetPool()
+{
+    return &thread::PoolOf<Localizer>();
+}
+
+Localizer* Localizer::New()
+{
+    return thread::TakeFromPool<Localizer>();
+}
+
+} // namespace lang
+} // namespace s
