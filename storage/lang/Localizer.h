@@ -17,6 +17,16 @@ namespace strbuffer {
 class StrBuffer;
 }
 } // namespace str
+namespace xml {
+class IXml;
+}
+namespace archive {
+namespace dll {
+namespace win {
+class Archive;
+}
+} // namespace dll
+} // namespace archive
 
 namespace lang {
 
@@ -37,6 +47,15 @@ public:
     base::IObject* NewInstance() override;
     void ReleaseToPool() override;
     void Reset() override;
+
+    // A Localizer from the pool with the packs of the language-pack document stored in the
+    // archive under that text type and number, in the language of the user's display language
+    // (else English, else the first pack). Without the resource it has no pack and every text
+    // is empty; a damaged document gives the packs that can be read.
+    static Localizer* CreateFromResource(archive::dll::win::Archive* archive, const wchar_t* type, uint32_t id);
+    // Adds one pack per language of the document and one text per entry to every pack; a
+    // language without a text of its own gets the entry's first text.
+    void BuildPacks(xml::IXml* root);
 
     // Takes the pack; the Localizer gives it back to the pack pool when it lets go of it.
     void AddPack(LangPack* pack);

@@ -22,7 +22,7 @@ using testfiles::BesideTestProgram;
 
 const uint32_t kRcData = s::archive::kTypeRcData;
 // The fixture's resources, each listed once from Windows 6.0 on.
-const uint32_t kFixtureResources = 10;
+const uint32_t kFixtureResources = 11;
 const uint32_t kUntouched = 777;
 
 bool SystemListsEveryLanguage()
@@ -241,7 +241,7 @@ TEST_F(ResourceArchive, ReadsTextResourcesAsUtf8)
     ASSERT_NE(nullptr, text);
     EXPECT_STREQ(L"Gr\u00fc\u00dfe \u20ac\n", text->GetText());
     text->ReleaseToPool();
-    EXPECT_EQ(nullptr, Archive::ReadTextResource(archive, L"IDR_XML", 130));
+    EXPECT_EQ(nullptr, Archive::ReadTextResource(archive, L"IDR_XML", 132));
     EXPECT_EQ(nullptr, Archive::ReadTextResource(archive, L"RCDATA", 7));
     EXPECT_EQ(nullptr, Archive::ReadTextResource(nullptr, L"IDR_XML", 131));
 }
