@@ -262,7 +262,8 @@ void Localizer::SelectLanguage(const wchar_t* engName)
 
 void Localizer::SelectLanguageAt(uint32_t index)
 {
-    MakeCurrent(GetPack(index));
+    if (index < GetPackCount())
+        MakeCurrent(GetPack(index));
 }
 
 LangPack* Localizer::GetCurrentPack()

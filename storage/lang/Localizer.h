@@ -67,7 +67,7 @@ public:
     LangPack* FindPack(const wchar_t* engName);
     // By English name; a name no pack matches selects English, else the first pack.
     void SelectLanguage(const wchar_t* engName);
-    // index below the pack count.
+    // An index beyond the packs changes nothing.
     void SelectLanguageAt(uint32_t index);
     // Null only while there is no pack at all.
     LangPack* GetCurrentPack();

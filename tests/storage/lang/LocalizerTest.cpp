@@ -226,6 +226,8 @@ TEST_F(LocalizerTest, ListenersToldOnceEachInOrderOnTheChangingThread)
     }
 
     log.clear();
+    localizer->SelectLanguageAt(3);
+    EXPECT_TRUE(log.empty());
     localizer->SelectLanguageAt(2);
     EXPECT_EQ(3u, log.size());
     EXPECT_EQ(L"French", EngNameOf(localizer->GetCurrentPack()));

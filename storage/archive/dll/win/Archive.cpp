@@ -162,10 +162,10 @@ void Archive::ReleaseModule()
 
 bool Archive::Open(file::IPath* path)
 {
-    if (sourcePath_ || module_)
-        Close();
     if (!path || !path->Exists())
         return false;
+    if (sourcePath_ || module_)
+        Close();
     sourcePath_ = file::win::PathWin::CreateFromText(path->GetText());
     if (!sourcePath_)
         return false;

@@ -46,8 +46,8 @@ public:
     uint64_t GetSize() override { return size_; }
     uint32_t GetEntryCount() override;
     archive::IEntry* GetEntry(uint32_t index) override;
-    // Reads the file's resources; false when the file is missing, cannot be mapped or has none.
-    // An open archive is closed first.
+    // Reads the file's resources; false when the file is missing (the archive stays as it was),
+    // cannot be mapped or has no resources. An open archive is closed first.
     bool Open(file::IPath* path) override;
     void Close() override;
     bool ReadEntry(archive::IEntry* entry, io::IOutputStream* out) override;

@@ -309,6 +309,10 @@ TEST(ResourceArchiveOpen, OpenAgainAndCloseStartAfresh)
     ASSERT_NE(0u, count);
     EXPECT_TRUE(OpenAgain(archive, BesideTestProgram(L"ResourceFixture.dll")));
     EXPECT_EQ(count, archive->GetEntryCount());
+    // A path that does not exist leaves the open archive as it was.
+    EXPECT_FALSE(OpenAgain(archive, BesideTestProgram(L"NoSuchLibrary.dll")));
+    EXPECT_TRUE(archive->IsOpen());
+    EXPECT_EQ(count, archive->GetEntryCount());
     archive->Close();
     EXPECT_FALSE(archive->IsOpen());
     EXPECT_EQ(0u, archive->GetEntryCount());
