@@ -48,7 +48,7 @@ bool IsElement(xml::IXml* node, const wchar_t* name)
 // The first pack whose tag is the element's name, ignoring case.
 LangPack* PackOfTag(Localizer* localizer, xml::IXml* element)
 {
-    if (element->IsComment())
+    if (!element || element->IsComment())
         return nullptr;
     const uint32_t count = localizer->GetPackCount();
     for (uint32_t i = 0; i < count; ++i) {
