@@ -28,8 +28,6 @@ class FileOutputStream;
 } // namespace win
 
 // The interface of a file or folder path, slot by slot in the order every path shares.
-// Operations declared "= delete" hold their slot but are not built yet: a call does not compile.
-//
 // The getters named ...Str take (out, append) and return out: a null out is a new string from the
 // pool that the caller gives back; append = false empties out first. The getters named ...Text fill
 // the path's own scratch text and return it, valid until the next text-returning call on the path.
@@ -49,27 +47,27 @@ public:
 
     // Queries of the file or folder named.
     virtual bool Exists() = 0;
-    virtual bool IsNtfs() = delete;
-    virtual bool IsFatFamily() = delete;
+    virtual bool IsNtfs() = 0;
+    virtual bool IsFatFamily() = 0;
     // The attribute word as the system gives it: 0xFFFFFFFF for a path that does not exist.
     virtual uint32_t GetAttributes() = 0;
-    virtual bool AddAttributes(uint32_t mask) = delete;
-    virtual bool SetAttributes(uint32_t attributes) = delete;
-    virtual bool CanRead() = delete;
-    virtual bool CanWrite() = delete;
-    virtual bool CanReadWrite() = delete;
-    // True for a missing path too (all attribute bits set): test Exists first.
+    virtual bool AddAttributes(uint32_t mask) = 0;
+    virtual bool SetAttributes(uint32_t attributes) = 0;
+    virtual bool CanRead() = 0;
+    virtual bool CanWrite() = 0;
+    virtual bool CanReadWrite() = 0;
+    // A missing path has no attributes: every flag test below answers false for it.
     virtual bool IsDirectory() = 0;
-    virtual bool IsEmptyDirectory() = delete;
+    virtual bool IsEmptyDirectory() = 0;
     virtual bool IsFile() = 0;
     virtual bool IsStream() = 0;
-    virtual bool IsHidden() = delete;
-    virtual bool IsSystem() = delete;
-    virtual bool IsArchive() = delete;
-    virtual bool IsExe() = delete;
-    virtual bool IsShortcut() = delete;
-    virtual bool IsUrlShortcut() = delete;
-    virtual bool IsFolderShortcut() = delete;
+    virtual bool IsHidden() = 0;
+    virtual bool IsSystem() = 0;
+    virtual bool IsArchive() = 0;
+    virtual bool IsExe() = 0;
+    virtual bool IsShortcut() = 0;
+    virtual bool IsUrlShortcut() = 0;
+    virtual bool IsFolderShortcut() = 0;
 
     // The text model.
     virtual bool IsUnc() = 0;
@@ -91,33 +89,33 @@ public:
 
     // Sizes and times.
     virtual int64_t GetSize(bool recurse, bool intoSubfolders, uint32_t* fileCount, uint32_t* folderCount,
-                            bool countFiles) = delete;
-    virtual int64_t GetSizeOnDisk() = delete;
-    virtual void SetStreamSize(int64_t size) = delete;
-    virtual int64_t GetCreationTime(bool refresh) = delete;
-    virtual int64_t GetLastAccessTime(bool refresh) = delete;
-    virtual int64_t GetLastWriteTime(bool refresh) = delete;
+                            bool countFiles) = 0;
+    virtual int64_t GetSizeOnDisk() = 0;
+    virtual void SetStreamSize(int64_t size) = 0;
+    virtual int64_t GetCreationTime(bool refresh) = 0;
+    virtual int64_t GetLastAccessTime(bool refresh) = 0;
+    virtual int64_t GetLastWriteTime(bool refresh) = 0;
 
     // Operations on the file system.
     virtual void SetFileTimes(int64_t creation, int64_t lastWrite, int64_t lastAccess, bool forNormal,
-                              bool forReadOnly, bool forHidden, bool forSystem, bool recursive) = delete;
-    virtual bool SetReadable(bool readable) = delete;
-    virtual bool SetWritable(bool writable) = delete;
-    virtual bool MakeWritable() = delete;
-    virtual bool SetHidden() = delete;
-    virtual bool Rename(const wchar_t* text) = delete;
-    virtual bool RenameRandomly(uint32_t passes, StrBuffer* finalText, bool restoreAttributes) = delete;
+                              bool forReadOnly, bool forHidden, bool forSystem, bool recursive) = 0;
+    virtual bool SetReadable(bool readable) = 0;
+    virtual bool SetWritable(bool writable) = 0;
+    virtual bool MakeWritable() = 0;
+    virtual bool SetHidden() = 0;
+    virtual bool Rename(const wchar_t* text) = 0;
+    virtual bool RenameRandomly(uint32_t passes, StrBuffer* finalText, bool restoreAttributes) = 0;
     // Makes the missing parent folders too; false when the folder already exists.
     virtual bool CreateDirectory(bool notify) = 0;
-    virtual bool CreateEmptyFile(bool notify) = delete;
+    virtual bool CreateEmptyFile(bool notify) = 0;
     virtual bool CreateParentDirectory() = 0;
-    virtual bool Delete(bool notify, bool laterIfLocked) = delete;
-    virtual bool DeleteOnReboot() = delete;
-    virtual void Recycle(bool confirm, bool notify) = delete;
-    virtual bool Copy(const wchar_t* destination, bool overwrite) = delete;
-    virtual bool Move(const wchar_t* destination, bool replace, bool notify) = delete;
-    virtual bool CreateShortcut(const wchar_t* shortcut, bool overwrite, const wchar_t* arguments) = delete;
-    virtual bool CreateUrlShortcut(const wchar_t* url, bool overwrite) = delete;
+    virtual bool Delete(bool notify, bool laterIfLocked) = 0;
+    virtual bool DeleteOnReboot() = 0;
+    virtual void Recycle(bool confirm, bool notify) = 0;
+    virtual bool Copy(const wchar_t* destination, bool overwrite) = 0;
+    virtual bool Move(const wchar_t* destination, bool replace, bool notify) = 0;
+    virtual bool CreateShortcut(const wchar_t* shortcut, bool overwrite, const wchar_t* arguments) = 0;
+    virtual bool CreateUrlShortcut(const wchar_t* url, bool overwrite) = 0;
 
     // Texts.
     virtual StrBuffer* GetFullPathStr(StrBuffer* out, bool append) = 0;
@@ -138,14 +136,14 @@ public:
     virtual StrBuffer* GetExtensionNoDotStr(StrBuffer* out, bool append) = 0;
     virtual const wchar_t* GetExtensionNoDotText() = 0;
 
-    virtual StrBuffer* GetTypeNameStr(StrBuffer* out, bool append) = delete;
-    virtual const wchar_t* GetTypeNameText() = delete;
-    virtual StrBuffer* GetSizeTextStr(StrBuffer* out, bool append) = delete;
-    virtual const wchar_t* GetSizeText() = delete;
-    virtual StrBuffer* GetUrlStr(StrBuffer* out, bool append) = delete;
-    virtual const wchar_t* GetUrlText() = delete;
-    virtual StrBuffer* GetFolderShortcutTargetStr(StrBuffer* out, bool append) = delete;
-    virtual const wchar_t* GetFolderShortcutTargetText() = delete;
+    virtual StrBuffer* GetTypeNameStr(StrBuffer* out, bool append) = 0;
+    virtual const wchar_t* GetTypeNameText() = 0;
+    virtual StrBuffer* GetSizeTextStr(StrBuffer* out, bool append) = 0;
+    virtual const wchar_t* GetSizeText() = 0;
+    virtual StrBuffer* GetUrlStr(StrBuffer* out, bool append) = 0;
+    virtual const wchar_t* GetUrlText() = 0;
+    virtual StrBuffer* GetFolderShortcutTargetStr(StrBuffer* out, bool append) = 0;
+    virtual const wchar_t* GetFolderShortcutTargetText() = 0;
 
     // Derived paths: each a new path from the pool that the caller gives back.
     virtual IPath* GetChild(const wchar_t* name) = 0;
@@ -155,31 +153,31 @@ public:
     virtual IPath* GetUniqueSiblingNumbered() = 0;
     virtual IPath* GetParent() = 0;
 
-    virtual IPath* GetShortcutTarget() = delete;
-    virtual IPath* GetFolderShortcutTarget() = delete;
-    virtual IPath* GetNeighbourFile(bool forward, StrArray* endings, bool sorted, bool wrap) = delete;
-    virtual bool HasEntries(bool includeAll) = delete;
-    virtual StrArray* ListNames(bool fullPaths, bool includeAll) = delete;
-    virtual StrArray* ListFolderNames(bool fullPaths, bool includeAll) = delete;
-    virtual StrArray* ListFileNames(bool fullPaths, bool includeAll) = delete;
-    virtual ArrayP* ListEntries(bool includeAll, bool recursive, ArrayP* out) = delete;
-    virtual ArrayP* ListFolders(bool includeAll, bool recursive, ArrayP* out) = delete;
-    virtual ArrayP* ListFiles(bool includeAll, bool recursive, ArrayP* out) = delete;
-    virtual PathArray* ListEntriesInto(bool includeAll, bool recursive, PathArray* out) = delete;
-    virtual PathArray* ListFoldersInto(bool includeAll, bool recursive, PathArray* out) = delete;
-    virtual PathArray* ListFilesInto(bool includeAll, bool recursive, PathArray* out) = delete;
-    virtual ArrayP* ListStreams(ArrayP* out) = delete;
-    virtual ArrayP* FindMatches(bool includeAll, bool recursive, ArrayP* out) = delete;
-    virtual ArrayP* FindMatchesWithFolders(bool includeAll, bool recursive, ArrayP* out) = delete;
+    virtual IPath* GetShortcutTarget() = 0;
+    virtual IPath* GetFolderShortcutTarget() = 0;
+    virtual IPath* GetNeighbourFile(bool forward, StrArray* endings, bool sorted, bool wrap) = 0;
+    virtual bool HasEntries(bool includeAll) = 0;
+    virtual StrArray* ListNames(bool fullPaths, bool includeAll) = 0;
+    virtual StrArray* ListFolderNames(bool fullPaths, bool includeAll) = 0;
+    virtual StrArray* ListFileNames(bool fullPaths, bool includeAll) = 0;
+    virtual ArrayP* ListEntries(bool includeAll, bool recursive, ArrayP* out) = 0;
+    virtual ArrayP* ListFolders(bool includeAll, bool recursive, ArrayP* out) = 0;
+    virtual ArrayP* ListFiles(bool includeAll, bool recursive, ArrayP* out) = 0;
+    virtual PathArray* ListEntriesInto(bool includeAll, bool recursive, PathArray* out) = 0;
+    virtual PathArray* ListFoldersInto(bool includeAll, bool recursive, PathArray* out) = 0;
+    virtual PathArray* ListFilesInto(bool includeAll, bool recursive, PathArray* out) = 0;
+    virtual ArrayP* ListStreams(ArrayP* out) = 0;
+    virtual ArrayP* FindMatches(bool includeAll, bool recursive, ArrayP* out) = 0;
+    virtual ArrayP* FindMatchesWithFolders(bool includeAll, bool recursive, ArrayP* out) = 0;
 
     // Streams over the file: never null; a stream whose file did not open reads and writes nothing.
     virtual win::FileInputStream* OpenInputStream() = 0;
     // Makes the parent folders first; without append an existing file is emptied.
     virtual win::FileOutputStream* OpenOutputStream(bool append) = 0;
-    virtual void ReadAllBytes(ArrayU08* out) = delete;
-    virtual void WriteAllBytes(ArrayU08* data, bool append) = delete;
-    virtual void WriteText(StrBuffer* text, bool append) = delete;
-    virtual bool TestExclusiveAccess(uint32_t passes, bool restoreAttributes, void* buffer, uint32_t bufferSize) = delete;
+    virtual void ReadAllBytes(ArrayU08* out) = 0;
+    virtual void WriteAllBytes(ArrayU08* data, bool append) = 0;
+    virtual void WriteText(StrBuffer* text, bool append) = 0;
+    virtual bool TestExclusiveAccess(uint32_t passes, bool restoreAttributes, void* buffer, uint32_t bufferSize) = 0;
 
     // The extension equals the text ignoring case, dot included.
     virtual bool HasExtension(const wchar_t* extension) = 0;

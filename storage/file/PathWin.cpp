@@ -7,6 +7,7 @@
 #include "core/str/AsciiFold.h"
 #include "storage/file/FileInputStream.h"
 #include "storage/file/FileOutputStream.h"
+#include "storage/file/Pooled.h"
 
 namespace s {
 namespace file {
@@ -90,27 +91,15 @@ bool IsAbsoluteText(const wchar_t* text, uint32_t length)
     return length >= 3 && IsSeparator(text[0]) && text[1] == text[0] && !IsSeparator(text[2]);
 }
 
-// Releases a pooled string at the end of a scope.
-class PooledText {
-public:
-    PooledText() : text_(StrBuffer::New()) {}
-    ~PooledText()
-    {
-        if (text_)
-            text_->ReleaseToPool();
-    }
-    StrBuffer* get() const { return text_; }
-    explicit operator bool() const { return text_ != nullptr; }
-
-private:
-    PooledText(const PooledText&) = delete;
-    PooledText& operator=(const PooledText&) = delete;
-    StrBuffer* text_;
-};
+typedef Pooled<StrBuffer> PooledText;
 
 } // namespace
 
-PathWin::PathWin() : isSet_(false), isStream_(false), attributesLoaded_(false), attributes_(0) {}
+PathWin::PathWin()
+    : statRecord_(), sizeOnDisk_(-1), statLoaded_(false), isSet_(false), isStream_(false), streamSize_(-1),
+      attributesLoaded_(false), attributes_(0), fileSystemKind_(-1)
+{
+}
 
 PathWin::~PathWin() {}
 
@@ -184,10 +173,14 @@ void PathWin::DropDerived()
     extension_.ClearText();
     fullPath_.ClearText();
     title_.ClearText();
+    sizeOnDisk_ = -1;
+    statLoaded_ = false;
     isSet_ = false;
     isStream_ = false;
+    streamSize_ = -1;
     attributesLoaded_ = false;
     attributes_ = 0;
+    fileSystemKind_ = -1;
 }
 
 // The text is taken before anything is cleared: it may be one of this path's own texts.
@@ -293,14 +286,22 @@ uint32_t PathWin::GetAttributes()
     return attributes_;
 }
 
+bool PathWin::HasAttribute(uint32_t bit)
+{
+    // A missing path reports a word with every bit set; it has none of the attributes.
+    const uint32_t word = GetAttributes();
+    return word != INVALID_FILE_ATTRIBUTES && (word & bit) != 0;
+}
+
 bool PathWin::IsDirectory()
 {
-    return (GetAttributes() & kDirectoryBit) != 0;
+    return HasAttribute(kDirectoryBit);
 }
 
 bool PathWin::IsFile()
 {
-    return (GetAttributes() & kDirectoryBit) == 0;
+    const uint32_t word = GetAttributes();
+    return word != INVALID_FILE_ATTRIBUTES && (word & kDirectoryBit) == 0;
 }
 
 bool PathWin::IsUnc()

@@ -39,10 +39,25 @@ public:
     bool IsAbsolute() override;
 
     bool Exists() override;
+    bool IsNtfs() override;
+    bool IsFatFamily() override;
     uint32_t GetAttributes() override;
+    bool AddAttributes(uint32_t mask) override;
+    bool SetAttributes(uint32_t attributes) override;
+    bool CanRead() override;
+    bool CanWrite() override;
+    bool CanReadWrite() override;
     bool IsDirectory() override;
+    bool IsEmptyDirectory() override;
     bool IsFile() override;
     bool IsStream() override { return isStream_; }
+    bool IsHidden() override;
+    bool IsSystem() override;
+    bool IsArchive() override;
+    bool IsExe() override;
+    bool IsShortcut() override;
+    bool IsUrlShortcut() override;
+    bool IsFolderShortcut() override;
 
     bool IsUnc() override;
     const wchar_t* GetServerName() override;
@@ -58,8 +73,32 @@ public:
     const wchar_t* GetRootText() override;
     const wchar_t* GetExtension() override { return extension_.GetText(); }
 
+    int64_t GetSize(bool recurse, bool intoSubfolders, uint32_t* fileCount, uint32_t* folderCount,
+                    bool countFiles) override;
+    int64_t GetSizeOnDisk() override;
+    void SetStreamSize(int64_t size) override { streamSize_ = size; }
+    int64_t GetCreationTime(bool refresh) override;
+    int64_t GetLastAccessTime(bool refresh) override;
+    int64_t GetLastWriteTime(bool refresh) override;
+
+    void SetFileTimes(int64_t creation, int64_t lastWrite, int64_t lastAccess, bool forNormal, bool forReadOnly,
+                      bool forHidden, bool forSystem, bool recursive) override;
+    bool SetReadable(bool readable) override;
+    bool SetWritable(bool writable) override;
+    bool MakeWritable() override;
+    bool SetHidden() override;
+    bool Rename(const wchar_t* text) override;
+    bool RenameRandomly(uint32_t passes, StrBuffer* finalText, bool restoreAttributes) override;
     bool CreateDirectory(bool notify) override;
+    bool CreateEmptyFile(bool notify) override;
     bool CreateParentDirectory() override;
+    bool Delete(bool notify, bool laterIfLocked) override;
+    bool DeleteOnReboot() override;
+    void Recycle(bool confirm, bool notify) override;
+    bool Copy(const wchar_t* destination, bool overwrite) override;
+    bool Move(const wchar_t* destination, bool replace, bool notify) override;
+    bool CreateShortcut(const wchar_t* shortcut, bool overwrite, const wchar_t* arguments) override;
+    bool CreateUrlShortcut(const wchar_t* url, bool overwrite) override;
 
     StrBuffer* GetFullPathStr(StrBuffer* out, bool append) override;
     StrBuffer* GetFullPathSlashStr(StrBuffer* out, bool append) override;
@@ -78,6 +117,15 @@ public:
     StrBuffer* GetExtensionNoDotStr(StrBuffer* out, bool append) override;
     const wchar_t* GetExtensionNoDotText() override;
 
+    StrBuffer* GetTypeNameStr(StrBuffer* out, bool append) override;
+    const wchar_t* GetTypeNameText() override;
+    StrBuffer* GetSizeTextStr(StrBuffer* out, bool append) override;
+    const wchar_t* GetSizeText() override;
+    StrBuffer* GetUrlStr(StrBuffer* out, bool append) override;
+    const wchar_t* GetUrlText() override;
+    StrBuffer* GetFolderShortcutTargetStr(StrBuffer* out, bool append) override;
+    const wchar_t* GetFolderShortcutTargetText() override;
+
     PathWin* GetChild(const wchar_t* name) override;
     PathWin* WithExtension(const wchar_t* extension) override;
     PathWin* WithNameSuffix(const wchar_t* suffix) override;
@@ -88,8 +136,29 @@ public:
     PathWin* GetUniqueSiblingNumbered() override;
     PathWin* GetParent() override;
 
+    PathWin* GetShortcutTarget() override;
+    PathWin* GetFolderShortcutTarget() override;
+    PathWin* GetNeighbourFile(bool forward, StrArray* endings, bool sorted, bool wrap) override;
+    bool HasEntries(bool includeAll) override;
+    StrArray* ListNames(bool fullPaths, bool includeAll) override;
+    StrArray* ListFolderNames(bool fullPaths, bool includeAll) override;
+    StrArray* ListFileNames(bool fullPaths, bool includeAll) override;
+    ArrayP* ListEntries(bool includeAll, bool recursive, ArrayP* out) override;
+    ArrayP* ListFolders(bool includeAll, bool recursive, ArrayP* out) override;
+    ArrayP* ListFiles(bool includeAll, bool recursive, ArrayP* out) override;
+    PathArray* ListEntriesInto(bool includeAll, bool recursive, PathArray* out) override;
+    PathArray* ListFoldersInto(bool includeAll, bool recursive, PathArray* out) override;
+    PathArray* ListFilesInto(bool includeAll, bool recursive, PathArray* out) override;
+    ArrayP* ListStreams(ArrayP* out) override;
+    ArrayP* FindMatches(bool includeAll, bool recursive, ArrayP* out) override;
+    ArrayP* FindMatchesWithFolders(bool includeAll, bool recursive, ArrayP* out) override;
+
     FileInputStream* OpenInputStream() override;
     FileOutputStream* OpenOutputStream(bool append) override;
+    void ReadAllBytes(ArrayU08* out) override;
+    void WriteAllBytes(ArrayU08* data, bool append) override;
+    void WriteText(StrBuffer* text, bool append) override;
+    bool TestExclusiveAccess(uint32_t passes, bool restoreAttributes, void* buffer, uint32_t bufferSize) override;
 
     bool HasExtension(const wchar_t* extension) override;
     PathWin* SetFromStr(StrBuffer* text) override;
@@ -109,6 +178,14 @@ public:
     static int32_t CompareByFullPath(PathWin* a, PathWin* b);
 
 private:
+    // Size and times of the file as the system reports them; times in seconds since 1970 UTC.
+    struct StatRecord {
+        int64_t size;
+        int64_t accessTime;
+        int64_t writeTime;
+        int64_t creationTime;
+    };
+
     PathWin(const PathWin&) = delete;
     PathWin& operator=(const PathWin&) = delete;
 
@@ -121,6 +198,13 @@ private:
     PathWin* UniqueSibling(bool spaced);
     // fullPath + "\" for a folder base, else the folder text.
     void ComposeBase(StrBuffer* base, bool baseIsFolder);
+    // Queries and listings: PathWinQueries.cpp, PathWinListings.cpp.
+    bool HasAttribute(uint32_t bit);
+    const StatRecord& LoadStat(bool refresh);
+    int32_t GetFileSystemKind();
+    int64_t GetStreamSizeFromHost();
+    // Operations: PathWinOperations.cpp.
+    bool CopyFolder(PathWin* destination, bool overwrite);
 
     StrBuffer scratchText_;
     StrBuffer givenText_;
@@ -128,10 +212,15 @@ private:
     StrBuffer rootText_;
     StrBuffer directory_;
     StrBuffer systemText_;
+    StatRecord statRecord_;
+    int64_t sizeOnDisk_;
+    bool statLoaded_;
     bool isSet_;
     bool isStream_;
+    int64_t streamSize_;
     bool attributesLoaded_;
     uint32_t attributes_;
+    int32_t fileSystemKind_;
     StrBuffer extension_;
     StrBuffer fullPath_;
     StrBuffer title_;
