@@ -27,10 +27,6 @@ typedef col::_array::ArrayP ArrayP;
 
 namespace {
 
-const uint32_t kHiddenBit = FILE_ATTRIBUTE_HIDDEN;
-const uint32_t kSystemBit = FILE_ATTRIBUTE_SYSTEM;
-const uint32_t kDirectoryBit = FILE_ATTRIBUTE_DIRECTORY;
-const uint32_t kReparseBit = FILE_ATTRIBUTE_REPARSE_POINT;
 const wchar_t kExplorerAdvancedKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const wchar_t* const kDosStartFiles[] = {L"AUTOEXEC.BAT", L"CONFIG.SYS"};
 
@@ -77,11 +73,11 @@ public:
 
     bool Passes(const WIN32_FIND_DATAW& entry) const
     {
-        if (IsDotEntry(entry.cFileName) || (entry.dwFileAttributes & kReparseBit) != 0)
+        if (IsDotEntry(entry.cFileName) || (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
             return false;
-        if (hideHidden_ && (entry.dwFileAttributes & kHiddenBit) != 0)
+        if (hideHidden_ && (entry.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0)
             return false;
-        if (hideSystem_ && (entry.dwFileAttributes & kSystemBit) != 0)
+        if (hideSystem_ && (entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0)
             return false;
         if (hideDosFiles_) {
             for (const wchar_t* name : kDosStartFiles) {
@@ -110,7 +106,7 @@ public:
     bool Found() const { return find_ != INVALID_HANDLE_VALUE; }
     const WIN32_FIND_DATAW& Entry() const { return entry_; }
     bool Next() { return FindNextFileW(find_, &entry_) != FALSE; }
-    bool IsFolder() const { return (entry_.dwFileAttributes & kDirectoryBit) != 0; }
+    bool IsFolder() const { return (entry_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 private:
     Search(const Search&) = delete;

@@ -7,11 +7,11 @@
 #include <shlobj.h>
 
 #include <cstdlib>
-#include <ctime>
 
 #include "core/col/ArrayP.h"
 #include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
+#include "core/time/Time.h"
 #include "storage/file/FileInputStream.h"
 #include "storage/file/FileOutputStream.h"
 #include "storage/file/PathWin.h"
@@ -37,8 +37,6 @@ const FILEOP_FLAGS kRecycleConfirmed = FOF_ALLOWUNDO;
 const FILEOP_FLAGS kRecycleSilent = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT;
 const uint32_t kNotContentIndexedBit = FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 const uint32_t kUntouchableContent = FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_ENCRYPTED | FILE_ATTRIBUTE_SPARSE_FILE;
-const int64_t kUnixEpochTicks = 116444736000000000LL;
-const int64_t kTicksPerSecond = 10000000LL;
 const uint32_t kExclusiveTestBufferBytes = 0xA14000;
 const uint32_t kRandomAttempts = 20;
 const DWORD kRenameRetryMs = 50;
@@ -53,7 +51,7 @@ void Notify(LONG event, const wchar_t* text)
 
 FILETIME FileTimeOf(int64_t seconds)
 {
-    const int64_t ticks = kUnixEpochTicks + seconds * kTicksPerSecond;
+    const int64_t ticks = time::kEpochFileTime + seconds * time::kFileTimePerSecond;
     FILETIME time;
     time.dwLowDateTime = static_cast<DWORD>(ticks);
     time.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
@@ -65,7 +63,7 @@ wchar_t RandomChar()
     static bool seeded = false;
     if (!seeded) {
         seeded = true;
-        srand(static_cast<unsigned>(time(nullptr)));
+        srand(static_cast<unsigned>(time::NowMillis()));
     }
     return kRandomChars[rand() % (sizeof kRandomChars / sizeof kRandomChars[0] - 1)];
 }
@@ -73,7 +71,8 @@ wchar_t RandomChar()
 // The absolute, normalised text of a path with a final backslash, for comparing two places.
 bool NormalisedFolderText(PathWin* path, StrBuffer* out)
 {
-    const wchar_t* text = path->GetSystemText();
+    // The plain text on both sides: the long form of one would not compare with the short of the other.
+    const wchar_t* text = path->GetText();
     const DWORD needed = GetFullPathNameW(text, 0, nullptr, nullptr);
     if (needed == 0)
         return false;

@@ -7,6 +7,7 @@
 
 #include "core/col/ArrayP.h"
 #include "core/str/StrBuffer.h"
+#include "core/time/Time.h"
 #include "storage/file/PathWin.h"
 #include "storage/file/Pooled.h"
 #include "storage/file/ShortcutFiles.h"
@@ -19,12 +20,6 @@ typedef str::strbuffer::StrBuffer StrBuffer;
 
 namespace {
 
-const uint32_t kReadOnlyBit = FILE_ATTRIBUTE_READONLY;
-const uint32_t kHiddenBit = FILE_ATTRIBUTE_HIDDEN;
-const uint32_t kSystemBit = FILE_ATTRIBUTE_SYSTEM;
-const uint32_t kDirectoryBit = FILE_ATTRIBUTE_DIRECTORY;
-const uint32_t kArchiveBit = FILE_ATTRIBUTE_ARCHIVE;
-const uint32_t kReparseBit = FILE_ATTRIBUTE_REPARSE_POINT;
 
 enum FileSystemKind { kFsOther = 0, kFsFat = 1, kFsFat32 = 2, kFsVfat = 3, kFsNtfs = 4, kFsHpfs = 5 };
 const uint32_t kFileSystemNameChars = 19;
@@ -33,14 +28,11 @@ const uint32_t kSizeTextChars = 64;
 const wchar_t kFolderShortcutLink[] = L"target.lnk";
 const wchar_t kUrlExtension[] = L".url";
 
-// 1601-01-01 to 1970-01-01 in 100-nanosecond units, and those units per second.
-const int64_t kUnixEpochTicks = 116444736000000000LL;
-const int64_t kTicksPerSecond = 10000000LL;
 
 int64_t SecondsOf(const FILETIME& time)
 {
     const int64_t ticks = (static_cast<int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    return (ticks - kUnixEpochTicks) / kTicksPerSecond;
+    return (ticks - time::kEpochFileTime) / time::kFileTimePerSecond;
 }
 
 struct KindName {
@@ -92,7 +84,7 @@ bool PathWin::CanWrite()
     if (!Exists())
         return false;
     const uint32_t word = GetFileAttributesW(GetSystemText());
-    return word != INVALID_FILE_ATTRIBUTES && ((word & kDirectoryBit) != 0 || (word & kReadOnlyBit) == 0);
+    return word != INVALID_FILE_ATTRIBUTES && ((word & FILE_ATTRIBUTE_DIRECTORY) != 0 || (word & FILE_ATTRIBUTE_READONLY) == 0);
 }
 
 bool PathWin::CanReadWrite()
@@ -102,17 +94,17 @@ bool PathWin::CanReadWrite()
 
 bool PathWin::IsHidden()
 {
-    return HasAttribute(kHiddenBit);
+    return HasAttribute(FILE_ATTRIBUTE_HIDDEN);
 }
 
 bool PathWin::IsSystem()
 {
-    return HasAttribute(kSystemBit);
+    return HasAttribute(FILE_ATTRIBUTE_SYSTEM);
 }
 
 bool PathWin::IsArchive()
 {
-    return HasAttribute(kArchiveBit);
+    return HasAttribute(FILE_ATTRIBUTE_ARCHIVE);
 }
 
 bool PathWin::IsEmptyDirectory()
@@ -143,7 +135,7 @@ const PathWin::StatRecord& PathWin::LoadStat(bool refresh)
     statRecord_ = StatRecord();
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (isSet_ && GetFileAttributesExW(GetSystemText(), GetFileExInfoStandard, &data)) {
-        if ((data.dwFileAttributes & kDirectoryBit) == 0)
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
             statRecord_.size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         statRecord_.creationTime = SecondsOf(data.ftCreationTime);
         statRecord_.accessTime = SecondsOf(data.ftLastAccessTime);
@@ -197,11 +189,11 @@ int64_t PathWin::GetSize(bool recurse, bool intoSubfolders, uint32_t* fileCount,
     do {
         if (wcscmp(found.cFileName, L".") == 0 || wcscmp(found.cFileName, L"..") == 0)
             continue;
-        if ((found.dwFileAttributes & kDirectoryBit) == 0) {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
             total += (static_cast<int64_t>(found.nFileSizeHigh) << 32) + found.nFileSizeLow;
             if (countFiles && fileCount)
                 ++*fileCount;
-        } else if ((found.dwFileAttributes & kReparseBit) == 0 && intoSubfolders) {
+        } else if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 && intoSubfolders) {
             Pooled<PathWin> child(GetChild(found.cFileName));
             if (child)
                 total += child->GetSize(true, true, fileCount, folderCount, true);
