@@ -16,6 +16,7 @@
 #include "storage/file/PathWin.h"
 #include "storage/file/Pooled.h"
 #include "storage/file/ShellServices.h"
+#include "storage/reg/ExplorerSettings.h"
 
 namespace s {
 namespace file {
@@ -27,29 +28,7 @@ typedef col::_array::ArrayP ArrayP;
 
 namespace {
 
-const wchar_t kExplorerAdvancedKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const wchar_t* const kDosStartFiles[] = {L"AUTOEXEC.BAT", L"CONFIG.SYS"};
-
-// The user's Explorer settings, read afresh for each listing.
-// TODO: read through the registry key object's Explorer setting readers once they exist.
-DWORD ExplorerValue(const wchar_t* name, DWORD fallback)
-{
-    DWORD value = 0, size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, kExplorerAdvancedKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return fallback;
-    return value;
-}
-
-bool ShowsHiddenFiles()
-{
-    return ExplorerValue(L"Hidden", 1) != 2;
-}
-
-bool ShowsSuperHiddenFiles()
-{
-    return ExplorerValue(L"ShowSuperHidden", 0) != 0;
-}
 
 bool IsDotEntry(const wchar_t* name)
 {
@@ -64,8 +43,9 @@ public:
     {
         if (includeAll)
             return;
-        hideHidden_ = !ShowsHiddenFiles();
-        hideSystem_ = !ShowsSuperHiddenFiles();
+        // Read afresh for each listing: the user may have changed them since the last one.
+        hideHidden_ = !system::win::ShowsHiddenFiles();
+        hideSystem_ = !system::win::ShowsSuperHiddenFiles();
         if ((hideHidden_ || hideSystem_) && folder->IsSet())
             hideDosFiles_ = CompareStringOrdinal(folder->GetRootText(), -1, system::win::GetSystemDriveRoot(), -1,
                                                  TRUE) == CSTR_EQUAL;

@@ -10,6 +10,7 @@
 
 #include "core/col/ArrayP.h"
 #include "core/col/Arrays.h"
+#include "core/io/StreamCopy.h"
 #include "core/str/StrBuffer.h"
 #include "core/time/Time.h"
 #include "storage/file/FileInputStream.h"
@@ -502,14 +503,7 @@ void PathWin::ReadAllBytes(ArrayU08* out)
     FileInputStream* input = OpenInputStream();
     if (!input)
         return;
-    // TODO: through the library's stream copy once it is in.
-    uint8_t chunk[1024];
-    uint32_t done = 0;
-    while (input->Read(chunk, sizeof chunk, &done) && done != 0) {
-        uint32_t written = 0;
-        if (!out->Write(chunk, done, &written) || written != done)
-            break;
-    }
+    io::CopyStream(input, out);
     out->SeekToStart();
     input->Dispose();
 }
@@ -519,15 +513,8 @@ void PathWin::WriteAllBytes(ArrayU08* data, bool append)
     FileOutputStream* output = OpenOutputStream(append);
     if (!output)
         return;
-    const uint8_t* bytes = data ? static_cast<const uint8_t*>(data->GetData()) : nullptr;
-    uint32_t left = data ? data->GetCount() : 0;
-    while (left != 0) {
-        uint32_t done = 0;
-        if (!output->Write(bytes, left, &done) || done == 0)
-            break;
-        bytes += done;
-        left -= done;
-    }
+    if (data && data->GetCount() != 0)
+        io::WriteAll(output, data->GetData(), data->GetCount());
     output->DisposeReporting();
 }
 
