@@ -398,3 +398,74 @@ TEST_F(PathWinOperations, LongPathsThroughTheLongForm)
     EXPECT_TRUE(Path(MakePath(folder.Path() + L"\\" + std::wstring(30, L'n')))->Delete(false, false));
     EXPECT_FALSE(moved->Exists());
 }
+
+namespace {
+
+// The restart-time renames the system keeps, put back as they were at the end of the test.
+class PendingRenames {
+public:
+    PendingRenames()
+    {
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ | KEY_WRITE, &key_);
+        saved_ = Read(&had_);
+    }
+    ~PendingRenames()
+    {
+        if (!key_)
+            return;
+        if (had_)
+            RegSetValueExW(key_, kValue, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(saved_.data()),
+                           static_cast<DWORD>(saved_.size() * sizeof(wchar_t)));
+        else
+            RegDeleteValueW(key_, kValue);
+        RegCloseKey(key_);
+    }
+    bool Available() const { return key_ != nullptr; }
+    // Whether a registration names the path (in any of the forms the system writes).
+    bool Names(const std::wstring& path)
+    {
+        bool had = false;
+        const std::wstring now = Read(&had);
+        return now.find(path) != std::wstring::npos;
+    }
+
+private:
+    std::wstring Read(bool* had)
+    {
+        DWORD size = 0;
+        *had = key_ && RegQueryValueExW(key_, kValue, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        if (!*had)
+            return std::wstring();
+        std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+        RegQueryValueExW(key_, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&text[0]), &size);
+        text.resize(size / sizeof(wchar_t));
+        return text;
+    }
+
+    static constexpr const wchar_t* kKey = L"System\\CurrentControlSet\\Control\\Session Manager";
+    static constexpr const wchar_t* kValue = L"PendingFileRenameOperations";
+    HKEY key_ = nullptr;
+    bool had_ = false;
+    std::wstring saved_;
+};
+
+} // namespace
+
+TEST_F(PathWinOperations, ALockedFileIsLeftForTheRestartWhenAsked)
+{
+    PendingRenames pending;
+    if (!pending.Available())
+        GTEST_SKIP() << "no access to the restart-time renames";
+    const std::wstring tree = MakeTree(L"tree");
+    HANDLE locked = CreateFileW((tree + L"\\sub\\two.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, locked);
+    Path sub(MakePath(tree + L"\\sub"));
+    EXPECT_FALSE(sub->Delete(false, true));
+    // The file and its folder both wait for the restart; the rest is gone now.
+    EXPECT_TRUE(pending.Names(tree + L"\\sub\\two.txt"));
+    EXPECT_TRUE(pending.Names(tree + L"\\sub"));
+    EXPECT_FALSE(TempFolder::Exists(tree + L"\\sub\\deep"));
+    CloseHandle(locked);
+    EXPECT_FALSE(Path(MakePath(folder / L"missing"))->DeleteOnReboot());
+    EXPECT_FALSE(Path(MakePath(L"C:\\"))->DeleteOnReboot());
+}
