@@ -61,7 +61,8 @@ FILETIME FileTimeOf(int64_t seconds)
 
 wchar_t RandomChar()
 {
-    static bool seeded = false;
+    // The runtime keeps one generator per thread, so each thread seeds its own.
+    static thread_local bool seeded = false;
     if (!seeded) {
         seeded = true;
         srand(static_cast<unsigned>(time::NowMillis()));
