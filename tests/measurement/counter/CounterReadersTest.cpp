@@ -98,6 +98,9 @@ void CountRebuild()
     ++gRebuilds;
 }
 
+const long long kUpTime = 113;
+const long long kUserTotal = 104;
+
 typedef bool (*IndexedReader)(int64_t*, int32_t);
 
 struct ReaderCase {
@@ -123,7 +126,7 @@ const ReaderCase kCases[] = {
     {"processor total", cw::GetProcessorTime, -1, cw::kProcessorObject, L"_Total", cw::kProcessorTime, 101},
     {"processor 0", cw::GetProcessorTime, 0, cw::kProcessorObject, L"0", cw::kProcessorTime, 102},
     {"processor 1", cw::GetProcessorTime, 1, cw::kProcessorObject, L"1", cw::kProcessorTime, 103},
-    {"user total", cw::GetProcessorUserTime, -1, cw::kProcessorObject, L"_Total", cw::kUserTime, 104},
+    {"user total", cw::GetProcessorUserTime, -1, cw::kProcessorObject, L"_Total", cw::kUserTime, kUserTotal},
     {"user 1", cw::GetProcessorUserTime, 1, cw::kProcessorObject, L"1", cw::kUserTime, 105},
     {"disk read bytes", cw::GetDiskReadBytes, 0, cw::kPhysicalDiskObject, L"0 C:", cw::kDiskReadBytes, 106},
     {"disk write bytes", cw::GetDiskWriteBytes, -1, cw::kPhysicalDiskObject, L"_Total", cw::kDiskWriteBytes, 107},
@@ -142,7 +145,6 @@ const ReaderCase kCases[] = {
     {"network received", cw::GetNetworkBytesReceived, 1, cw::kNetworkObject, kRealtek, cw::kBytesReceived, 121},
 };
 
-const long long kUpTime = 113;
 
 // One scripted system for the whole process: the set-up runs once.
 class FakePdhReaders : public ::testing::Test {
@@ -167,6 +169,9 @@ protected:
         case kIndex:
             FakePdh::SetValid(L"\\230(_Total)\\6");
             FakePdh::SetCounter(L"\\230(System)\\684", kUpTime);
+            // The processor form does not validate here, so the total user time is the process one.
+            FakePdh::SetInvalid(L"\\238(_Total)\\6");
+            FakePdh::SetCounter(L"\\230(_Total)\\142", kUserTotal);
             break;
         }
         const std::vector<std::wstring> processors = {L"0", L"1", L"_Total"};
@@ -216,7 +221,8 @@ TEST_F(FakePdhReaders, EachReaderAddsItsExactPathOnceAndReadsItsValue)
     for (const ReaderCase& c : kCases) {
         EXPECT_TRUE(ReadsValue(c.read, c.instance, c.value)) << c.label;
         const std::wstring path = PathOf(c.object, c.pathInstance, c.counter);
-        EXPECT_EQ(1, FakePdh::Adds(path.c_str())) << c.label;
+        const bool processForm = TheLanguage() == kIndex && c.read == cw::GetProcessorUserTime && c.instance == -1;
+        EXPECT_EQ(processForm ? 0 : 1, FakePdh::Adds(path.c_str())) << c.label;
     }
     EXPECT_TRUE(ReadsValue(UpTime, -1, kUpTime));
     EXPECT_EQ(0, gRebuilds);
@@ -240,10 +246,11 @@ TEST_F(FakePdhReaders, PathsAreWrittenInTheSystemsLanguage)
         break;
     case kIndex:
         EXPECT_EQ(1, FakePdh::Adds(L"\\238(_Total)\\6"));
-        EXPECT_EQ(1, FakePdh::Adds(L"\\238(_Total)\\142"));
+        EXPECT_EQ(1, FakePdh::Adds(L"\\230(_Total)\\142"));
+        EXPECT_EQ(0, FakePdh::Adds(L"\\238(_Total)\\142"));
         break;
     }
-    EXPECT_TRUE(cw::ProcessorFormValid);
+    EXPECT_EQ(TheLanguage() != kIndex, cw::ProcessorFormValid);
     EXPECT_FALSE(cw::CounterNamesMissing);
 }
 

@@ -59,6 +59,11 @@ void FakePdh::SetValid(const wchar_t* path)
     Entry<void (*)(const wchar_t*)>("FakePdhSetValid")(path);
 }
 
+void FakePdh::SetInvalid(const wchar_t* path)
+{
+    Entry<void (*)(const wchar_t*)>("FakePdhSetInvalid")(path);
+}
+
 void FakePdh::SetExpansion(const wchar_t* wildcard, const std::vector<std::wstring>& paths)
 {
     std::wstring list;

@@ -18,6 +18,8 @@ public:
     static void SetCounter(const wchar_t* path, long long value, DWORD status = 0);
     static void FailCounter(const wchar_t* path);
     static void SetValid(const wchar_t* path);
+    // Validation fails for the path, whether or not it can be added.
+    static void SetInvalid(const wchar_t* path);
     // The expanded paths of a wildcard path.
     static void SetExpansion(const wchar_t* wildcard, const std::vector<std::wstring>& paths);
     static void SetIndexName(DWORD index, const wchar_t* name);
