@@ -11,6 +11,7 @@
 #include "measurement/counter/Counter.h"
 #include "measurement/counter/PdhLibrary.h"
 #include "measurement/win/OsVersion.h"
+#include "storage/reg/RegDir.h"
 
 namespace s {
 namespace system {
@@ -241,42 +242,23 @@ void RunLodctr()
 
 std::atomic<CounterRegistryRebuild> gRebuild{&RunLodctr};
 
-// A registry key of the local machine, closed with its scope.
+// A key object of the local machine from its pool, given back with its scope; it holds no handle
+// when the key cannot be opened.
 class MachineKey {
 public:
-    explicit MachineKey(const wchar_t* path) : key_(nullptr)
-    {
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS, &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
+    explicit MachineKey(const wchar_t* path) : key_(reg::win::RegDir::OpenNew(HKEY_LOCAL_MACHINE, path)) {}
     ~MachineKey()
     {
         if (key_)
-            RegCloseKey(key_);
+            key_->ReleaseToPool();
     }
-    bool IsOpen() const { return key_ != nullptr; }
-    // The default when the value is missing or not a 32-bit number.
-    DWORD ReadDword(const wchar_t* name, DWORD fallback)
-    {
-        DWORD value = 0;
-        DWORD type = 0;
-        DWORD size = sizeof(value);
-        if (!key_ || RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-                         ERROR_SUCCESS ||
-            type != REG_DWORD || size != sizeof(value))
-            return fallback;
-        return value;
-    }
-    bool WriteDword(const wchar_t* name, DWORD value)
-    {
-        return key_ && RegSetValueExW(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                      sizeof(value)) == ERROR_SUCCESS;
-    }
+    bool IsOpen() const { return key_ && key_->IsOpen(); }
+    reg::win::RegDir* operator->() const { return key_; }
 
 private:
     MachineKey(const MachineKey&) = delete;
     MachineKey& operator=(const MachineKey&) = delete;
-    HKEY key_;
+    reg::win::RegDir* key_;
 };
 
 void RaiseLast(MachineKey& perflib, const wchar_t* valueName, StrArray* table)
@@ -284,9 +266,11 @@ void RaiseLast(MachineKey& perflib, const wchar_t* valueName, StrArray* table)
     const int32_t largest = LargestPerflibIndex(table);
     if (largest < 0)
         return;
-    const DWORD last = perflib.ReadDword(valueName, 0);
-    if (static_cast<int64_t>(last) < largest && perflib.WriteDword(valueName, static_cast<DWORD>(largest)))
+    const uint32_t last = perflib->GetUInt32(valueName, 0);
+    if (static_cast<int64_t>(last) < largest) {
+        perflib->SetUInt32(valueName, static_cast<uint32_t>(largest));
         CounterRepairMade = true;
+    }
 }
 
 LANGID PerflibLanguage()
@@ -412,8 +396,10 @@ void RepairPerfCounters()
         MachineKey key(keyPath);
         if (!key.IsOpen())
             continue;
-        if (key.ReadDword(kDisableValue, 0) != 0 && key.WriteDword(kDisableValue, 0))
+        if (key->GetUInt32(kDisableValue, 0) != 0) {
+            key->SetUInt32(kDisableValue, 0);
             CounterRepairMade = true;
+        }
     }
     StrArray* counters = nullptr;
     StrArray* help = nullptr;
