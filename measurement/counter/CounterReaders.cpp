@@ -132,16 +132,27 @@ struct ProcessTable {
     map::MapTable* positions;
     ArrayS32* handles[kProcessReaderCount];
 
+    // Back to their pools, while the process runs.
+    void Release()
+    {
+        if (positions)
+            positions->ReleaseToPool();
+        if (names)
+            names->ReleaseToPool();
+        for (ArrayS32* h : handles) {
+            if (h)
+                h->ReleaseToPool();
+        }
+        *this = ProcessTable();
+    }
+    // Freed directly, at exit: the pools may be gone by then.
     void Free()
     {
         delete positions;
         delete names;
-        for (ArrayS32*& h : handles) {
+        for (ArrayS32* h : handles)
             delete h;
-            h = nullptr;
-        }
-        positions = nullptr;
-        names = nullptr;
+        *this = ProcessTable();
     }
 };
 
@@ -227,15 +238,15 @@ void ExpandList(int32_t object, int32_t counter, StrArray* list)
 bool BuildProcessTable(const ProcessTable& old, ProcessTable* fresh)
 {
     *fresh = ProcessTable();
-    fresh->names = new (std::nothrow) StrArray();
-    fresh->positions = new (std::nothrow) map::MapTable();
+    fresh->names = StrArray::New();
+    fresh->positions = map::MapTable::New();
     bool ok = fresh->names && fresh->positions;
     for (ArrayS32*& h : fresh->handles) {
-        h = new (std::nothrow) ArrayS32();
+        h = ArrayS32::New();
         ok = ok && h;
     }
     if (!ok) {
-        fresh->Free();
+        fresh->Release();
         return false;
     }
     ExpandList(kProcessObject, kProcessId, fresh->names);
@@ -315,8 +326,12 @@ StrBuffer* BuildReaderPath(int32_t id, int32_t instance)
     const uint32_t i = static_cast<uint32_t>(instance);
     switch (spec.source) {
     case kFromList:
+        if (i >= state.lists[spec.list].GetCount())
+            return nullptr;
         return BuildPath(spec.object, state.lists[spec.list].Get(i)->GetText(), spec.counter);
     case kFromProcesses:
+        if (!state.processes.names || i >= state.processes.names->GetCount())
+            return nullptr;
         return BuildPath(spec.object, state.processes.names->Get(i)->GetText(), spec.counter);
     case kFromNetwork: {
         const NetworkConnectionDescription describe = state.connectionDescription.load();
@@ -612,7 +627,7 @@ void RefreshInstances()
             return;
         state.processes = fresh;
     }
-    old.Free();
+    old.Release();
 }
 
 int32_t GetInstanceCount(InstanceList list)
