@@ -7,6 +7,7 @@
 
 #include "core/str/StrArray.h"
 #include "measurement/counter/FakePdhControl.h"
+#include "measurement/counter/MachineRegistry.h"
 
 namespace cn = s::system::counter::win;
 using testing_support::FakePdh;
@@ -49,6 +50,9 @@ protected:
 
 TEST_F(FakePdhNames, AnEnglishSystemIsKnownByOneProbe)
 {
+    // A system whose names validate is not repaired here, however its switches stand.
+    const bool switchable = testing_support::WriteMachineDword(testing_support::kPerfOsKey,
+                                                               testing_support::kDisableCounters, 1);
     FakePdh::SetValid(kEnglishProbe);
     FakePdh::SetValid(L"\\Processor(_Total)\\% Processor Time");
     cn::SelectCounterNames();
@@ -65,6 +69,10 @@ TEST_F(FakePdhNames, AnEnglishSystemIsKnownByOneProbe)
     EXPECT_EQ(L"% User Time", names[cn::kUserTime]);
     EXPECT_EQ(L"Network Interface", names[cn::kNetworkObject]);
     EXPECT_EQ(L"Elapsed Time", names[cn::kElapsedTime]);
+    if (switchable) {
+        EXPECT_EQ(1u, testing_support::ReadMachineDword(testing_support::kPerfOsKey, testing_support::kDisableCounters));
+        testing_support::WriteMachineDword(testing_support::kPerfOsKey, testing_support::kDisableCounters, 0);
+    }
 }
 
 TEST_F(FakePdhNames, AGermanSystemGetsTheGermanNames)
@@ -148,8 +156,16 @@ TEST_F(FakePdhNames, TheSecondIndexVariantHasNoProcessorTimeName)
 TEST_F(FakePdhNames, NothingValidatesRebuildsOnceAndKeepsEnglishNames)
 {
     ASSERT_TRUE(cn::LodctrPending);
+    const bool switchable = testing_support::WriteMachineDword(testing_support::kPerfOsKey,
+                                                               testing_support::kDisableCounters, 1);
+    cn::CounterRepairMade = false;
     cn::SelectCounterNames();
     EXPECT_EQ(1, gRebuilds);
+    // The repair ran after the rebuild.
+    if (switchable) {
+        EXPECT_EQ(0u, testing_support::ReadMachineDword(testing_support::kPerfOsKey, testing_support::kDisableCounters));
+        EXPECT_TRUE(cn::CounterRepairMade);
+    }
     EXPECT_FALSE(cn::LodctrPending);
     // Two passes over every probe and the processor form.
     EXPECT_EQ(static_cast<long>(2 * (kProbeCount + 1)), FakePdh::Calls("PdhValidatePathW"));
@@ -158,9 +174,16 @@ TEST_F(FakePdhNames, NothingValidatesRebuildsOnceAndKeepsEnglishNames)
     EXPECT_STREQ(L"Processor", cn::GetCounterName(cn::kProcessorObject));
     EXPECT_STREQ(L"% Processor Time", cn::GetCounterName(cn::kProcessorTime));
 
+    // Later passes neither rebuild nor repair again.
+    if (switchable)
+        testing_support::WriteMachineDword(testing_support::kPerfOsKey, testing_support::kDisableCounters, 1);
     cn::SelectCounterNames();
     EXPECT_EQ(1, gRebuilds);
     EXPECT_EQ(static_cast<long>(3 * (kProbeCount + 1)), FakePdh::Calls("PdhValidatePathW"));
+    if (switchable) {
+        EXPECT_EQ(1u, testing_support::ReadMachineDword(testing_support::kPerfOsKey, testing_support::kDisableCounters));
+        testing_support::WriteMachineDword(testing_support::kPerfOsKey, testing_support::kDisableCounters, 0);
+    }
 }
 
 TEST(PerflibIndex, TheLargestEvenPositionIntegerOfAWholeTable)
