@@ -1,7 +1,6 @@
 #include "measurement/counter/CounterNames.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include "measurement/counter/Counter.h"
 #include "measurement/counter/PdhLibrary.h"
 #include "measurement/win/OsVersion.h"
+#include "storage/file/ShellServices.h"
 #include "storage/reg/RegDir.h"
 
 namespace s {
@@ -149,7 +149,6 @@ const DWORD kMaxLookupName = 1024;
 
 const wchar_t kLodctr[] = L"\\lodctr.exe";
 const wchar_t kLodctrParameters[] = L"/R";
-const wchar_t kRunAs[] = L"runas";
 
 const wchar_t kPerflibKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib";
 const wchar_t* const kPerformanceKeys[] = {
@@ -213,30 +212,14 @@ bool Validates(const wchar_t* path)
     return pdh.validatePath && pdh.validatePath(path) == ERROR_SUCCESS;
 }
 
+// The system's own rebuild of the counter registry, elevated where the system asks for it.
 void RunLodctr()
 {
-    wchar_t folder[MAX_PATH + 1] = {};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return;
-    StrBuffer* file = StrBuffer::FromText(folder);
+    StrBuffer* file = StrBuffer::FromText(system::win::GetSystemFolder());
     if (!file)
         return;
     file->Append(kLodctr);
-    system::win::OsVersionInfo& os = system::win::GetOsVersion();
-    if (!os.done)
-        system::win::LoadOsVersion();
-    SHELLEXECUTEINFOW info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.lpVerb = os.isVistaOrLater ? kRunAs : nullptr;
-    info.lpFile = file->GetText();
-    info.lpParameters = kLodctrParameters;
-    info.nShow = SW_HIDE;
-    if (ShellExecuteExW(&info) && info.hProcess) {
-        WaitForSingleObject(info.hProcess, INFINITE);
-        CloseHandle(info.hProcess);
-    }
+    system::win::ShellRun(file->GetText(), kLodctrParameters, true, true);
     file->ReleaseToPool();
 }
 
