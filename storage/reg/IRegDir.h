@@ -50,21 +50,23 @@ public:
     // Only the sub keys whose names start with the prefix, ignoring case.
     virtual ArrayP* ListSubKeysStartingWith(const wchar_t* prefix) = 0;
     virtual HKEY GetRoot() = 0;
-    // Names and NT path follow at the next SetSubPath.
+    // Names and NT path follow at the next SetSubPath. A value other than the five predefined
+    // roots names no root, and the next SetSubPath opens nothing.
     virtual void SetRoot(HKEY root) = 0;
     virtual const wchar_t* GetSubPath() = 0;
     // Composes the names (trailing '\' dropped) and opens the key; the status of the open.
     virtual NTSTATUS SetSubPath(const wchar_t* path) = 0;
     // The sub path after its last '\', into out (emptied unless append; pooled when null).
     virtual StrBuffer* GetLeafName(StrBuffer* out, bool append) = 0;
-    // "HKEY_CURRENT_USER\Software" and the like; a text without a known root opens "InvalidKey"
-    // below the current user.
+    // "HKEY_CURRENT_USER\Software" and the like. A text without a known root names no root: the
+    // key name is the text, and the object opens, reads and writes nothing.
     virtual void SetFromFullName(const wchar_t* fullName) = 0;
     virtual NTSTATUS Open(HKEY root, const wchar_t* path) = 0;
     virtual void Close() = 0;
     // Closes and opens a held handle again; false at once when none was held.
     virtual bool Reopen() = 0;
-    // Creates the key, and the missing levels above it from the top down.
+    // Creates the key, and the missing levels above it from the top down; a key that exists is
+    // opened for writing.
     virtual void Create() = 0;
     // Deletes every sub key, depth first, and the key itself when deleteSelf is set.
     virtual void DeleteTree(bool deleteSelf) = 0;

@@ -17,7 +17,6 @@ namespace win {
 
 namespace {
 
-const ACCESS_MASK kKeyAllAccess = 0xF003F;
 const ULONG kObjCaseInsensitive = 0x40;
 // Listings offer this much at first; a record that does not fit grows the buffer.
 const uint32_t kListingOffer = 1024;
@@ -25,8 +24,9 @@ const uint32_t kListingRoom = 1024;
 // The longest text a counted string can hold, in characters.
 const size_t kMaxCountedChars = 0x7FFE;
 const wchar_t kSeparator = L'\\';
-const wchar_t kInvalidKey[] = L"InvalidKey";
 const NTSTATUS kStatusObjectNameInvalid = static_cast<NTSTATUS>(0xC0000033u);
+// What opening a key below a root that is none of the predefined ones reports.
+const NTSTATUS kStatusInvalidHandle = static_cast<NTSTATUS>(0xC0000008u);
 
 RegSharedBuffer& SubKeyListBuffer()
 {
@@ -101,6 +101,7 @@ RegDir::RegDir()
       expansion_(col::_array::ArrayU08::New()),
       valueName_(),
       key_(nullptr),
+      access_(0),
       usable_(LoadNtRegistryApi()),
       root_(HKEY_LOCAL_MACHINE),
       rootName_(StrBuffer::New()),
@@ -206,11 +207,10 @@ RegDir* RegDir::GetParent()
 void RegDir::SetRoot(HKEY root)
 {
     root_ = root;
+    // Names of the previous root must not stay: they would open a key below a root not asked for.
     const RegRoot* known = FindRegRoot(root);
-    if (known) {
-        rootName_->Assign(known->name);
-        ntRoot_->Assign(known->ntPath);
-    }
+    rootName_->Assign(known ? known->name : L"");
+    ntRoot_->Assign(known ? known->ntPath : L"");
 }
 
 const wchar_t* RegDir::GetSubPath()
@@ -224,6 +224,14 @@ NTSTATUS RegDir::SetSubPath(const wchar_t* path)
     subPath_->Assign(path ? path : L"");
     subPath_->TrimEndChars(L"\\", 1);
 
+    named_ = false;
+    if (!FindRegRoot(root_)) {
+        // No root: the name is the path as given, and there is no NT path to open.
+        fullName_->AssignStr(subPath_);
+        ntPath_->Clear();
+        return kStatusInvalidHandle;
+    }
+
     // The root itself has no separator after it: a trailing '\' would name no key.
     fullName_->AssignStr(rootName_);
     ntPath_->AssignStr(ntRoot_);
@@ -234,7 +242,6 @@ NTSTATUS RegDir::SetSubPath(const wchar_t* path)
         ntPath_->AppendStr(subPath_);
     }
 
-    named_ = false;
     if (!usable_)
         return kStatusLayerUnusable;
     if (ntPath_->GetLength() > kMaxCountedChars)
@@ -247,8 +254,10 @@ NTSTATUS RegDir::SetSubPath(const wchar_t* path)
     attributes_.Attributes = kObjCaseInsensitive;
     named_ = true;
 
-    const NTSTATUS status = GetNtRegistryApi().NtOpenKey(&key_, kKeyAllAccess, &attributes_);
-    if (!NT_SUCCESS(status))
+    const NTSTATUS status = GetNtRegistryApi().NtOpenKey(&key_, kKeyRead, &attributes_);
+    if (NT_SUCCESS(status) && key_)
+        access_ = kKeyRead;
+    else
         key_ = nullptr;
     return status;
 }
@@ -277,7 +286,7 @@ void RegDir::SetFromFullName(const wchar_t* fullName)
         Open(prefix.root, text[length] ? text + length + 1 : L"");
         return;
     }
-    Open(HKEY_CURRENT_USER, kInvalidKey);
+    Open(nullptr, text);
 }
 
 NTSTATUS RegDir::Open(HKEY root, const wchar_t* path)
@@ -292,37 +301,59 @@ void RegDir::Close()
         GetNtRegistryApi().NtClose(key_);
         key_ = nullptr;
     }
+    access_ = 0;
 }
 
 bool RegDir::Reopen()
 {
     if (!key_)
         return false;
+    const ACCESS_MASK access = access_;
     Close();
-    return OpenIfNeeded();
+    return OpenWith(access);
 }
 
 bool RegDir::OpenIfNeeded()
 {
-    if (key_)
+    return OpenWith(kKeyRead);
+}
+
+bool RegDir::OpenWith(ACCESS_MASK wanted)
+{
+    if (key_ && (access_ & wanted) == wanted)
         return true;
     if (!named_)
         return false;
-    if (!NT_SUCCESS(GetNtRegistryApi().NtOpenKey(&key_, kKeyAllAccess, &attributes_)))
-        key_ = nullptr;
-    return key_ != nullptr;
+    HANDLE opened = nullptr;
+    if (!NT_SUCCESS(GetNtRegistryApi().NtOpenKey(&opened, wanted, &attributes_)) || !opened)
+        return false;
+    Close();
+    key_ = opened;
+    access_ = wanted;
+    return true;
+}
+
+bool RegDir::CreateForWriting()
+{
+    HANDLE created = nullptr;
+    if (!NT_SUCCESS(GetNtRegistryApi().NtCreateKey(&created, kKeyWrite, &attributes_, 0, nullptr, 0, nullptr)) ||
+        !created)
+        return false;
+    Close();
+    key_ = created;
+    access_ = kKeyWrite;
+    return true;
 }
 
 void RegDir::Create()
 {
-    if (key_ || !named_)
+    if ((key_ && (access_ & kKeyWrite) == kKeyWrite) || !named_)
         return;
-    const NtRegistryApi& nt = GetNtRegistryApi();
-    if (NT_SUCCESS(nt.NtCreateKey(&key_, kKeyAllAccess, &attributes_, 0, nullptr, 0, nullptr)))
+    if (CreateForWriting())
         return;
-    key_ = nullptr;
-    // The root is never created; below it the missing levels are made from the top down.
-    if (!subPath_->GetLength())
+    // A held handle means the key exists and only writing was refused: parents cannot help. The
+    // root is never created; below it the missing levels are made from the top down.
+    if (key_ || !subPath_->GetLength())
         return;
     RegDir* parent = GetParent();
     if (!parent)
@@ -330,8 +361,8 @@ void RegDir::Create()
     parent->Create();
     const bool parentExists = parent->IsOpen();
     parent->ReleaseToPool();
-    if (parentExists && !NT_SUCCESS(nt.NtCreateKey(&key_, kKeyAllAccess, &attributes_, 0, nullptr, 0, nullptr)))
-        key_ = nullptr;
+    if (parentExists)
+        CreateForWriting();
 }
 
 void RegDir::DeleteTree(bool deleteSelf)
@@ -346,14 +377,15 @@ void RegDir::DeleteTree(bool deleteSelf)
         children->ReleaseToPool();
     }
     if (deleteSelf) {
-        GetNtRegistryApi().NtDeleteKey(key_);
+        if (OpenWith(kKeyDeleteSelf))
+            GetNtRegistryApi().NtDeleteKey(key_);
         Close();
     }
 }
 
 void RegDir::Rename(const wchar_t* newLeafName)
 {
-    if (!OpenIfNeeded())
+    if (!OpenWith(kKeyWrite))
         return;
     UNICODE_STRING name;
     if (newLeafName && wcslen(newLeafName) <= kMaxCountedChars) {

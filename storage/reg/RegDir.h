@@ -7,8 +7,11 @@ namespace s {
 namespace reg {
 namespace win {
 
-// A registry key reached through the NT native calls by its NT path. Every open and creation
-// asks for full access, also for reading. Pooled; one thread at a time.
+// A registry key reached through the NT native calls by its NT path. Opening, reads and listings
+// ask only for read access, so keys the user may read but not change (most of
+// HKEY_LOCAL_MACHINE) read as they are; a write, deletion or rename opens the key again with the
+// access it needs. A root other than the five predefined ones names no key: such an object opens
+// and creates nothing. Pooled; one thread at a time.
 class RegDir final : public IRegDir, public thread::IPoolable {
 public:
     RegDir();
@@ -83,13 +86,20 @@ public:
 
     // Whether a handle on the key is held now.
     bool IsOpen() const { return key_ != nullptr; }
+    // The held handle, still owned by the object; null when none is held.
+    HANDLE GetHandle() const { return key_; }
 
 private:
     RegDir(const RegDir&) = delete;
     RegDir& operator=(const RegDir&) = delete;
 
-    // The lazy open of reads, deletions and renames; true when a handle is held afterwards.
+    // The lazy open of reads and listings; true when a handle is held afterwards.
     bool OpenIfNeeded();
+    // A handle with at least the wanted access: the held one, or a new one that replaces it only
+    // once open, so that a refused write leaves a read handle as it was.
+    bool OpenWith(ACCESS_MASK wanted);
+    // NtCreateKey for writing; the new handle replaces the held one when it succeeds.
+    bool CreateForWriting();
     // Points the counted value name at name; false for a name too long to count.
     bool SetValueName(const wchar_t* name);
     // Reads exactly size data bytes into out; false for any other length.
@@ -101,6 +111,8 @@ private:
     ArrayU08* expansion_;
     UNICODE_STRING valueName_;
     HANDLE key_;
+    // What key_ was opened with; 0 without a handle.
+    ACCESS_MASK access_;
     bool usable_;
     HKEY root_;
     StrBuffer* rootName_;

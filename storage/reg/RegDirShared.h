@@ -1,10 +1,20 @@
 #pragma once
+#include <windows.h>
+
 #include "core/col/Arrays.h"
 #include "core/thread/ObjLocker.h"
 
 namespace s {
 namespace reg {
 namespace win {
+
+// What a key is opened with. Every kind can read, so a held handle always serves a read.
+// Reads and listings:
+const ACCESS_MASK kKeyRead = KEY_READ;
+// value writes and deletions, creation and renaming:
+const ACCESS_MASK kKeyWrite = KEY_READ | KEY_WRITE;
+// deleting the key itself:
+const ACCESS_MASK kKeyDeleteSelf = KEY_READ | DELETE;
 
 // A process-wide byte buffer of the key objects that only grows, with the lock held for the
 // whole call that uses it.

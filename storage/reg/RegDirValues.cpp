@@ -228,15 +228,16 @@ void RegDir::DeleteValue(const wchar_t* name)
 {
     uint32_t type = 0;
     uint32_t length = 0;
-    if (ReadValue(name, &type, &length, kAnyType))
+    // Read with the read handle; only a value that is there asks for the right to delete it.
+    if (ReadValue(name, &type, &length, kAnyType) && OpenWith(kKeyWrite))
         GetNtRegistryApi().NtDeleteValueKey(key_, &valueName_);
 }
 
 void RegDir::WriteValue(const wchar_t* name, uint32_t type, const void* data, uint32_t size)
 {
-    if (!key_)
-        Create();
-    if (!key_ || !SetValueName(name))
+    // Makes the key, or opens a key only read so far for writing.
+    Create();
+    if (!key_ || (access_ & kKeyWrite) != kKeyWrite || !SetValueName(name))
         return;
     GetNtRegistryApi().NtSetValueKey(key_, &valueName_, 0, type, const_cast<void*>(data), size);
 }

@@ -30,6 +30,8 @@ namespace {
 using regtest::Pooled;
 
 const NTSTATUS kStatusObjectNameNotFound = static_cast<NTSTATUS>(0xC0000034u);
+// Characters of the longest value name the registry takes.
+const size_t kLongestValueName = 16383;
 
 std::vector<uint8_t> Bytes(const void* data, size_t size)
 {
@@ -57,6 +59,33 @@ Pooled<StrArray> MakeStrArray(const std::vector<std::wstring>& texts)
     for (const std::wstring& text : texts)
         array->AddText(text.c_str());
     return array;
+}
+
+// What the system granted the handle the key object holds; 0 when it holds none.
+ACCESS_MASK GrantedAccess(const RegDir* key)
+{
+    typedef NTSTATUS(NTAPI * QueryObject)(HANDLE, OBJECT_INFORMATION_CLASS, PVOID, ULONG, PULONG);
+    static const QueryObject query = [] {
+        QueryObject fn = nullptr;
+        const FARPROC proc = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject");
+        std::memcpy(&fn, &proc, sizeof fn);
+        return fn;
+    }();
+    PUBLIC_OBJECT_BASIC_INFORMATION info = {};
+    ULONG size = 0;
+    if (!key->GetHandle() || !query || query(key->GetHandle(), ObjectBasicInformation, &info, sizeof info, &size) != 0)
+        return 0;
+    return info.GrantedAccess;
+}
+
+// Whether the key exists, looked up apart from the code under test.
+bool KeyExistsBelow(HKEY root, const std::wstring& path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
 }
 
 // The leaf names of a key list, sorted.
@@ -137,6 +166,98 @@ TEST_F(RegDirTest, ObjectNeverOpenedDoesNothing)
     Pooled<StrArray> names(key->ListValueNames());
     EXPECT_EQ(names->GetCount(), 0u);
     EXPECT_FALSE(key->Reopen());
+}
+
+TEST_F(RegDirTest, ReadsAndListingsAskOnlyForReadAccess)
+{
+    WriteRaw(L"Child", L"v", REG_DWORD, "\1\0\0\0", 4);
+    WriteRaw(L"", L"v", REG_DWORD, "\1\0\0\0", 4);
+    Pooled<RegDir> key = OpenKey();
+    struct Step {
+        const char* what;
+        std::function<void(RegDir*)> run;
+    };
+    const Step steps[] = {
+        {"open", [](RegDir*) {}},
+        {"read", [](RegDir* k) { EXPECT_EQ(k->GetUInt32(L"v", 0), 1u); }},
+        {"value size", [](RegDir* k) { EXPECT_EQ(k->GetValueSize(L"v"), 4u); }},
+        {"key listing", [](RegDir* k) { Pooled<ArrayP> keys(k->ListSubKeys()); }},
+        {"value listing", [](RegDir* k) { Pooled<StrArray> names(k->ListValueNames()); }},
+        {"tree size", [](RegDir* k) { EXPECT_EQ(k->GetTreeDataSize(true, nullptr, nullptr, true), 8u); }},
+        {"reopen", [](RegDir* k) { EXPECT_TRUE(k->Reopen()); }},
+        {"lazy open of a read", [](RegDir* k) {
+             k->Close();
+             EXPECT_EQ(k->GetUInt32(L"v", 0), 1u);
+         }},
+    };
+    for (const Step& step : steps) {
+        step.run(key.get());
+        EXPECT_EQ(GrantedAccess(key.get()), static_cast<ACCESS_MASK>(KEY_READ)) << step.what;
+    }
+
+    // The keys a listing or a parent hands out are opened the same way.
+    Pooled<ArrayP> children(key->ListSubKeys());
+    ASSERT_EQ(children->GetCount(), 1u);
+    RegDir* child = static_cast<RegDir*>(children->Get(0));
+    EXPECT_EQ(GrantedAccess(child), static_cast<ACCESS_MASK>(KEY_READ));
+    Pooled<RegDir> parent(child->GetParent());
+    EXPECT_EQ(GrantedAccess(parent.get()), static_cast<ACCESS_MASK>(KEY_READ));
+
+    // A write opens the key again, able to set values but not with full access; reads go on.
+    key->SetUInt32(L"w", 2);
+    const ACCESS_MASK writing = GrantedAccess(key.get());
+    EXPECT_EQ(writing & KEY_SET_VALUE, static_cast<ACCESS_MASK>(KEY_SET_VALUE));
+    EXPECT_EQ(writing & (WRITE_DAC | WRITE_OWNER), 0u);
+    EXPECT_EQ(key->GetUInt32(L"w", 0), 2u);
+    EXPECT_TRUE(key->Reopen());
+    EXPECT_EQ(GrantedAccess(key.get()), writing);
+}
+
+TEST_F(RegDirTest, KeysTheUserMayOnlyReadAreReadListedAndLeftAsTheyAre)
+{
+    const uint32_t seven = 7;
+    WriteRaw(L"RO", L"v", REG_DWORD, &seven, 4);
+    WriteRaw(L"RO\\Child", L"w", REG_SZ, L"x", 4);
+    OnlyReadable(L"RO\\Child");
+    OnlyReadable(L"RO");
+    // Full access, which every open used to ask for, is refused here.
+    EXPECT_FALSE(OpensWith(L"RO", KEY_ALL_ACCESS));
+
+    Pooled<RegDir> key(RegDir::New());
+    EXPECT_EQ(key->Open(HKEY_CURRENT_USER, Path(L"RO").c_str()), 0);
+    EXPECT_TRUE(key->IsOpen());
+    EXPECT_EQ(key->GetUInt32(L"v", 0), 7u);
+    Pooled<StrArray> names(key->ListValueNames());
+    EXPECT_EQ(Strings(names.get()), std::vector<std::wstring>{L"v"});
+    Pooled<ArrayP> children(key->ListSubKeys());
+    ASSERT_EQ(children->GetCount(), 1u);
+    RegDir* child = static_cast<RegDir*>(children->Get(0));
+    EXPECT_TRUE(child->IsOpen());
+    EXPECT_STREQ(child->GetString(L"w", nullptr, nullptr, false), L"x");
+    uint32_t values = 0;
+    uint32_t keys = 0;
+    EXPECT_EQ(key->GetTreeDataSize(true, &values, &keys, true), 8u);
+    EXPECT_EQ(values, 2u);
+    EXPECT_EQ(keys, 1u);
+    Pooled<RegDir> byFullName(RegDir::New());
+    byFullName->SetFromFullName((L"HKEY_CURRENT_USER\\" + Path(L"RO")).c_str());
+    EXPECT_EQ(byFullName->GetUInt32(L"v", 0), 7u);
+
+    // Refused writes change nothing, and the key still reads.
+    key->SetUInt32(L"v", 8);
+    key->SetString(L"added", L"a");
+    key->DeleteValue(L"v");
+    key->Create();
+    EXPECT_TRUE(key->IsOpen());
+    EXPECT_EQ(key->GetUInt32(L"v", 0), 7u);
+    DWORD type = 0;
+    std::vector<uint8_t> data;
+    EXPECT_FALSE(ReadRaw(L"RO", L"added", &type, &data));
+    key->Rename(L"Renamed");
+    key->DeleteTree(true);
+    EXPECT_TRUE(KeyExists(L"RO\\Child"));
+    EXPECT_FALSE(KeyExists(L"Renamed"));
+    EXPECT_EQ(key->GetUInt32(L"v", 0), 7u);
 }
 
 TEST_F(RegDirTest, SettersWriteTheTypeAndDataOfEachKind)
@@ -397,7 +518,9 @@ TEST_F(RegDirTest, ListsSubKeysAndValueNames)
 {
     for (const wchar_t* below : {L"Alpha", L"beta", L"PrefixOne", L"prefixTwo", L"Pre", L"Alpha\\Inner"})
         WriteRaw(below, L"v", REG_DWORD, "\1\0\0\0", 4);
-    const std::wstring longName(2000, L'n');
+    // The longest name a value may have: its record is far beyond the 1 KiB a listing offers
+    // first, and beyond whatever an earlier listing in this program may have grown the buffer to.
+    const std::wstring longName(kLongestValueName, L'n');
     WriteRaw(L"", L"first", REG_DWORD, "\1\0\0\0", 4);
     WriteRaw(L"", longName.c_str(), REG_DWORD, "\1\0\0\0", 4);
     WriteRaw(L"", L"Last", REG_SZ, L"z", 4);
@@ -417,7 +540,7 @@ TEST_F(RegDirTest, ListsSubKeysAndValueNames)
     Pooled<ArrayP> none(key->ListSubKeysStartingWith(L"zz"));
     EXPECT_EQ(none->GetCount(), 0u);
 
-    // A name longer than the buffer first offered does not end the listing.
+    // A name longer than the buffer offered is listed and does not end the listing.
     Pooled<StrArray> names(key->ListValueNames());
     std::vector<std::wstring> got = Strings(names.get());
     std::sort(got.begin(), got.end());
@@ -455,11 +578,14 @@ TEST_F(RegDirTest, TreeDataSizeCountsKeysValuesAndBytes)
     WriteRaw(L"S", L"b", REG_SZ, L"abc", 8);
     WriteRaw(L"S\\K", L"c", REG_BINARY, "12345678901", 11);
     WriteRaw(L"S\\K\\L", L"d", REG_BINARY, "1", 1);
+    // A name whose record outgrows the listing buffer is counted, and so are the names after it.
+    WriteRaw(L"S\\K\\L", std::wstring(kLongestValueName, L'c').c_str(), REG_BINARY, "12", 2);
+    WriteRaw(L"S\\K\\L", L"e", REG_BINARY, "123", 3);
     Pooled<RegDir> key = OpenKey(L"S");
     uint32_t values = 0;
     uint32_t keys = 0;
-    EXPECT_EQ(key->GetTreeDataSize(true, &values, &keys, true), 4u + 8u + 11u + 1u);
-    EXPECT_EQ(values, 4u);
+    EXPECT_EQ(key->GetTreeDataSize(true, &values, &keys, true), 4u + 8u + 11u + 1u + 2u + 3u);
+    EXPECT_EQ(values, 6u);
     EXPECT_EQ(keys, 2u);
     EXPECT_EQ(key->GetTreeDataSize(false, nullptr, nullptr, true), 12u);
     EXPECT_EQ(key->GetTreeDataSize(true, nullptr, nullptr, false), 0u);
@@ -507,18 +633,86 @@ TEST_F(RegDirTest, FullNamesChooseTheirRoot)
         {L"HKEY_USERS", HKEY_USERS, L""},
         {L"HKEY_CLASSES_ROOT\\.txt", HKEY_CLASSES_ROOT, L".txt"},
         {L"HKEY_CURRENT_CONFIG\\Software", HKEY_CURRENT_CONFIG, L"Software"},
-        {L"HKEY_USERSX\\Software", HKEY_CURRENT_USER, L"InvalidKey"},
-        {L"Software\\Zorv", HKEY_CURRENT_USER, L"InvalidKey"},
+        // No known root: no root, and the name stays as given.
+        {L"HKEY_USERSX\\Software", nullptr, L"HKEY_USERSX\\Software"},
+        {L"Software\\Zorv", nullptr, L"Software\\Zorv"},
     };
     for (const Case& c : cases) {
         Pooled<RegDir> key(RegDir::New());
         key->SetFromFullName(c.fullName.c_str());
         EXPECT_EQ(key->GetRoot(), c.root) << c.fullName;
         EXPECT_EQ(std::wstring(key->GetSubPath()), c.subPath) << c.fullName;
+        if (!c.root) {
+            EXPECT_EQ(std::wstring(key->GetKeyName()), c.fullName);
+        }
     }
     Pooled<RegDir> key(RegDir::New());
     key->SetFromFullName((L"HKEY_CURRENT_USER\\" + Path()).c_str());
     EXPECT_EQ(key->GetUInt32(L"v", 0), 3u);
+}
+
+TEST_F(RegDirTest, UnknownRootsOpenNothingAndEveryOperationFails)
+{
+    WriteRaw(L"", L"v", REG_DWORD, "\5\0\0\0", 4);
+    WriteRaw(L"Sub", L"v", REG_DWORD, "\5\0\0\0", 4);
+    ASSERT_FALSE(KeyExistsBelow(HKEY_CURRENT_USER, L"InvalidKey"));
+    const std::wstring path = Path();
+    const HKEY kNoRoot = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x12345));
+    struct Case {
+        const char* what;
+        std::function<void(RegDir*)> name;
+    };
+    const Case cases[] = {
+        {"full name with an unknown root", [&](RegDir* k) { k->SetFromFullName((L"HKEY_NOWHERE\\" + path).c_str()); }},
+        {"full name without a root", [&](RegDir* k) { k->SetFromFullName(path.c_str()); }},
+        {"a predefined root that is none of the five",
+         [&](RegDir* k) { EXPECT_NE(k->Open(HKEY_PERFORMANCE_DATA, path.c_str()), 0); }},
+        // The names of the root the object was on before must not be used for the new one.
+        {"an unknown root after the current user's",
+         [&](RegDir* k) {
+             EXPECT_EQ(k->Open(HKEY_CURRENT_USER, path.c_str()), 0);
+             EXPECT_NE(k->Open(kNoRoot, path.c_str()), 0);
+         }},
+        {"an unknown full name after the current user's",
+         [&](RegDir* k) {
+             k->SetFromFullName((L"HKEY_CURRENT_USER\\" + path).c_str());
+             k->SetFromFullName((L"HKEY_NOWHERE\\" + path).c_str());
+         }},
+    };
+    for (const Case& c : cases) {
+        Pooled<RegDir> key(RegDir::New());
+        c.name(key.get());
+        EXPECT_FALSE(key->IsOpen()) << c.what;
+        EXPECT_STREQ(key->GetNtPath(), L"") << c.what;
+        EXPECT_EQ(key->GetUInt32(L"v", 99), 99u) << c.what;
+        EXPECT_EQ(key->GetValueSize(L"v"), 0u) << c.what;
+        Pooled<ArrayP> keys(key->ListSubKeys());
+        EXPECT_EQ(keys->GetCount(), 0u) << c.what;
+        Pooled<StrArray> names(key->ListValueNames());
+        EXPECT_EQ(names->GetCount(), 0u) << c.what;
+        EXPECT_EQ(key->GetTreeDataSize(true, nullptr, nullptr, true), 0u) << c.what;
+        Pooled<RegDir> parent(key->GetParent());
+        EXPECT_FALSE(parent->IsOpen()) << c.what;
+
+        key->Create();
+        key->SetUInt32(L"w", 1);
+        key->SetString(L"s", L"x");
+        key->DeleteValue(L"v");
+        key->Rename(L"Renamed");
+        key->DeleteTree(true);
+        EXPECT_FALSE(key->IsOpen()) << c.what;
+    }
+
+    // Nothing was made, changed or deleted, here or anywhere else.
+    EXPECT_FALSE(KeyExistsBelow(HKEY_CURRENT_USER, L"InvalidKey"));
+    EXPECT_FALSE(KeyExistsBelow(HKEY_LOCAL_MACHINE, path));
+    EXPECT_TRUE(KeyExists(L"Sub"));
+    EXPECT_FALSE(KeyExists(L"Renamed"));
+    DWORD type = 0;
+    std::vector<uint8_t> data;
+    EXPECT_TRUE(ReadRaw(L"", L"v", &type, &data));
+    EXPECT_FALSE(ReadRaw(L"", L"w", &type, &data));
+    EXPECT_FALSE(ReadRaw(L"", L"s", &type, &data));
 }
 
 TEST_F(RegDirTest, RenameLeavesTheObjectOnTheOldName)

@@ -1,5 +1,7 @@
 #include "storage/reg/RegTestKey.h"
 
+#include <sddl.h>
+
 #include <atomic>
 
 namespace regtest {
@@ -7,6 +9,10 @@ namespace regtest {
 namespace {
 
 const wchar_t kTestsParent[] = L"Software\\Zorv\\PulsegridTests";
+// Access lists in their text form: everyone may read only, and everyone may do anything.
+// Deletion is denied outright: Wine grants it to the owner unless the list says no.
+const wchar_t kReadOnlyForEveryone[] = L"D:P(D;;SD;;;WD)(A;;KR;;;WD)";
+const wchar_t kAllForEveryone[] = L"D:P(A;;KA;;;WD)";
 
 std::wstring UniqueLeaf()
 {
@@ -25,6 +31,9 @@ void RegTestKey::SetUp()
 
 void RegTestKey::TearDown()
 {
+    for (const std::wstring& below : onlyReadable_)
+        EXPECT_TRUE(SetAccessList(below, kAllForEveryone));
+    onlyReadable_.clear();
     RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, path_.c_str());
     // The parents go only when no other run still has keys in them.
@@ -70,6 +79,37 @@ bool RegTestKey::ReadRaw(const std::wstring& below, const wchar_t* name, DWORD* 
         data->resize(size);
     }
     RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+bool RegTestKey::OpensWith(const std::wstring& below, REGSAM access) const
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(below).c_str(), 0, access, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void RegTestKey::OnlyReadable(const std::wstring& below)
+{
+    onlyReadable_.push_back(below);
+    ASSERT_TRUE(SetAccessList(below, kReadOnlyForEveryone));
+    ASSERT_FALSE(OpensWith(below, KEY_SET_VALUE));
+}
+
+bool RegTestKey::SetAccessList(const std::wstring& below, const wchar_t* descriptor) const
+{
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, SDDL_REVISION_1, &sd, nullptr))
+        return false;
+    HKEY key = nullptr;
+    LONG result = RegOpenKeyExW(HKEY_CURRENT_USER, Path(below).c_str(), 0, WRITE_DAC, &key);
+    if (result == ERROR_SUCCESS) {
+        result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd);
+        RegCloseKey(key);
+    }
+    LocalFree(sd);
     return result == ERROR_SUCCESS;
 }
 

@@ -24,9 +24,19 @@ protected:
     void WriteRaw(const std::wstring& below, const wchar_t* name, DWORD type, const void* data, DWORD size);
     // False when the value cannot be read.
     bool ReadRaw(const std::wstring& below, const wchar_t* name, DWORD* type, std::vector<uint8_t>* data) const;
+    // Whether the key opens with that access (Wine checks a key's access list like Windows).
+    bool OpensWith(const std::wstring& below, REGSAM access) const;
+    // Lets everyone only read the key, as a user who is not an administrator may read most of
+    // HKEY_LOCAL_MACHINE; TearDown gives the rights back (the owner may always change them)
+    // before it deletes the tree.
+    void OnlyReadable(const std::wstring& below);
 
 private:
+    // Sets the key's access list from its text form.
+    bool SetAccessList(const std::wstring& below, const wchar_t* descriptor) const;
+
     std::wstring path_;
+    std::vector<std::wstring> onlyReadable_;
 };
 
 } // namespace regtest
