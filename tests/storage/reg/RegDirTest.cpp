@@ -78,16 +78,6 @@ ACCESS_MASK GrantedAccess(const RegDir* key)
     return info.GrantedAccess;
 }
 
-// Whether the key exists, looked up apart from the code under test.
-bool KeyExistsBelow(HKEY root, const std::wstring& path)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
 // The leaf names of a key list, sorted.
 std::vector<std::wstring> LeafNames(ArrayP* keys)
 {
@@ -655,7 +645,7 @@ TEST_F(RegDirTest, UnknownRootsOpenNothingAndEveryOperationFails)
 {
     WriteRaw(L"", L"v", REG_DWORD, "\5\0\0\0", 4);
     WriteRaw(L"Sub", L"v", REG_DWORD, "\5\0\0\0", 4);
-    ASSERT_FALSE(KeyExistsBelow(HKEY_CURRENT_USER, L"InvalidKey"));
+    ASSERT_FALSE(KeyExistsAt(HKEY_CURRENT_USER, L"InvalidKey"));
     const std::wstring path = Path();
     const HKEY kNoRoot = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x12345));
     struct Case {
@@ -704,8 +694,8 @@ TEST_F(RegDirTest, UnknownRootsOpenNothingAndEveryOperationFails)
     }
 
     // Nothing was made, changed or deleted, here or anywhere else.
-    EXPECT_FALSE(KeyExistsBelow(HKEY_CURRENT_USER, L"InvalidKey"));
-    EXPECT_FALSE(KeyExistsBelow(HKEY_LOCAL_MACHINE, path));
+    EXPECT_FALSE(KeyExistsAt(HKEY_CURRENT_USER, L"InvalidKey"));
+    EXPECT_FALSE(KeyExistsAt(HKEY_LOCAL_MACHINE, path));
     EXPECT_TRUE(KeyExists(L"Sub"));
     EXPECT_FALSE(KeyExists(L"Renamed"));
     DWORD type = 0;

@@ -248,6 +248,43 @@ TEST_F(RegMappedDataTest, RemovesValuesPresentOrNot)
     EXPECT_FALSE(KeyExists(L"Missing"));
 }
 
+TEST_F(RegMappedDataTest, KeysTheUserMayOnlyReadAreReadAndLeftAsTheyAre)
+{
+    WriteRaw(L"Section", L"v", REG_DWORD, "\7\0\0\0", 4);
+    WriteRaw(L"", L"top", REG_SZ, L"t", 4);
+    OnlyReadable(L"Section");
+    OnlyReadable(L"");
+    s::map::IMappedData* store = Settings();
+    EXPECT_TRUE(store->SelectSection(L"Section"));
+    EXPECT_TRUE(store->HasValue(L"Section", L"v"));
+    EXPECT_EQ(store->GetUInt32(L"Section", L"v", 0), 7u);
+    EXPECT_STREQ(store->GetString(L"", L"top", nullptr, nullptr, false), L"t");
+
+    // Refused writes change nothing and leave the values readable.
+    store->SetUInt32(L"Section", L"v", 8);
+    store->SetString(L"", L"top", L"changed");
+    store->RemoveValue(L"Section", L"v");
+    store->RemoveSection(L"Section");
+    EXPECT_TRUE(KeyExists(L"Section"));
+    EXPECT_EQ(store->GetUInt32(L"Section", L"v", 0), 7u);
+    EXPECT_STREQ(store->GetString(L"", L"top", nullptr, nullptr, false), L"t");
+}
+
+TEST_F(RegMappedDataTest, AKeyWithoutAKnownRootKeepsNothing)
+{
+    ASSERT_FALSE(KeyExistsAt(HKEY_CURRENT_USER, L"InvalidKey"));
+    Pooled<MappedData> store(MappedData::New());
+    s::reg::win::RegDir* key = s::reg::win::RegDir::New();
+    key->SetFromFullName(Path().c_str());
+    EXPECT_NE(store->AttachKey(key), 0);
+    store->SetUInt32(L"", L"v", 1);
+    store->SetString(L"Section", L"s", L"x");
+    EXPECT_EQ(store->GetUInt32(L"", L"v", 9), 9u);
+    EXPECT_FALSE(store->SelectSection(L"Section"));
+    EXPECT_FALSE(KeyExists(L""));
+    EXPECT_FALSE(KeyExistsAt(HKEY_CURRENT_USER, L"InvalidKey"));
+}
+
 TEST_F(RegMappedDataTest, AttachingAKeySelectsItsTop)
 {
     WriteRaw(L"Other", L"v", REG_DWORD, "\6\0\0\0", 4);

@@ -49,8 +49,13 @@ std::wstring RegTestKey::Path(const std::wstring& below) const
 
 bool RegTestKey::KeyExists(const std::wstring& below) const
 {
+    return KeyExistsAt(HKEY_CURRENT_USER, Path(below));
+}
+
+bool RegTestKey::KeyExistsAt(HKEY root, const std::wstring& path)
+{
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(below).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;

@@ -21,6 +21,8 @@ protected:
     std::wstring Path(const std::wstring& below = L"") const;
 
     bool KeyExists(const std::wstring& below) const;
+    // Whether a key exists anywhere, below the test key or not.
+    static bool KeyExistsAt(HKEY root, const std::wstring& path);
     void WriteRaw(const std::wstring& below, const wchar_t* name, DWORD type, const void* data, DWORD size);
     // False when the value cannot be read.
     bool ReadRaw(const std::wstring& below, const wchar_t* name, DWORD* type, std::vector<uint8_t>* data) const;
