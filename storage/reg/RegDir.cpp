@@ -325,23 +325,24 @@ bool RegDir::OpenWith(ACCESS_MASK wanted)
     if (!named_)
         return false;
     HANDLE opened = nullptr;
-    if (!NT_SUCCESS(GetNtRegistryApi().NtOpenKey(&opened, wanted, &attributes_)) || !opened)
-        return false;
-    Close();
-    key_ = opened;
-    access_ = wanted;
-    return true;
+    const NTSTATUS status = GetNtRegistryApi().NtOpenKey(&opened, wanted, &attributes_);
+    return TakeHandle(status, opened, wanted);
 }
 
 bool RegDir::CreateForWriting()
 {
     HANDLE created = nullptr;
-    if (!NT_SUCCESS(GetNtRegistryApi().NtCreateKey(&created, kKeyWrite, &attributes_, 0, nullptr, 0, nullptr)) ||
-        !created)
+    const NTSTATUS status = GetNtRegistryApi().NtCreateKey(&created, kKeyWrite, &attributes_, 0, nullptr, 0, nullptr);
+    return TakeHandle(status, created, kKeyWrite);
+}
+
+bool RegDir::TakeHandle(NTSTATUS status, HANDLE opened, ACCESS_MASK access)
+{
+    if (!NT_SUCCESS(status) || !opened)
         return false;
     Close();
-    key_ = created;
-    access_ = kKeyWrite;
+    key_ = opened;
+    access_ = access;
     return true;
 }
 

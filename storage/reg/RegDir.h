@@ -100,6 +100,8 @@ private:
     bool OpenWith(ACCESS_MASK wanted);
     // NtCreateKey for writing; the new handle replaces the held one when it succeeds.
     bool CreateForWriting();
+    // Holds a handle just opened with access in place of the one held, when the call succeeded.
+    bool TakeHandle(NTSTATUS status, HANDLE opened, ACCESS_MASK access);
     // Points the counted value name at name; false for a name too long to count.
     bool SetValueName(const wchar_t* name);
     // Reads exactly size data bytes into out; false for any other length.
