@@ -252,7 +252,9 @@ void RaiseLast(MachineKey& perflib, const wchar_t* valueName, StrArray* table)
     const uint32_t last = perflib->GetUInt32(valueName, 0);
     if (static_cast<int64_t>(last) < largest) {
         perflib->SetUInt32(valueName, static_cast<uint32_t>(largest));
-        CounterRepairMade = true;
+        // Setters report nothing, and a user who may only read the machine's keys changes nothing.
+        if (perflib->GetUInt32(valueName, last) == static_cast<uint32_t>(largest))
+            CounterRepairMade = true;
     }
 }
 
@@ -381,7 +383,8 @@ void RepairPerfCounters()
             continue;
         if (key->GetUInt32(kDisableValue, 0) != 0) {
             key->SetUInt32(kDisableValue, 0);
-            CounterRepairMade = true;
+            if (key->GetUInt32(kDisableValue, 1) == 0)
+                CounterRepairMade = true;
         }
     }
     StrArray* counters = nullptr;

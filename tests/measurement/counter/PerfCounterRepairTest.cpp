@@ -30,4 +30,22 @@ TEST(PerfCounterRepair, ALastCounterAboveEveryIndexIsLeftAlone)
     EXPECT_EQ(high, ReadMachineDword(kPerflibKey, L"Last Help"));
 }
 
+TEST(PerfCounterRepair, SwitchesTheUserMayOnlyReadAreLeftAndNoRepairIsClaimed)
+{
+    // Last values above every index: the Perflib key needs no repair of its own.
+    const DWORD high = 0x7FFFFFF0;
+    if (!WriteMachineDword(kPerfOsKey, kDisableCounters, 1) || !WriteMachineDword(kPerflibKey, L"Last Counter", high) ||
+        !WriteMachineDword(kPerflibKey, L"Last Help", high))
+        GTEST_SKIP() << "the machine's performance keys cannot be written here";
+    {
+        OnlyReadableMachineKey readOnly(kPerfOsKey);
+        ASSERT_TRUE(readOnly.Applied());
+        cw::CounterRepairMade = false;
+        cw::RepairPerfCounters();
+        EXPECT_EQ(1u, ReadMachineDword(kPerfOsKey, kDisableCounters));
+        EXPECT_FALSE(cw::CounterRepairMade);
+    }
+    EXPECT_TRUE(WriteMachineDword(kPerfOsKey, kDisableCounters, 0));
+}
+
 } // namespace
