@@ -8,21 +8,28 @@ namespace xml {
 
 namespace {
 
-wchar_t* CopyText(const wchar_t* text, uint32_t n)
+// Name and value share one block, the value right after the name's terminator: a document
+// holds tens of thousands of records, and every allocation counts when it is read.
+wchar_t* CopyTexts(const wchar_t* name, uint32_t nameLength, const wchar_t* value, uint32_t valueLength)
 {
-    wchar_t* copy = static_cast<wchar_t*>(std::malloc((static_cast<size_t>(n) + 1) * sizeof(wchar_t)));
-    if (!copy)
+    const size_t units = static_cast<size_t>(nameLength) + 1 + valueLength + 1;
+    wchar_t* block = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
+    if (!block)
         return nullptr;
-    if (n)
-        std::memcpy(copy, text, static_cast<size_t>(n) * sizeof(wchar_t));
-    copy[n] = 0;
-    return copy;
+    if (nameLength)
+        std::memcpy(block, name, static_cast<size_t>(nameLength) * sizeof(wchar_t));
+    block[nameLength] = 0;
+    wchar_t* copy = block + nameLength + 1;
+    if (valueLength)
+        std::memcpy(copy, value, static_cast<size_t>(valueLength) * sizeof(wchar_t));
+    copy[valueLength] = 0;
+    return block;
 }
 
 void FreeTexts(AttrRecord* record)
 {
+    // The value lives in the name's block.
     std::free(record->name);
-    std::free(record->value);
     record->name = nullptr;
     record->value = nullptr;
     record->nameLength = 0;
@@ -81,12 +88,13 @@ AttrRecord* AttrFactory::NewRecord(const wchar_t* name, uint32_t nameLength, con
     AttrRecord* record = static_cast<AttrRecord*>(Get()->Take());
     if (!record)
         return nullptr;
-    record->name = CopyText(name, nameLength);
-    record->value = CopyText(value, valueLength);
-    if (!record->name || !record->value) {
+    wchar_t* block = CopyTexts(name, nameLength, value, valueLength);
+    if (!block) {
         Get()->Give(record, -1);
         return nullptr;
     }
+    record->name = block;
+    record->value = block + nameLength + 1;
     record->nameLength = nameLength;
     record->valueLength = valueLength;
     return record;

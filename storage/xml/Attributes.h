@@ -4,6 +4,7 @@
 #include "core/base/IObject.h"
 #include "core/col/ArrayP.h"
 #include "storage/xml/AttrRecord.h"
+#include "storage/xml/ShortList.h"
 
 namespace s {
 namespace str {
@@ -26,7 +27,7 @@ public:
 
     uint32_t GetCount() { return records_.GetCount(); }
     AttrRecord* GetRecord(uint32_t index) { return static_cast<AttrRecord*>(records_.Get(index)); }
-    void Append(AttrRecord* record) { records_.Append(record); }
+    void Append(AttrRecord* record) { AppendToShortList(&records_, record); }
     // The first record whose name equals name with only A-Z and a-z folded; the empty name
     // finds the first text run.
     bool FindIndex(const wchar_t* name, uint32_t* index);

@@ -7,6 +7,7 @@
 #include "core/str/AsciiFold.h"
 #include "core/str/StrBuffer.h"
 #include "storage/xml/Escape.h"
+#include "storage/xml/ShortList.h"
 
 namespace s {
 namespace xml {
@@ -106,15 +107,20 @@ IXml* Node::AddChild(const wchar_t* name, uint32_t length)
     if (!child)
         return nullptr;
     child->SetName(name, length);
-    children_.Append(child);
+    AppendChildNode(child);
     return child;
 }
 
 IXml* Node::AppendChild(IXml* node)
 {
     if (node)
-        children_.Append(static_cast<Node*>(node));
+        AppendChildNode(static_cast<Node*>(node));
     return node;
+}
+
+void Node::AppendChildNode(Node* child)
+{
+    AppendToShortList(&children_, child);
 }
 
 void Node::RemoveChildAt(uint32_t index)

@@ -103,6 +103,7 @@ private:
     const wchar_t* ParseElement(const wchar_t* text, uint32_t depth);
     const wchar_t* ParseContent(const wchar_t* p, uint32_t depth);
     void WriteTo(StrBuffer* out);
+    void AppendChildNode(Node* child);
     // The record of a number or array setter: the scratch text as it stands under the guard.
     void AddScratchRecord(const wchar_t* name, StrBuffer* scratch);
 

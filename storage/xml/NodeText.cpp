@@ -112,7 +112,7 @@ const wchar_t* Node::ParseContent(const wchar_t* p, uint32_t depth)
         if (!p || child->IsComment())
             child->ReleaseToPool();
         else
-            children_.Append(child);
+            AppendChildNode(child);
         if (!p)
             return nullptr;
     }
