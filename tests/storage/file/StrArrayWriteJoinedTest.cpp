@@ -82,6 +82,16 @@ TEST_F(JoinedFile, AFailedWriteLeavesTheOldFileUntouched)
     CreateDirectoryW((name + L".part").c_str(), nullptr);
     EXPECT_FALSE(Write({L"new"}, name));
     EXPECT_EQ(std::string("old content"), TempFolder::ReadFileBytes(name));
+    RemoveDirectoryW((name + L".part").c_str());
+
+    // A file the user marked read-only is not replaced.
+    ASSERT_TRUE(SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(Write({L"new"}, name));
+    EXPECT_EQ(std::string("old content"), TempFolder::ReadFileBytes(name));
+    EXPECT_FALSE(TempFolder::Exists(name + L".part"));
+    ASSERT_TRUE(SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(Write({L"new"}, name));
+    EXPECT_EQ(std::string("new"), TempFolder::ReadFileBytes(name));
 
     PathWin* unset = PathWin::CreateFromText(L"");
     StrArray* list = StrArray::New();
