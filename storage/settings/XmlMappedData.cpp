@@ -130,8 +130,11 @@ bool MappedData::SetFile(PathWin* path, bool load)
     Node* loaded = Node::New();
     if (!loaded)
         return false;
-    if (!loaded->LoadFile(path_)) {
-        // An unreadable or damaged file: the caller keeps the document it had (its defaults).
+    loaded->LoadFile(path_);
+    // A damaged or cut-off file still gives every value that stands complete before the
+    // damage; the rest read as their defaults. A file without a root element leaves the
+    // document as it was (the caller's defaults).
+    if (!loaded->GetName()) {
         loaded->ReleaseToPool();
         return false;
     }

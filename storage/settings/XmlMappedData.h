@@ -80,9 +80,9 @@ public:
     void Reset() override;
 
     // Attaches path, which the store owns from now on (the previous one goes back to its pool).
-    // With load set and the file present, the document read from it replaces the current one;
-    // a file that cannot be read or holds no complete element leaves the document as it was.
-    // True when a document was loaded.
+    // With load set and the file present, the document read from it replaces the current one.
+    // A file read only in part, or cut off, gives what stands complete in it; one that holds
+    // no root element leaves the document as it was. True when a document was loaded.
     bool SetFile(PathWin* path, bool load);
     // The document; the current section's element (null after a failed selection).
     Node* GetDocument() { return document_; }
@@ -90,8 +90,9 @@ public:
 
     static thread::EasyPooler* GetPool();
     static MappedData* New();
-    // A store from the pool over the file at the text, loaded when it exists and is readable,
-    // else an empty "savedata" root. Nothing is written until Save.
+    // A store from the pool over the file at the text, loaded when it exists (a damaged one
+    // gives what stands complete in it), else an empty "savedata" root. Nothing is written
+    // until Save.
     static MappedData* OpenFile(const wchar_t* pathText);
 
 private:

@@ -40,8 +40,13 @@ public:
     virtual void DebugDump(const wchar_t* indent) = 0;
     // Reads one element that starts at text into this node and returns the position after it;
     // null when the text holds no complete element (it ends inside one, or before any "<").
+    // What was complete by then stays: an element whose start tag was read keeps the
+    // attributes, texts and children read before the end; a start tag, a value or a text run
+    // that was cut off is not read. Nesting beyond Node::kMaxDepth ends the text the same way.
     virtual const wchar_t* Parse(const wchar_t* text) = 0;
-    // Decodes UTF-8 bytes and parses them; false when they hold no complete element.
+    // Decodes UTF-8 bytes and parses the document they hold into this fresh node: comments
+    // before the root are passed over. False when they hold no complete element; what was
+    // read stays as with Parse.
     virtual bool ParseBytes(ArrayU08* bytes) = 0;
     // The name, or null while the node was never named.
     virtual const wchar_t* GetName() = 0;
@@ -110,8 +115,9 @@ public:
     // The element as UTF-8 bytes without byte-order mark.
     virtual ArrayU08* WriteBytes(ArrayU08* out, bool append) = 0;
     virtual Attributes* GetAttributes() = 0;
-    // Reads the whole file and parses it; false when it is missing, unreadable or holds no
-    // complete element.
+    // Reads the whole file and parses it; false when it is missing, could not be read to its
+    // end or holds no complete element. After a failed read the bytes that did arrive are
+    // parsed, and only those.
     virtual bool LoadFileText(StrBuffer* path) = 0;
     virtual bool LoadFile(PathWin* path) = 0;
     // Writes the element as the whole file. The old file is replaced only once the new one is

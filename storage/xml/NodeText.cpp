@@ -41,8 +41,8 @@ const wchar_t* Node::Parse(const wchar_t* text)
     return ParseElement(text, 0);
 }
 
-// Every scan stops at the terminating NUL; a text that ends before the element is complete
-// gives null, and what was read so far stays in the node.
+// Every scan stops at the terminating NUL. A text that ends before the element is complete
+// gives null; what was complete by then stays in the node (see IXml::Parse).
 const wchar_t* Node::ParseElement(const wchar_t* p, uint32_t depth)
 {
     if (depth >= kMaxDepth)
@@ -69,17 +69,23 @@ const wchar_t* Node::ParseElement(const wchar_t* p, uint32_t depth)
     const wchar_t* name = p;
     while (!EndsName(*p))
         ++p;
-    SetName(name, static_cast<uint32_t>(p - name));
-
+    const uint32_t nameLength = static_cast<uint32_t>(p - name);
+    const uint32_t recordsBefore = attributes_.GetCount();
     p = ParseAttributes(&attributes_, p);
     while (*p && *p != L'>' && *p != L'/')
         ++p;
+    if (*p == 0) {
+        // A start tag cut off is not read at all: a half-written element must not come back
+        // as an empty one of a wrong name.
+        while (attributes_.GetCount() > recordsBefore)
+            attributes_.RemoveAt(attributes_.GetCount() - 1);
+        return nullptr;
+    }
+    SetName(name, nameLength);
     if (*p == L'/') {
         p = SkipTo(p, L'>');
         return p ? p + 1 : nullptr;
     }
-    if (*p != L'>')
-        return nullptr;
     return ParseContent(p + 1, depth);
 }
 
@@ -109,10 +115,11 @@ const wchar_t* Node::ParseContent(const wchar_t* p, uint32_t depth)
         if (!child)
             return nullptr;
         p = child->ParseElement(p, depth + 1);
-        if (!p || child->IsComment())
-            child->ReleaseToPool();
-        else
+        // A child that ends too soon keeps what it read, as this element does.
+        if (child->GetName() && !child->IsComment())
             AppendChildNode(child);
+        else
+            child->ReleaseToPool();
         if (!p)
             return nullptr;
     }
@@ -127,9 +134,16 @@ bool Node::ParseBytes(ArrayU08* bytes)
         return false;
     text->FromUtf8(reinterpret_cast<const char*>(bytes->GetData()), false,
                    static_cast<int32_t>(bytes->GetCount()));
-    const bool complete = Parse(text->GetText()) != nullptr;
+    // Comments before the root are passed over: a document is its first element.
+    const wchar_t* p = Parse(text->GetText());
+    while (IsComment()) {
+        Clear();
+        if (!p)
+            break;
+        p = Parse(p);
+    }
     text->ReleaseToPool();
-    return complete;
+    return p != nullptr;
 }
 
 StrBuffer* Node::Write(StrBuffer* out, bool append)

@@ -213,10 +213,14 @@ TEST_F(LocalizerPacks, DamagedDocumentsLoadWhatTheyCan)
         {"id that is no number", L"<lang><languages><entry tagName=\"eng\" engName=\"English\"/></languages>"
                                  L"<entries><entry id=\"x1\"><eng>Keyed</eng></entry></entries></lang>",
          1, 0, L""},
-        // The parser drops the element that the cut leaves open; the languages before it stay.
+        // Everything complete before the cut stays: the languages and the first entry; the text
+        // the cut runs through does not.
         {"cut short", L"<lang><languages><entry tagName=\"eng\" engName=\"English\"/><entry tagName=\"deu\" "
                       L"engName=\"German\"/></languages><entries><entry id=\"1\"><eng>One</eng></entry><entry id=\"2\"><eng>Tw",
-         2, 1, L""},
+         2, 1, L"One"},
+        {"cut in a text", L"<lang><languages><entry tagName=\"eng\" engName=\"English\"/></languages><entries>"
+                          L"<entry id=\"1\"><eng>One</eng></entry><entry id=\"2\"><eng>Tw",
+         1, 2, L""},
         {"not XML", L"just text", 0, 1, L""},
         {"empty", L"", 0, 1, L""},
     };

@@ -307,27 +307,121 @@ TEST(XmlSettings, AutoSave)
     }
 }
 
-TEST(XmlSettings, DamagedFileKeepsTheDefaults)
+// A settings document of about size bytes: many sections, then MainWindow with its values.
+std::string LargeSettings(size_t size)
 {
-    const std::string damaged[] = {
-        "",
-        "\xEF\xBB\xBF",
-        "<savedata><MainWindow Width=\"320\"><View Opacity=\"2",
-        "<savedata><MainWindow Width=\"320\"></MainWindow>",
-        "garbage \x01\x02\xFF\xFE without markup",
-        std::string("<sa\0vedata>", 11),
+    std::string text = "<savedata>";
+    for (int i = 0; text.size() < size; ++i) {
+        const std::string n = std::to_string(i);
+        text += "<Section" + n + " Width=\"" + n + "\" Face=\"Segoe &amp; UI\"><View Left=\"-3\">&#160;x</View></Section" +
+                n + ">";
+    }
+    return text + "<MainWindow Width=\"320\" Name=\"end\"></MainWindow></savedata>";
+}
+
+// Bytes from the markup alphabet and a few others, the same on every run.
+std::string Garbage(size_t size)
+{
+    const char alphabet[] = "<>/=\"!- \tab&;#\r\n\xC3\xFF";
+    std::string bytes(size, ' ');
+    uint32_t state = 20261210;
+    for (char& c : bytes) {
+        state = state * 1664525u + 1013904223u;
+        c = alphabet[(state >> 24) % (sizeof alphabet - 1)];
+    }
+    return bytes;
+}
+
+TEST(XmlSettings, BadFilesGiveWhatTheyHoldAndDefaultsForTheRest)
+{
+    const wchar_t* kEmpty = L"<savedata></savedata>";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int32_t width;          // MainWindow/Width, 7 when it cannot be read
+        const wchar_t* name;    // MainWindow/Name, "-" when it cannot be read; null: not compared
+        const wchar_t* document; // the document the store holds; null: not compared
+    } cases[] = {
+        {"empty file", "", 7, L"-", kEmpty},
+        {"byte-order mark only", "\xEF\xBB\xBF", 7, L"-", kEmpty},
+        {"byte-order mark", "\xEF\xBB\xBF<savedata><MainWindow Width=\"320\" Name=\"CPU\"/></savedata>", 320, L"CPU",
+         L"<savedata><MainWindow Width=\"320\" Name=\"CPU\"></MainWindow></savedata>"},
+        {"cut in a value", "<savedata><MainWindow Width=\"320\" Name=\"CP", 7, L"-", kEmpty},
+        {"cut in a child's value", "<savedata><MainWindow Width=\"320\"><View Opacity=\"2", 320, L"-",
+         L"<savedata><MainWindow Width=\"320\"></MainWindow></savedata>"},
+        {"cut after an element", "<savedata><MainWindow Width=\"320\" Name=\"a\"></MainWindow>", 320, L"a",
+         L"<savedata><MainWindow Width=\"320\" Name=\"a\"></MainWindow></savedata>"},
+        {"cut in a tag name", "<savedata><MainWindow Width=\"320\"></MainWindow><Vi", 320, L"-",
+         L"<savedata><MainWindow Width=\"320\"></MainWindow></savedata>"},
+        {"cut in a text", "<savedata><MainWindow Width=\"320\">some te", 320, L"-",
+         L"<savedata><MainWindow Width=\"320\"></MainWindow></savedata>"},
+        {"cut in an end tag", "<savedata><MainWindow Width=\"320\"></MainWindow></save", 320, L"-",
+         L"<savedata><MainWindow Width=\"320\"></MainWindow></savedata>"},
+        {"unclosed tags", "<savedata><MainWindow Width=\"320\"><View Opacity=\"9\">", 320, L"-",
+         L"<savedata><MainWindow Width=\"320\"><View Opacity=\"9\"></View></MainWindow></savedata>"},
+        {"stray <", "<savedata><MainWindow Width=\"320\" Name=\"1 < 2\">1 < 2</MainWindow></savedata>", 320, L"1 < 2",
+         nullptr},
+        {"stray &", "<savedata><MainWindow Width=\"320\" Name=\"Tom & Jerry &bogus; &amp\">a & b</MainWindow></savedata>",
+         320, L"Tom & Jerry &bogus; &amp", nullptr},
+        {"invalid UTF-8 in a value", "<savedata><MainWindow Name=\"\xFF\xC3(\xE4\xB8\" Width=\"320\"/></savedata>", 320,
+         nullptr, nullptr},
+        {"invalid UTF-8 in names", "<savedata><\xFF\xFE Width=\"1\"></\xFF\xFE><MainWindow Width=\"320\" \xC0=\"x\"/></savedata>",
+         320, L"-", nullptr},
+        {"NUL in the root's name", std::string("<sa\0vedata><MainWindow Width=\"320\"/></savedata>", 47), 7, L"-", kEmpty},
+        {"NUL after a section", std::string("<savedata><MainWindow Width=\"320\"/>\0<View/></savedata>", 53), 320, L"-",
+         L"<savedata><MainWindow Width=\"320\"></MainWindow></savedata>"},
+        {"no markup", "garbage \x01\x02\xFF\xFE without markup", 7, L"-", kEmpty},
+        {"comment before the root", "<!-- by hand --><savedata><MainWindow Width=\"320\"/></savedata>", 320, L"-",
+         L"<savedata><MainWindow Width=\"320\"></MainWindow></savedata>"},
+        {"comment that never ends", "<!-- never ends <savedata><MainWindow Width=\"320\"/></savedata>", 7, L"-", kEmpty},
+        {"nested 100000 deep", "<savedata><MainWindow Width=\"320\"/>" + [] {
+             std::string deep;
+             for (int i = 0; i < 100000; ++i)
+                 deep += "<a>";
+             return deep;
+         }(),
+         320, L"-", nullptr},
+        {"10 MB document", LargeSettings(10 * 1024 * 1024), 320, L"end", nullptr},
+        {"10 MB of markup garbage", Garbage(10 * 1024 * 1024), 7, L"-", nullptr},
     };
-    for (const std::string& bytes : damaged) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         TempFolder folder;
         const std::wstring file = folder / L"SaveData.xml";
-        TempFolder::WriteFileBytes(file, bytes);
-        Store m(file);
-        ASSERT_NE(nullptr, m.get());
-        EXPECT_EQ(L"<savedata></savedata>", Written(m->GetDocument())) << bytes;
-        EXPECT_EQ(7, m->GetInt32(L"MainWindow", L"Width", 7)) << bytes;
-        // Nothing is written over the file until the store is saved.
-        EXPECT_EQ(bytes, TempFolder::ReadFileBytes(file));
+        TempFolder::WriteFileBytes(file, c.bytes);
+        std::wstring kept;
+        {
+            Store m(file);
+            ASSERT_NE(nullptr, m.get());
+            EXPECT_EQ(c.width, m->GetInt32(L"MainWindow", L"Width", 7));
+            if (c.name) {
+                EXPECT_STREQ(c.name, m->GetString(L"MainWindow", L"Name", L"-", nullptr, false));
+            }
+            kept = Written(m->GetDocument());
+            if (c.document) {
+                EXPECT_EQ(c.document, kept);
+            }
+            // Nothing is written over the file until the store is saved.
+            EXPECT_TRUE(TempFolder::ReadFileBytes(file) == c.bytes);
+            EXPECT_TRUE(m->Save());
+        }
+        // What the store kept survives its save.
+        Store again(file);
+        EXPECT_TRUE(kept == Written(again->GetDocument()));
+        EXPECT_EQ(c.width, again->GetInt32(L"MainWindow", L"Width", 7));
     }
+}
+
+TEST(XmlSettings, FreshStoreWritesNestedSections)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"SaveData.xml";
+    Store m(file);
+    m->SetInt32(L"A/B", L"Width", 320);
+    m->SetString(L"A/B", L"Face", L"a \"b\"");
+    ASSERT_TRUE(m->Save());
+    EXPECT_EQ("<savedata><A><B Width=\"320\" Face=\"a &quot;b&quot;\"></B></A></savedata>",
+              TempFolder::ReadFileBytes(file));
 }
 
 TEST(XmlSettings, ForeignRootAndByteOrderMarkAreRead)

@@ -112,6 +112,10 @@ TEST(XmlParse, TagAndAttributeForms)
         {L"<a>  </a>", L"<a></a>"},
         {L"<a><!----></a>", L"<a></a>"},
         {L"<a>t1<b/>t2<c/>t3</a>", L"<a>t1<b></b><c></c></a>"},
+        {L"<r>x<a/>y<b/></r>", L"<r>x<a></a><b></b></r>"},
+        {L"<r><!-- one -->x<!-- two --><a/><!----></r>", L"<r>x<a></a></r>"},
+        // Leading blanks of a run are skipped, trailing ones kept as they stand.
+        {L"<r>\r\n\t  x y \t\r\n</r>", L"<r>x y \t\r\n</r>"},
         {L"<\u00e9l\u00e9ment \u00e4=\"\u4e2d\">\U0001F600</\u00e9l\u00e9ment>",
          L"<\u00e9l\u00e9ment \u00e4=\"\u4e2d\">\U0001F600</\u00e9l\u00e9ment>"},
     };
@@ -159,6 +163,40 @@ TEST(XmlParse, MalformedInputFailsWithoutCrash)
     EXPECT_EQ(nullptr, node->Parse(nullptr));
 }
 
+TEST(XmlParse, TextEndingInsideKeepsWhatWasComplete)
+{
+    // What a cut-off document leaves: elements whose start tag was complete keep the
+    // attributes, texts and children read before the end; a start tag, a value or a text run
+    // cut off is not read at all.
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* kept;
+    } cases[] = {
+        {L"<root", nullptr},
+        {L"<root a=\"1\" b", nullptr},
+        {L"<root a=\"1", nullptr},
+        {L"<root/", L"<root></root>"},
+        {L"<root>", L"<root></root>"},
+        {L"<root a=\"1\">text", L"<root a=\"1\"></root>"},
+        {L"<root><child></child>", L"<root><child></child></root>"},
+        {L"<root><child a=\"1\"><gr", L"<root><child a=\"1\"></child></root>"},
+        {L"<root><child a=\"1\" b=\"2", L"<root></root>"},
+        {L"<root>t<!-- never ends", L"<root>t</root>"},
+        {L"<savedata><MainWindow x=\"1\"><View a=\"2\"></View></MainWin",
+         L"<savedata><MainWindow x=\"1\"><View a=\"2\"></View></MainWindow></savedata>"},
+    };
+    for (const Case& c : cases) {
+        PooledNode node;
+        EXPECT_EQ(nullptr, node->Parse(c.text)) << c.text;
+        if (!c.kept) {
+            EXPECT_EQ(nullptr, node->GetName()) << c.text;
+            EXPECT_EQ(0u, node->GetAttributes()->GetCount()) << c.text;
+        } else {
+            EXPECT_EQ(c.kept, Written(node.get())) << c.text;
+        }
+    }
+}
+
 TEST(XmlParse, DeepNestingIsRefusedNotOverflowed)
 {
     std::wstring deep;
@@ -166,6 +204,12 @@ TEST(XmlParse, DeepNestingIsRefusedNotOverflowed)
         deep += L"<a>";
     PooledNode node;
     EXPECT_EQ(nullptr, node->Parse(deep.c_str()));
+    // The levels within the bound are kept, as in any document that ends too soon.
+    uint32_t levels = 0;
+    for (Node* level = node.get(); level; level = level->GetChildCount() ? level->ChildAt(0) : nullptr)
+        ++levels;
+    const uint32_t bound = Node::kMaxDepth;
+    EXPECT_EQ(bound, levels);
 
     std::wstring fits;
     for (uint32_t i = 0; i < Node::kMaxDepth; ++i)
@@ -226,6 +270,21 @@ TEST(XmlBytes, Utf8WithoutMarkAndBack)
     pooled->ReleaseToPool();
 }
 
+TEST(XmlBytes, LeadingCommentsOfADocumentArePassedOver)
+{
+    // A hand-edited file that starts with a note must not read as a comment: its settings
+    // would be written back inside one and never read again.
+    Bytes input("\xEF\xBB\xBF<!-- note --> <!-- another --><savedata><A v=\"1\"/></savedata>");
+    PooledNode node;
+    EXPECT_TRUE(node->ParseBytes(input.get()));
+    EXPECT_EQ(L"<savedata><A v=\"1\"></A></savedata>", Written(node.get()));
+
+    Bytes only("<!-- nothing else -->");
+    PooledNode none;
+    EXPECT_FALSE(none->ParseBytes(only.get()));
+    EXPECT_EQ(nullptr, none->GetName());
+}
+
 TEST(XmlBytes, EmptyOrElementlessBytesFail)
 {
     for (const char* text : {"", "\xEF\xBB\xBF", "   \r\n", "plain text"}) {
@@ -234,6 +293,21 @@ TEST(XmlBytes, EmptyOrElementlessBytesFail)
         EXPECT_FALSE(node->ParseBytes(input.get())) << text;
         EXPECT_EQ(nullptr, node->GetName());
     }
+}
+
+TEST(XmlWrite, ElementTextKeepsItsSpacesThroughTheFile)
+{
+    PooledNode node;
+    node->SetName(L"r", kWhole);
+    node->SetAttribute(L"", L" a b ");
+    EXPECT_STREQ(L"&#160;a&#160;b&#160;", node->GetAttribute(L"", nullptr));
+    Bytes bytes;
+    node->WriteBytes(bytes.get(), false);
+    EXPECT_EQ("<r>&#160;a&#160;b&#160;</r>", bytes.str());
+    PooledNode back;
+    ASSERT_TRUE(back->ParseBytes(bytes.get()));
+    EXPECT_STREQ(L"&#160;a&#160;b&#160;", back->GetAttribute(L"", nullptr));
+    EXPECT_EQ(L" a b ", Decoded(back.get(), L""));
 }
 
 TEST(XmlWrite, StoredTreeWritesStably)
