@@ -31,11 +31,22 @@ bool WholeFile::Read(PathWin* path, col::_array::ArrayU08* out)
     FileInputStream* stream = path->OpenInputStream();
     if (!stream)
         return false;
-    // The array is a byte stream too: the file is copied onto its end.
-    out->SeekToEnd();
-    const bool complete = stream->IsOpen() && io::CopyStream(stream, out);
+    const bool complete = stream->IsOpen() && ReadFrom(stream, out);
     stream->Dispose();
     return complete;
+}
+
+bool WholeFile::ReadFrom(io::IInputStream* stream, col::_array::ArrayU08* out)
+{
+    // A read that fails midway ends the copy as the end of the stream would: the size taken
+    // first tells the two apart.
+    const int64_t size = stream->SeekToEnd();
+    if (size < 0 || !stream->SeekToStart())
+        return false;
+    const uint32_t before = out->GetCount();
+    // The array is a byte stream too: the bytes are copied onto its end.
+    out->SeekToEnd();
+    return io::CopyStream(stream, out) && out->GetCount() - before >= static_cast<uint64_t>(size);
 }
 
 bool WholeFile::Replace(PathWin* path, col::_array::ArrayU08* bytes)

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/col/Arrays.h"
+#include "core/io/IInputStream.h"
 #include "storage/file/PathWin.h"
 
 namespace s {
@@ -9,8 +10,11 @@ namespace win {
 // A file read or written as one block of bytes through its path.
 class WholeFile {
 public:
-    // Appends the file's bytes to out; false when the file could not be opened or read.
+    // Appends the file's bytes to out; false when the file could not be opened or read to its
+    // end. After a failed read out holds the bytes that did arrive, and only those.
     static bool Read(PathWin* path, col::_array::ArrayU08* out);
+    // Appends the whole of a seekable stream to out, with the same results as Read.
+    static bool ReadFrom(io::IInputStream* stream, col::_array::ArrayU08* out);
     // Makes the file hold exactly bytes. They go to a sibling file first, which replaces the file
     // only once completely written and flushed, so a failed write (a full disk, a crash, a
     // read-only file) leaves the old file as it was. Missing folders are made first.

@@ -13,7 +13,9 @@ bool Node::LoadFile(PathWin* path)
     ArrayU08* bytes = ArrayU08::New();
     if (!bytes)
         return false;
-    const bool loaded = file::win::WholeFile::Read(path, bytes) && ParseBytes(bytes);
+    // A short read still gives what it read: a document cut off keeps its complete part.
+    const bool read = file::win::WholeFile::Read(path, bytes);
+    const bool loaded = ParseBytes(bytes) && read;
     bytes->ReleaseToPool();
     return loaded;
 }

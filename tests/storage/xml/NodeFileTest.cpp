@@ -2,12 +2,17 @@
 
 #include <string>
 
+#include "core/col/Arrays.h"
+#include "storage/file/FailingBytes.h"
 #include "storage/file/PathWin.h"
 #include "storage/file/TempFolder.h"
+#include "storage/file/WholeFile.h"
 #include "storage/xml/XmlTestSupport.h"
 
 using namespace xmltest;
+using s::col::_array::ArrayU08;
 using s::file::win::PathWin;
+using s::file::win::WholeFile;
 
 TEST(XmlFile, SaveMakesFoldersAndLoadReadsItBack)
 {
@@ -55,4 +60,21 @@ TEST(XmlFile, LargeDocumentRoundTrips)
     ASSERT_EQ(5000u, back->GetChildCount());
     EXPECT_EQ(4999, back->ChildAt(4999)->GetInt32Attribute(L"i", -1));
     path->ReleaseToPool();
+}
+
+
+TEST(XmlFile, ShortReadParsesOnlyWhatArrived)
+{
+    // The first section, then a value long enough to run past the reader's first chunks, then
+    // a section the failing read never delivers.
+    const std::string text = "<savedata><A v=\"1\"></A><P t=\"" + std::string(6000, 'x') + "\"></P><B v=\"2\"></B></savedata>";
+    FailingBytes stream(text, 4096);
+    ArrayU08* bytes = ArrayU08::New();
+    EXPECT_FALSE(WholeFile::ReadFrom(&stream, bytes));
+    ASSERT_EQ(4096u, bytes->GetCount());
+    PooledNode node;
+    EXPECT_FALSE(node->ParseBytes(bytes));
+    // What arrived was read, the value cut in it was not, and nothing beyond it.
+    EXPECT_EQ(L"<savedata><A v=\"1\"></A></savedata>", Written(node.get()));
+    bytes->ReleaseToPool();
 }
