@@ -40,9 +40,9 @@ public:
     virtual void DebugDump(const wchar_t* indent) = 0;
     // Reads one element that starts at text into this node and returns the position after it;
     // null when the text holds no complete element (it ends inside one, or before any "<").
-    // What was complete by then stays: an element whose start tag was read keeps the
-    // attributes, texts and children read before the end; a start tag, a value or a text run
-    // that was cut off is not read. Nesting beyond Node::kMaxDepth ends the text the same way.
+    // What was complete by then stays: an element whose name was read keeps the attributes,
+    // texts and children complete before the end; a name, a value or a text run cut off is
+    // not read. Nesting beyond Node::kMaxDepth ends the text the same way.
     virtual const wchar_t* Parse(const wchar_t* text) = 0;
     // Decodes UTF-8 bytes and parses the document they hold into this fresh node: comments
     // before the root are passed over. False when they hold no complete element; what was

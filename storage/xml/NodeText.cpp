@@ -69,23 +69,21 @@ const wchar_t* Node::ParseElement(const wchar_t* p, uint32_t depth)
     const wchar_t* name = p;
     while (!EndsName(*p))
         ++p;
-    const uint32_t nameLength = static_cast<uint32_t>(p - name);
-    const uint32_t recordsBefore = attributes_.GetCount();
+    // A name cut off by the end of the text is not read: it may be the start of another.
+    if (*p == 0)
+        return nullptr;
+    SetName(name, static_cast<uint32_t>(p - name));
+    // A start tag cut off keeps the attributes complete before the end: the values of a
+    // section stand in its start tag, and a file cut there still holds them.
     p = ParseAttributes(&attributes_, p);
     while (*p && *p != L'>' && *p != L'/')
         ++p;
-    if (*p == 0) {
-        // A start tag cut off is not read at all: a half-written element must not come back
-        // as an empty one of a wrong name.
-        while (attributes_.GetCount() > recordsBefore)
-            attributes_.RemoveAt(attributes_.GetCount() - 1);
-        return nullptr;
-    }
-    SetName(name, nameLength);
     if (*p == L'/') {
         p = SkipTo(p, L'>');
         return p ? p + 1 : nullptr;
     }
+    if (*p != L'>')
+        return nullptr;
     return ParseContent(p + 1, depth);
 }
 

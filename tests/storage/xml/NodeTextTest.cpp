@@ -165,22 +165,23 @@ TEST(XmlParse, MalformedInputFailsWithoutCrash)
 
 TEST(XmlParse, TextEndingInsideKeepsWhatWasComplete)
 {
-    // What a cut-off document leaves: elements whose start tag was complete keep the
-    // attributes, texts and children read before the end; a start tag, a value or a text run
-    // cut off is not read at all.
+    // What a cut-off document leaves: elements whose name was read keep the attributes, texts
+    // and children complete before the end; a name, a value or a text run cut off is not read.
     struct Case {
         const wchar_t* text;
         const wchar_t* kept;
     } cases[] = {
         {L"<root", nullptr},
-        {L"<root a=\"1\" b", nullptr},
-        {L"<root a=\"1", nullptr},
+        {L"<root a=\"1\" b", L"<root a=\"1\"></root>"},
+        {L"<root a=\"1", L"<root></root>"},
+        {L"<root ", L"<root></root>"},
         {L"<root/", L"<root></root>"},
         {L"<root>", L"<root></root>"},
         {L"<root a=\"1\">text", L"<root a=\"1\"></root>"},
         {L"<root><child></child>", L"<root><child></child></root>"},
         {L"<root><child a=\"1\"><gr", L"<root><child a=\"1\"></child></root>"},
-        {L"<root><child a=\"1\" b=\"2", L"<root></root>"},
+        {L"<root><child a=\"1\" b=\"2", L"<root><child a=\"1\"></child></root>"},
+        {L"<root><chi", L"<root></root>"},
         {L"<root>t<!-- never ends", L"<root>t</root>"},
         {L"<savedata><MainWindow x=\"1\"><View a=\"2\"></View></MainWin",
          L"<savedata><MainWindow x=\"1\"><View a=\"2\"></View></MainWindow></savedata>"},
