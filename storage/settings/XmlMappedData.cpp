@@ -15,6 +15,7 @@ namespace xml {
 namespace {
 
 const wchar_t kRootName[] = L"savedata";
+const wchar_t kBackupSuffix[] = L".bak";
 
 inline bool IsSeparator(wchar_t c)
 {
@@ -40,7 +41,8 @@ MappedData::MappedData()
       section_(StrBuffer::New()),
       document_(nullptr),
       current_(nullptr),
-      autoSave_(0)
+      autoSave_(0),
+      keepUnreadFile_(false)
 {
 }
 
@@ -83,6 +85,7 @@ void MappedData::Reset()
         document_ = nullptr;
     }
     current_ = nullptr;
+    keepUnreadFile_ = false;
     autoSave_ = 0;
 }
 
@@ -125,12 +128,15 @@ bool MappedData::SetFile(PathWin* path, bool load)
     if (path_ && path_ != path)
         path_->ReleaseToPool();
     path_ = path;
+    keepUnreadFile_ = false;
     if (!load || !path_ || !path_->Exists())
         return false;
     Node* loaded = Node::New();
     if (!loaded)
         return false;
-    loaded->LoadFile(path_);
+    // Settings the store could not read (a locked or damaged file) must not vanish with the
+    // next save: that save keeps the file aside first.
+    keepUnreadFile_ = !loaded->LoadFile(path_);
     // A damaged or cut-off file still gives every value that stands complete before the
     // damage; the rest read as their defaults. A file without a root element leaves the
     // document as it was (the caller's defaults).
@@ -150,7 +156,22 @@ bool MappedData::Save()
 {
     if (!path_ || !document_)
         return false;
+    if (keepUnreadFile_ && !KeepUnreadFile())
+        return false;
     return document_->SaveFile(path_);
+}
+
+bool MappedData::KeepUnreadFile()
+{
+    StrBuffer* backup = StrBuffer::FromText(path_->GetText());
+    if (!backup)
+        return false;
+    backup->Append(kBackupSuffix);
+    const bool kept = !path_->Exists() || path_->Copy(backup->GetText(), true);
+    backup->ReleaseToPool();
+    if (kept)
+        keepUnreadFile_ = false;
+    return kept;
 }
 
 void MappedData::SaveIfAutoSave(const wchar_t*, const wchar_t*, const void*)

@@ -83,6 +83,8 @@ public:
     // With load set and the file present, the document read from it replaces the current one.
     // A file read only in part, or cut off, gives what stands complete in it; one that holds
     // no root element leaves the document as it was. True when a document was loaded.
+    // A present file that could not be read whole is kept as "<file>.bak" by the next save,
+    // before anything replaces it.
     bool SetFile(PathWin* path, bool load);
     // The document; the current section's element (null after a failed selection).
     Node* GetDocument() { return document_; }
@@ -108,12 +110,17 @@ private:
     template <class T, class V>
     void SetWith(const wchar_t* section, const wchar_t* name, void (Node::*setter)(const wchar_t*, T), V value);
 
+    // Copies the file that was not read whole to its ".bak" sibling; false when that fails.
+    bool KeepUnreadFile();
+
     PathWin* path_;
     StrBuffer* scratch_;
     StrBuffer* section_;
     Node* document_;
     Node* current_;
     uint8_t autoSave_;
+    // Set while the attached file holds more than the store could read from it.
+    bool keepUnreadFile_;
 };
 
 } // namespace xml

@@ -406,11 +406,62 @@ TEST(XmlSettings, BadFilesGiveWhatTheyHoldAndDefaultsForTheRest)
             EXPECT_TRUE(TempFolder::ReadFileBytes(file) == c.bytes);
             EXPECT_TRUE(m->Save());
         }
-        // What the store kept survives its save.
+        // What the store kept survives its save, and what it could not read is kept aside whole.
         Store again(file);
         EXPECT_TRUE(kept == Written(again->GetDocument()));
         EXPECT_EQ(c.width, again->GetInt32(L"MainWindow", L"Width", 7));
+        if (TempFolder::Exists(file + L".bak")) {
+            EXPECT_TRUE(TempFolder::ReadFileBytes(file + L".bak") == c.bytes);
+        }
     }
+}
+
+TEST(XmlSettings, AFileNotReadWholeIsKeptAsideBeforeTheFirstSave)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool keptAside;
+    } cases[] = {
+        {"an intact file", "<savedata><MainWindow Width=\"320\"></MainWindow></savedata>", false},
+        {"a file cut in a value", "<savedata><MainWindow Width=\"320\" Name=\"CP", true},
+        {"a file without markup", "garbage without markup", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const std::wstring file = folder / L"SaveData.xml";
+        TempFolder::WriteFileBytes(file, c.bytes);
+        Store m(file);
+        m->SetInt32(L"MainWindow", L"Height", 90);
+        ASSERT_TRUE(m->Save());
+        EXPECT_EQ(c.keptAside, TempFolder::Exists(file + L".bak"));
+        if (!c.keptAside)
+            continue;
+        EXPECT_TRUE(TempFolder::ReadFileBytes(file + L".bak") == c.bytes);
+        // Later saves replace only the settings file: the copy stays as it was first kept.
+        m->SetInt32(L"MainWindow", L"Height", 91);
+        ASSERT_TRUE(m->Save());
+        EXPECT_TRUE(TempFolder::ReadFileBytes(file + L".bak") == c.bytes);
+        EXPECT_EQ(91, Store(file)->GetInt32(L"MainWindow", L"Height", 0));
+    }
+}
+
+TEST(XmlSettings, SettingsOfAFileLockedAtStartSurviveTheNextSave)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"SaveData.xml";
+    const std::string stored = "<savedata><MainWindow Width=\"320\"></MainWindow></savedata>";
+    TempFolder::WriteFileBytes(file, stored);
+    HANDLE lock = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    Store m(file);
+    EXPECT_EQ(7, m->GetInt32(L"MainWindow", L"Width", 7));
+    CloseHandle(lock);
+
+    m->SetInt32(L"MainWindow", L"Height", 90);
+    ASSERT_TRUE(m->Save());
+    EXPECT_TRUE(TempFolder::ReadFileBytes(file + L".bak") == stored);
 }
 
 TEST(XmlSettings, FreshStoreWritesNestedSections)
