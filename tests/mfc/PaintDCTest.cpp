@@ -37,7 +37,7 @@ TEST(PaintDC, PaintFillsTheClientAreaAndValidatesIt)
     RegisterClassExW(&windowClass);
 
     FillingWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(WS_EX_TOPMOST, kClass, L"paint", WS_POPUP | WS_VISIBLE, 30, 30, 90, 60, nullptr,
+    ASSERT_TRUE(wnd.CreateEx(WS_EX_TOPMOST, kClass, L"paint", WS_POPUP | WS_VISIBLE, 700, 60, 90, 60, nullptr,
                              nullptr));
     wnd.UpdateWindow();
     EXPECT_EQ(1, wnd.paints);
