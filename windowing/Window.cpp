@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/time/Time.h"
 #include "measurement/win/OsVersion.h"
 #include "mfc/DC.h"
 #include "windowing/FrameEdges.h"
@@ -48,7 +49,7 @@ int32_t WorkAreaHeight(HWND window)
 } // namespace
 
 Window::Window()
-    : thread_(nullptr), event_(), eventResult_(0), closed_(false), cancelClose_(false), active_(false),
+    : thread_(nullptr), event_(), eventResult_(0), closed_(false), cancelClose_(false), active_(false), deactivatedAt_(0),
       suspending_(false), sessionEnding_(false), lastKey_(0), wheelLines_(1), currentTimerId_(0),
       timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0)
 {
@@ -604,6 +605,8 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
             active_ = true;
         } else {
             TellListeners(kEventDeactivated);
+            if (active_)
+                deactivatedAt_ = time::NowMillis();
             active_ = false;
         }
         return false;

@@ -183,6 +183,8 @@ private:
     std::atomic<bool> closed_;
     bool cancelClose_;
     bool active_;
+    // When the window last lost activation: a tray click soon after means "hide", not "show".
+    int64_t deactivatedAt_;
     std::atomic<bool> suspending_;
     std::atomic<bool> sessionEnding_;
     int32_t lastKey_;
