@@ -52,6 +52,8 @@ public:
     virtual void AddRightButtonUpListener(events::IEventListener* listener) = 0;
     virtual void AddLeftButtonUpListener(events::IEventListener* listener) = 0;
     virtual void AddTimerListener(events::IEventListener* listener) = 0;
+    virtual void AddHotKeyListener(events::IEventListener* listener) = 0;
+    virtual void AddClipboardChangeListener(events::IEventListener* listener) = 0;
 
     // Hands the four words to the window's thread and returns, after every user-event listener
     // ran there, the result they set; 0 at once without a native frame.
@@ -96,6 +98,18 @@ public:
     virtual void SetSizingTop(int32_t value) = 0;
     virtual void SetSizingRight(int32_t value) = 0;
     virtual void SetSizingBottom(int32_t value) = 0;
+
+    // Joins or leaves the chain of windows told of clipboard changes.
+    virtual void SetClipboardViewer(bool viewer) = 0;
+
+    // A global hot key under a name, owned by the window's thread; a name registered again
+    // replaces its earlier key. With showMessage a key that another program holds is reported.
+    virtual bool RegisterHotKey(bool alt, bool ctrl, bool shift, bool win, UINT virtualKey, const wchar_t* name,
+                                bool showMessage) = 0;
+    virtual void UnregisterHotKey(const wchar_t* name) = 0;
+    virtual void UnregisterAllHotKeys() = 0;
+    // True when the last hot key pressed is the one of that name.
+    virtual bool IsHotKeyAtom(const wchar_t* name) = 0;
 
     virtual bool IsSystemSuspending() = 0;
     virtual bool IsSessionEnding() = 0;

@@ -13,6 +13,9 @@ const UINT kShowInfo = WM_USER + 4;        // wParam: text
 const UINT kShowError = WM_USER + 5;       // wParam: text
 const UINT kAskYesNo = WM_USER + 6;        // wParam: text; result 1 for Yes
 const UINT kNotifyInstance = WM_USER + 7;  // a second instance has something to say
+const UINT kRegisterHotKey = WM_USER + 12; // wParam: the hot-key request; result 1 on success
+const UINT kUnregisterHotKey = WM_USER + 13; // wParam: the hot key's name
+const UINT kUnregisterAllHotKeys = WM_USER + 14;
 const UINT kSetUserTimer = WM_USER + 20;   // wParam: user timer id, lParam: period in ms
 const UINT kKillUserTimer = WM_USER + 21;  // wParam: user timer id
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/str/StrBuffer.h"
 #include "core/time/Time.h"
 #include "measurement/win/OsVersion.h"
 #include "mfc/DC.h"
@@ -28,6 +29,35 @@ const ULONGLONG kStopLimitMillis = 5000;
 // A record posted with this mark belongs to the message and is freed once dispatched.
 const LPARAM kOwnedRecord = 1;
 const COLORREF kClassicBackground = RGB(240, 240, 240);
+const wchar_t kHotKeyText[] = L"HotKey ";
+const wchar_t kHotKeyOccupied[] = L" has been occupied by another application.";
+
+UINT HotKeyModifiers(bool alt, bool ctrl, bool shift, bool win)
+{
+    UINT modifiers = (alt ? MOD_ALT : 0) | (ctrl ? MOD_CONTROL : 0) | (shift ? MOD_SHIFT : 0) | (win ? MOD_WIN : 0);
+    system::win::OsVersionInfo& version = system::win::GetOsVersion();
+    if (!version.done)
+        system::win::LoadOsVersion();
+    if (version.isWindows7OrLater)
+        modifiers |= MOD_NOREPEAT;
+    return modifiers;
+}
+
+// "HotKey Ctrl+Shift+65 has been occupied by another application."
+void DescribeHotKey(str::strbuffer::StrBuffer* text, bool alt, bool ctrl, bool shift, bool win, UINT virtualKey)
+{
+    text->Assign(kHotKeyText);
+    if (alt)
+        text->Append(L"Alt+");
+    if (ctrl)
+        text->Append(L"Ctrl+");
+    if (shift)
+        text->Append(L"Shift+");
+    if (win)
+        text->Append(L"WinKey+");
+    text->AppendUInt32(virtualKey);
+    text->Append(kHotKeyOccupied);
+}
 
 COLORREF DefaultBackground()
 {
@@ -51,7 +81,8 @@ int32_t WorkAreaHeight(HWND window)
 Window::Window()
     : thread_(nullptr), event_(), eventResult_(0), closed_(false), cancelClose_(false), active_(false), deactivatedAt_(0),
       suspending_(false), sessionEnding_(false), lastKey_(0), wheelLines_(1), currentTimerId_(0),
-      timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0)
+      timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0), clipboardViewer_(false), inClipboardChain_(false),
+      nextClipboardViewer_(nullptr), lastHotKeyAtom_(0)
 {
     StartUIThread();
 }
@@ -97,6 +128,8 @@ void Window::Reset()
     sizingEdge_ = kSizingNone;
     sizingRect_ = RECT();
     wheelLines_ = 1;
+    UnregisterAllHotKeys();
+    SetClipboardViewer(false);
 }
 
 bool Window::StartUIThread()
@@ -149,6 +182,8 @@ bool Window::CreateNativeWindow()
         ShowWindowCreationFailed();
         return false;
     }
+    if (clipboardViewer_)
+        JoinClipboardChain();
     return true;
 }
 
@@ -319,6 +354,138 @@ void Window::AddLeftButtonUpListener(events::IEventListener* listener)
 void Window::AddTimerListener(events::IEventListener* listener)
 {
     AddListener(kEventTimer, listener);
+}
+
+void Window::AddHotKeyListener(events::IEventListener* listener)
+{
+    AddListener(kEventHotKey, listener);
+}
+
+void Window::AddClipboardChangeListener(events::IEventListener* listener)
+{
+    AddListener(kEventClipboardChange, listener);
+}
+
+void Window::SetClipboardViewer(bool viewer)
+{
+    clipboardViewer_ = viewer;
+    if (viewer)
+        JoinClipboardChain();
+    else
+        LeaveClipboardChain();
+}
+
+void Window::JoinClipboardChain()
+{
+    if (!m_hWnd || inClipboardChain_)
+        return;
+    // Joining tells the new viewer at once; the next viewer must be known before that.
+    inClipboardChain_ = true;
+    SetLastError(ERROR_SUCCESS);
+    HWND next = ::SetClipboardViewer(m_hWnd);
+    if (!next && GetLastError() != ERROR_SUCCESS) {
+        inClipboardChain_ = false;
+        return;
+    }
+    nextClipboardViewer_ = next;
+}
+
+void Window::LeaveClipboardChain()
+{
+    if (!inClipboardChain_)
+        return;
+    inClipboardChain_ = false;
+    if (m_hWnd)
+        ChangeClipboardChain(m_hWnd, nextClipboardViewer_);
+    nextClipboardViewer_ = nullptr;
+}
+
+void Window::HandleClipboardChainChange(HWND leaving, HWND next)
+{
+    if (leaving == nextClipboardViewer_)
+        nextClipboardViewer_ = next;
+    else if (nextClipboardViewer_)
+        ::PostMessageW(nextClipboardViewer_, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(leaving),
+                       reinterpret_cast<LPARAM>(next));
+}
+
+bool Window::RegisterHotKey(bool alt, bool ctrl, bool shift, bool win, UINT virtualKey, const wchar_t* name,
+                            bool showMessage)
+{
+    if (!m_hWnd || !name || !*name)
+        return false;
+    UnregisterHotKey(name);
+    str::strbuffer::StrBuffer* text = str::strbuffer::StrBuffer::New();
+    if (!text)
+        return false;
+    DescribeHotKey(text, alt, ctrl, shift, win, virtualKey);
+    HotKeyRequest request = {HotKeyModifiers(alt, ctrl, shift, win), virtualKey, name, showMessage,
+                             text->GetText()};
+    const bool registered = ::SendMessageW(m_hWnd, msg::kRegisterHotKey, reinterpret_cast<WPARAM>(&request), 0) == 1;
+    text->ReleaseToPool();
+    return registered;
+}
+
+void Window::UnregisterHotKey(const wchar_t* name)
+{
+    if (m_hWnd && name)
+        ::SendMessageW(m_hWnd, msg::kUnregisterHotKey, reinterpret_cast<WPARAM>(name), 0);
+}
+
+void Window::UnregisterAllHotKeys()
+{
+    if (m_hWnd)
+        ::SendMessageW(m_hWnd, msg::kUnregisterAllHotKeys, 0, 0);
+}
+
+bool Window::IsHotKeyAtom(const wchar_t* name)
+{
+    const ATOM atom = name ? GlobalFindAtomW(name) : 0;
+    return atom != 0 && atom == lastHotKeyAtom_;
+}
+
+bool Window::HandleRegisterHotKey(const HotKeyRequest* request)
+{
+    if (!request || !request->name)
+        return false;
+    const ATOM atom = GlobalAddAtomW(request->name);
+    if (atom && ::RegisterHotKey(m_hWnd, atom, request->modifiers, request->virtualKey)) {
+        hotKeys_.Append(atom);
+        return true;
+    }
+    const DWORD error = GetLastError();
+    if (atom)
+        GlobalDeleteAtom(atom);
+    if (request->report) {
+        str::strbuffer::StrBuffer* message = str::strbuffer::StrBuffer::New();
+        if (message) {
+            message->Assign(L"(")->AppendUInt32(error)->Append(L") ")->Append(request->text ? request->text : L"");
+            win::ShowErrorMessage(message->GetText());
+            message->ReleaseToPool();
+        }
+    }
+    return false;
+}
+
+void Window::HandleUnregisterHotKey(const wchar_t* name)
+{
+    const ATOM atom = GlobalFindAtomW(name);
+    int32_t index = -1;
+    if (!atom || !hotKeys_.IndexOf(atom, &index))
+        return;
+    hotKeys_.RemoveAt(static_cast<uint32_t>(index));
+    ::UnregisterHotKey(m_hWnd, atom);
+    GlobalDeleteAtom(atom);
+}
+
+void Window::HandleUnregisterAllHotKeys()
+{
+    for (uint32_t i = 0; i < hotKeys_.GetCount(); ++i) {
+        const ATOM atom = static_cast<ATOM>(hotKeys_.Get(i));
+        ::UnregisterHotKey(m_hWnd, atom);
+        GlobalDeleteAtom(atom);
+    }
+    hotKeys_.Clear();
 }
 
 INT_PTR Window::SendEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3)
@@ -545,6 +712,7 @@ bool Window::HandleClose()
     if (cancelClose_)
         return true;
     ::ShowWindow(m_hWnd, SW_HIDE);
+    LeaveClipboardChain();
     closed_ = true;
     return true;
 }
@@ -678,6 +846,18 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         else if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC)
             suspending_ = false;
         return false;
+    case WM_DRAWCLIPBOARD:
+        TellListeners(kEventClipboardChange);
+        if (nextClipboardViewer_)
+            ::PostMessageW(nextClipboardViewer_, message, wParam, lParam);
+        return false;
+    case WM_CHANGECBCHAIN:
+        HandleClipboardChainChange(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
+        return false;
+    case WM_HOTKEY:
+        lastHotKeyAtom_ = static_cast<UINT>(wParam);
+        TellListeners(kEventHotKey);
+        return false;
     case msg::kEvent:
         *result = HandleEvent(wParam, lParam);
         return true;
@@ -695,6 +875,15 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         return true;
     case msg::kNotifyInstance:
         TellListeners(kEventNotify);
+        return true;
+    case msg::kRegisterHotKey:
+        *result = HandleRegisterHotKey(reinterpret_cast<const HotKeyRequest*>(wParam)) ? 1 : 0;
+        return true;
+    case msg::kUnregisterHotKey:
+        HandleUnregisterHotKey(reinterpret_cast<const wchar_t*>(wParam));
+        return true;
+    case msg::kUnregisterAllHotKeys:
+        HandleUnregisterAllHotKeys();
         return true;
     case msg::kSetUserTimer:
         ::KillTimer(m_hWnd, wParam + msg::kUserTimerBase);

@@ -6,6 +6,7 @@
 
 #include "core/base/IObject.h"
 #include "core/col/ArrayP.h"
+#include "core/col/Arrays.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
 #include "mfc/Wnd.h"
@@ -98,6 +99,8 @@ public:
     void AddRightButtonUpListener(events::IEventListener* listener) override;
     void AddLeftButtonUpListener(events::IEventListener* listener) override;
     void AddTimerListener(events::IEventListener* listener) override;
+    void AddHotKeyListener(events::IEventListener* listener) override;
+    void AddClipboardChangeListener(events::IEventListener* listener) override;
 
     INT_PTR SendEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
     INT_PTR SendEvent(const NamedEvent& event, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
@@ -134,6 +137,14 @@ public:
     void SetSizingRight(int32_t value) override;
     void SetSizingBottom(int32_t value) override;
 
+    void SetClipboardViewer(bool viewer) override;
+
+    bool RegisterHotKey(bool alt, bool ctrl, bool shift, bool win, UINT virtualKey, const wchar_t* name,
+                        bool showMessage) override;
+    void UnregisterHotKey(const wchar_t* name) override;
+    void UnregisterAllHotKeys() override;
+    bool IsHotKeyAtom(const wchar_t* name) override;
+
     bool IsSystemSuspending() override;
     bool IsSessionEnding() override;
 
@@ -161,6 +172,13 @@ private:
         INT_PTR arg2;
         INT_PTR arg3;
     };
+    struct HotKeyRequest {
+        UINT modifiers;
+        UINT virtualKey;
+        const wchar_t* name;
+        bool report;
+        const wchar_t* text;
+    };
     static const int32_t kLastEventCode = kEventClipboardChange;
 
     bool StartUIThread();
@@ -173,6 +191,12 @@ private:
     void HandleSizing(WPARAM edge, RECT* rect);
     void HandleMouseWheel(WPARAM wParam);
     void EraseBackground(HDC dc);
+    void JoinClipboardChain();
+    void LeaveClipboardChain();
+    void HandleClipboardChainChange(HWND leaving, HWND next);
+    bool HandleRegisterHotKey(const HotKeyRequest* request);
+    void HandleUnregisterHotKey(const wchar_t* name);
+    void HandleUnregisterAllHotKeys();
 
     UIThread* thread_;
     InvisibleWindow invisible_;
@@ -194,6 +218,12 @@ private:
     int32_t sizingEdge_;
     RECT sizingRect_;
     COLORREF background_;
+    bool clipboardViewer_;
+    bool inClipboardChain_;
+    HWND nextClipboardViewer_;
+    // The atoms of the registered hot keys, one reference each; used on the window's thread.
+    col::_array::ArrayU32 hotKeys_;
+    std::atomic<UINT> lastHotKeyAtom_;
 };
 
 } // namespace win

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <memory>
 #include <thread>
@@ -353,6 +354,89 @@ TEST_F(WindowTest, BoxesAskedByOtherThreadsAreShownByTheWindowThread)
         EXPECT_EQ(L"Pulsegrid", boxes[i].caption);
     }
     EXPECT_EQ(L"broken", boxes[1].text);
+}
+
+void PutTextOnClipboard(const wchar_t* text)
+{
+    if (!OpenClipboard(nullptr))
+        return;
+    EmptyClipboard();
+    const size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory) {
+        std::memcpy(GlobalLock(memory), text, bytes);
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory))
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+TEST_F(WindowTest, ClipboardChangesReachEveryViewerInTheChainUntilItLeaves)
+{
+    WindowPtr second(Window::New());
+    ASSERT_TRUE(second->IsReady());
+    RecordingListener first, later;
+    window_->AddClipboardChangeListener(&first);
+    second->AddClipboardChangeListener(&later);
+    window_->SetClipboardViewer(true);
+    second->SetClipboardViewer(true);
+    SendMessageW(frame_, WM_NULL, 0, 0);
+    first.Take();
+    later.Take();
+
+    // The newer viewer hears first and passes the change on to the older one.
+    PutTextOnClipboard(L"one");
+    EXPECT_TRUE(WaitUntil([&] { return first.Count() >= 1 && later.Count() >= 1; }, kBoundMillis));
+    EXPECT_EQ(s::gui::win::kEventClipboardChange, first.Take()[0].code);
+    later.Take();
+
+    // The older one leaves: the newer is told whom to pass changes to now, and the one that
+    // left hears nothing more.
+    window_->SetClipboardViewer(false);
+    PutTextOnClipboard(L"two");
+    EXPECT_TRUE(WaitUntil([&] { return later.Count() >= 1; }, kBoundMillis));
+    SendMessageW(frame_, WM_NULL, 0, 0);
+    EXPECT_EQ(0u, first.Count());
+    second->SetClipboardViewer(false);
+}
+
+TEST_F(WindowTest, HotKeyBelongsToOneWindowAndIsKnownByItsName)
+{
+    BoxRecorder::Take();
+    RecordingListener listener;
+    window_->AddHotKeyListener(&listener);
+    const wchar_t kName[] = L"PulsegridTestHotKey";
+    ASSERT_TRUE(window_->RegisterHotKey(true, true, false, false, VK_F9, kName, true));
+    // Registering the same name again replaces the key.
+    ASSERT_TRUE(window_->RegisterHotKey(true, true, true, false, VK_F9, kName, true));
+
+    // Another window cannot take a key that is held: the failure is told with its number.
+    WindowPtr second(Window::New());
+    ASSERT_TRUE(second->IsReady());
+    EXPECT_FALSE(second->RegisterHotKey(true, true, true, false, VK_F9, L"PulsegridTestHotKey2", true));
+    const auto boxes = BoxRecorder::Take();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), boxes[0].type);
+    EXPECT_EQ(L'(', boxes[0].text[0]);
+    EXPECT_NE(std::wstring::npos,
+              boxes[0].text.find(L") HotKey Alt+Ctrl+Shift+120 has been occupied by another application."));
+    EXPECT_FALSE(second->RegisterHotKey(true, true, true, false, VK_F9, L"PulsegridTestHotKey2", false));
+    EXPECT_TRUE(BoxRecorder::Take().empty());
+
+    // The press arrives as WM_HOTKEY with the name's atom.
+    const ATOM atom = GlobalFindAtomW(kName);
+    ASSERT_NE(0, atom);
+    SendMessageW(frame_, WM_HOTKEY, atom, 0);
+    EXPECT_EQ(s::gui::win::kEventHotKey, listener.Take().at(0).code);
+    EXPECT_TRUE(window_->IsHotKeyAtom(kName));
+    EXPECT_FALSE(window_->IsHotKeyAtom(L"PulsegridTestHotKey2"));
+
+    // Once given up, the key is free for the other window.
+    window_->UnregisterHotKey(kName);
+    EXPECT_TRUE(second->RegisterHotKey(true, true, true, false, VK_F9, L"PulsegridTestHotKey2", true));
+    second->UnregisterAllHotKeys();
+    EXPECT_TRUE(window_->RegisterHotKey(true, true, true, false, VK_F9, kName, true));
 }
 
 TEST_F(WindowTest, ShownFramePaintsItsBackground)
