@@ -153,16 +153,25 @@ bool Window::StartUIThread()
 
 void Window::DestroyAndStopThread()
 {
-    Reset();
-    // The owner closes on its own thread and takes the frame with it.
-    if (m_hWnd)
-        ::SendMessageW(m_hWnd, msg::kCloseOnOwnThread, 0, 0);
-    else if (invisible_.m_hWnd)
-        ::SendMessageW(invisible_.m_hWnd, msg::kCloseOnOwnThread, 0, 0);
-    DestroyWindow();
+    const ULONGLONG start = GetTickCount64();
+    // Everything below talks to the window's thread; a thread that no longer answers (a
+    // listener that never returns) would hold the caller for ever, so it is asked once, within
+    // the stop bound, and then only stopped.
+    HWND probe = m_hWnd ? m_hWnd : invisible_.m_hWnd;
+    DWORD_PTR ignored = 0;
+    const bool answering =
+        !probe || SendMessageTimeoutW(probe, WM_NULL, 0, 0, SMTO_BLOCK, static_cast<UINT>(kStopLimitMillis), &ignored);
+    if (answering) {
+        Reset();
+        // The owner closes on its own thread and takes the frame with it.
+        if (m_hWnd)
+            ::SendMessageW(m_hWnd, msg::kCloseOnOwnThread, 0, 0);
+        else if (invisible_.m_hWnd)
+            ::SendMessageW(invisible_.m_hWnd, msg::kCloseOnOwnThread, 0, 0);
+        DestroyWindow();
+    }
     if (!thread_)
         return;
-    const ULONGLONG start = GetTickCount64();
     while (thread_->IsReady() && !thread_->PostThreadMessage(WM_QUIT, 0, 0)) {
         if (GetTickCount64() - start >= kStopLimitMillis)
             break;
@@ -695,6 +704,8 @@ bool Window::AskYesNo(const wchar_t* text)
 
 LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_NCDESTROY)
+        FreeUndeliveredEvents();
     LRESULT result = 0;
     if (HandleMessage(&result, message, wParam, lParam))
         return result;
@@ -715,6 +726,16 @@ bool Window::HandleClose()
     LeaveClipboardChain();
     closed_ = true;
     return true;
+}
+
+// Posted records still queued when the frame goes would never be dispatched, nor freed.
+void Window::FreeUndeliveredEvents()
+{
+    MSG pending;
+    while (PeekMessageW(&pending, m_hWnd, msg::kEvent, msg::kEvent, PM_REMOVE)) {
+        if (pending.lParam == kOwnedRecord)
+            delete reinterpret_cast<EventRecord*>(pending.wParam);
+    }
 }
 
 LRESULT Window::HandleEvent(WPARAM wParam, LPARAM lParam)

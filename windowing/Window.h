@@ -188,6 +188,7 @@ private:
     void TellListeners(int32_t code);
     bool HandleClose();
     LRESULT HandleEvent(WPARAM wParam, LPARAM lParam);
+    void FreeUndeliveredEvents();
     void HandleSizing(WPARAM edge, RECT* rect);
     void HandleMouseWheel(WPARAM wParam);
     void EraseBackground(HDC dc);

@@ -58,8 +58,8 @@ DWORD ThreadOf(HWND window)
 HANDLE DuplicateThreadHandle(Window* window)
 {
     HANDLE copy = nullptr;
-    DuplicateHandle(GetCurrentProcess(), window->GetUIThread()->m_hThread, GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE,
-                    0);
+    DuplicateHandle(GetCurrentProcess(), window->GetUIThread()->m_hThread, GetCurrentProcess(), &copy,
+                    SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE, 0);
     return copy;
 }
 
@@ -192,20 +192,24 @@ TEST_F(WindowTest, MessagesReachTheListenersOfTheirKind)
     struct Case {
         UINT message;
         WPARAM wParam;
-        int32_t code;
+        std::vector<int32_t> codes;
     };
     const Case cases[] = {
-        {WM_LBUTTONDOWN, 0, 5},
-        {WM_NCLBUTTONDOWN, HTCAPTION, 5},
-        {WM_LBUTTONUP, 0, 25},
-        {WM_RBUTTONDOWN, 0, 3},
-        {WM_RBUTTONUP, 0, 24},
-        {WM_MBUTTONDOWN, 0, 9},
-        {WM_LBUTTONDBLCLK, 0, 16},
-        {WM_MOUSEMOVE, 0, 13},
-        {WM_KEYDOWN, 'A', 12},
-        {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 14},
-        {s::gui::msg::kNotifyInstance, 0, 15},
+        {WM_LBUTTONDOWN, 0, {5}},
+        {WM_NCLBUTTONDOWN, HTCAPTION, {5}},
+        {WM_LBUTTONUP, 0, {25}},
+        {WM_RBUTTONDOWN, 0, {3}},
+        {WM_RBUTTONUP, 0, {24}},
+        {WM_MBUTTONDOWN, 0, {9}},
+        {WM_LBUTTONDBLCLK, 0, {16}},
+        {WM_MOUSEMOVE, 0, {13}},
+        {WM_KEYDOWN, 'A', {12}},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), {14}},
+        {s::gui::msg::kNotifyInstance, 0, {15}},
+        {WM_SIZE, SIZE_RESTORED, {21, 4}},
+        {WM_SIZE, SIZE_MINIMIZED, {4}},
+        {WM_SIZE, SIZE_MAXIMIZED, {4}},
+        {WM_ACTIVATE, WA_INACTIVE, {7}},
     };
     RecordingListener listener;
     window_->AddLeftButtonDownListener(&listener);
@@ -218,16 +222,36 @@ TEST_F(WindowTest, MessagesReachTheListenersOfTheirKind)
     window_->AddKeyDownListener(&listener);
     window_->AddMouseWheelListener(&listener);
     window_->AddNotifyListener(&listener);
+    window_->AddRestoreListener(&listener);
+    window_->AddResizeListener(&listener);
+    window_->AddDeactivateListener(&listener);
     for (const Case& c : cases) {
         listener.Take();
         SendMessageW(frame_, c.message, c.wParam, 0);
-        const auto heard = listener.Take();
-        ASSERT_EQ(1u, heard.size()) << c.message;
-        EXPECT_EQ(c.code, heard[0].code) << c.message;
-        EXPECT_EQ(ThreadOf(frame_), heard[0].threadId);
+        std::vector<int32_t> codes;
+        for (const auto& heard : listener.Take()) {
+            codes.push_back(heard.code);
+            EXPECT_EQ(ThreadOf(frame_), heard.threadId);
+        }
+        EXPECT_EQ(c.codes, codes) << "message " << c.message << " " << c.wParam;
     }
     EXPECT_EQ('A', window_->GetLastKey());
     EXPECT_GT(0, window_->GetWheelLines()); // a turn towards the user
+    EXPECT_TRUE(SendMessageW(frame_, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS);
+}
+
+TEST_F(WindowTest, SessionEndClosesTheWindow)
+{
+    RecordingListener listener;
+    window_->AddCloseListener(&listener);
+    window_->SetVisible(true);
+    SendMessageW(frame_, WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(window_->IsSessionEnding());
+    EXPECT_FALSE(window_->IsClosed());
+    SendMessageW(frame_, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(window_->IsSessionEnding());
+    EXPECT_TRUE(window_->IsClosed());
+    EXPECT_EQ(1u, listener.Count());
 }
 
 TEST_F(WindowTest, CloseListenerMayKeepTheWindowOpen)
@@ -497,6 +521,28 @@ TEST_F(WindowTest, ReleaseAfterTheThreadEndedWaitsOnlyForItsHandle)
     // whole 5 s bound.
     EXPECT_LT(GetTickCount64() - start, 4000u);
     CloseHandle(thread);
+}
+
+TEST_F(WindowTest, ReleaseOfAWindowWhoseThreadHangsEndsWithinTheBound)
+{
+    HANDLE thread = DuplicateThreadHandle(window_.get());
+    ASSERT_NE(nullptr, thread);
+    HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    RecordingListener stuck;
+    stuck.action = [&](int32_t) { WaitForSingleObject(never, INFINITE); };
+    window_->AddUserEventListener(&stuck);
+    ASSERT_TRUE(window_->PostEvent(kUpdate.GetData(), 0, 0, 0));
+    ASSERT_TRUE(WaitUntil([&] { return stuck.Count() == 1; }, kBoundMillis));
+
+    const ULONGLONG start = GetTickCount64();
+    window_.reset();
+    EXPECT_LT(GetTickCount64() - start, kReleaseBoundMillis);
+    // The thread was suspended where it hung, never to run the rest of the listener.
+    EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), WaitForSingleObject(thread, 0));
+    EXPECT_EQ(1u, SuspendThread(thread));
+    ResumeThread(thread);
+    CloseHandle(thread);
+    CloseHandle(never);
 }
 
 // A test process whose toolkit class is taken by a class of its own, so that the toolkit's
