@@ -487,6 +487,8 @@ TEST_F(WindowTest, ShownFramePaintsItsBackground)
     testing_support::ScreenImage shot;
     ASSERT_TRUE(testing_support::CaptureWindow(frame_, &shot));
     EXPECT_FALSE(testing_support::SaveScreenshot(shot, L"window-frame").empty());
+    ASSERT_TRUE(testing_support::CaptureScreen(&shot));
+    EXPECT_FALSE(testing_support::SaveScreenshot(shot, L"window-display").empty());
 }
 
 TEST_F(WindowTest, ReleaseDestroysTheWindowsAndEndsTheThreadWithinTheBound)
