@@ -9,6 +9,7 @@
 #include <png.h>
 
 #include "support/Screenshot.h"
+#include "support/TestWindowClass.h"
 #include "support/Wait.h"
 
 namespace {
@@ -69,14 +70,9 @@ bool ReadPngHead(const std::wstring& path, png_uint_32* width, png_uint_32* heig
 
 TEST(Screenshot, WindowIsCapturedAndSavedAsPng)
 {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &TwoColourProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClass;
-    RegisterClassExW(&windowClass);
+    ASSERT_TRUE(RegisterTestWindowClass(kClass, &TwoColourProc));
     HWND window = CreateWindowExW(WS_EX_TOPMOST, kClass, L"probe", WS_POPUP | WS_VISIBLE, 200, 150, kWidth, kHeight,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(nullptr, window);
     UpdateWindow(window);
 

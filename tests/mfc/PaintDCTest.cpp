@@ -5,6 +5,7 @@
 
 #include "mfc/PaintDC.h"
 #include "mfc/Wnd.h"
+#include "support/TestWindowClass.h"
 
 namespace {
 
@@ -29,12 +30,7 @@ public:
 
 TEST(PaintDC, PaintFillsTheClientAreaAndValidatesIt)
 {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClass;
-    RegisterClassExW(&windowClass);
+    ASSERT_TRUE(testing_support::RegisterTestWindowClass(kClass, &DefWindowProcW));
 
     FillingWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(WS_EX_TOPMOST, kClass, L"paint", WS_POPUP | WS_VISIBLE, 700, 60, 90, 60, nullptr,

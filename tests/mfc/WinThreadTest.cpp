@@ -9,6 +9,7 @@
 
 #include "mfc/WinThread.h"
 #include "mfc/Wnd.h"
+#include "support/TestWindowClass.h"
 
 namespace {
 
@@ -16,16 +17,6 @@ const wchar_t kClass[] = L"PulsegridMfcThreadWindow";
 const UINT kTaken = WM_APP + 0x200;   // the parent takes it before dispatch
 const UINT kPassed = WM_APP + 0x201;  // nobody takes it: dispatched to the child
 const DWORD kBoundMillis = 10000;
-
-void RegisterClassOnce()
-{
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClass;
-    RegisterClassExW(&windowClass);
-}
 
 // Each object notes, in one shared list, which window was offered a message first.
 struct Journal {
@@ -93,7 +84,7 @@ public:
 
 TEST(WinThread, LoopOffersEachMessageFromItsWindowUpThroughItsParents)
 {
-    RegisterClassOnce();
+    ASSERT_TRUE(testing_support::RegisterTestWindowClass(kClass, &DefWindowProcW));
     LoopThread* thread = AfxBeginThread<LoopThread>(THREAD_PRIORITY_NORMAL, 0, 0);
     ASSERT_NE(nullptr, thread);
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, kBoundMillis));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Wnd.h"
+#include "support/TestWindowClass.h"
 
 namespace {
 
@@ -30,16 +31,6 @@ LRESULT CALLBACK RefusingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (message == WM_NCCREATE)
         return FALSE;
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void RegisterTestClass(const wchar_t* name, WNDPROC proc)
-{
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = name;
-    RegisterClassExW(&windowClass);
 }
 
 class RecordingWnd : public CWnd {
@@ -70,8 +61,8 @@ class WndTest : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        RegisterTestClass(kPlainClass, &PlainProc);
-        RegisterTestClass(kRefusingClass, &RefusingProc);
+        testing_support::RegisterTestWindowClass(kPlainClass, &PlainProc);
+        testing_support::RegisterTestWindowClass(kRefusingClass, &RefusingProc);
     }
 };
 

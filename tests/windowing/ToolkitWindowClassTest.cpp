@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Wnd.h"
+#include "support/TestWindowClass.h"
 #include "windowing/InvisibleWindow.h"
 #include "windowing/Messages.h"
 #include "windowing/ToolkitWindowClass.h"
@@ -50,12 +51,7 @@ class ToolkitWindowClassTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        WNDCLASSEXW controlClass = {};
-        controlClass.cbSize = sizeof(controlClass);
-        controlClass.lpfnWndProc = &ControlProc;
-        controlClass.hInstance = GetModuleHandleW(nullptr);
-        controlClass.lpszClassName = kControlClass;
-        RegisterClassExW(&controlClass);
+        ASSERT_TRUE(testing_support::RegisterTestWindowClass(kControlClass, &ControlProc));
 
         ASSERT_TRUE(win::RegisterToolkitWindowClass(&invisible_));
         ASSERT_TRUE(parent_.CreateEx(0, win::kToolkitWindowClass, L"parent", WS_POPUP, 0, 0, 100, 100,

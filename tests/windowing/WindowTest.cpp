@@ -17,6 +17,7 @@
 #include "support/BoxRecorder.h"
 #include "support/RecordingListener.h"
 #include "support/Screenshot.h"
+#include "support/TestWindowClass.h"
 #include "support/Wait.h"
 #include "windowing/Messages.h"
 #include "windowing/NamedEvent.h"
@@ -597,13 +598,8 @@ void StartWithTakenClass(WNDPROC procedure, bool threadStays)
         std::fflush(stderr);
         std::_Exit(99);
     }).detach();
-    WNDCLASSEXW taken = {};
-    taken.cbSize = sizeof(taken);
-    taken.style = CS_GLOBALCLASS;
-    taken.lpfnWndProc = procedure;
-    taken.hInstance = GetModuleHandleW(nullptr);
-    taken.lpszClassName = L"KevrelWindowClass";
-    Check(RegisterClassExW(&taken) != 0, "the test takes the class name");
+    Check(testing_support::RegisterTestWindowClass(L"KevrelWindowClass", procedure, CS_GLOBALCLASS),
+          "the test takes the class name");
     BoxRecorder::Take();
 
     const ULONGLONG start = GetTickCount64();
