@@ -6,6 +6,9 @@
 #include "windowing/events/IEventListener.h"
 
 namespace s {
+namespace lang {
+class Localizer;
+}
 namespace gui {
 
 namespace win {
@@ -13,10 +16,11 @@ class NamedEvent;
 }
 
 // A top-level window on its own user-interface thread. Other threads reach it only through
-// window messages; every listener runs on the window's thread with the window as source.
-class IWindow {
+// window messages; its listeners run on the window's thread with the window as source (those
+// of a language change on the thread that changed the language). It listens itself to the
+// language manager it is given.
+class IWindow : public events::IEventListener {
 public:
-    virtual ~IWindow() {}
 
     // True once the native frame exists.
     virtual bool IsReady() = 0;
@@ -54,6 +58,15 @@ public:
     virtual void AddTimerListener(events::IEventListener* listener) = 0;
     virtual void AddHotKeyListener(events::IEventListener* listener) = 0;
     virtual void AddClipboardChangeListener(events::IEventListener* listener) = 0;
+    virtual void AddLanguageChangeListener(events::IEventListener* listener) = 0;
+
+    // The language manager whose texts name the window; the window follows its changes.
+    virtual void SetLocalizer(lang::Localizer* localizer) = 0;
+    virtual bool HasLocalizer() = 0;
+    virtual lang::Localizer* GetLocalizer() = 0;
+    // The caption becomes the text of the id, followed by " v" and the text of the version id
+    // unless that is -1; a caption id of -1 changes nothing.
+    virtual void SetCaptionTextId(int32_t textId, int32_t versionTextId) = 0;
 
     // Hands the four words to the window's thread and returns, after every user-event listener
     // ran there, the result they set; 0 at once without a native frame.

@@ -5,6 +5,7 @@
 #include "core/str/StrBuffer.h"
 #include "core/time/Time.h"
 #include "measurement/win/OsVersion.h"
+#include "storage/lang/Localizer.h"
 #include "mfc/DC.h"
 #include "windowing/FrameEdges.h"
 #include "windowing/Messages.h"
@@ -29,6 +30,8 @@ const ULONGLONG kStopLimitMillis = 5000;
 // A record posted with this mark belongs to the message and is freed once dispatched.
 const LPARAM kOwnedRecord = 1;
 const COLORREF kClassicBackground = RGB(240, 240, 240);
+const int32_t kNoTextId = -1;
+const wchar_t kVersionSeparator[] = L" v";
 const wchar_t kHotKeyText[] = L"HotKey ";
 const wchar_t kHotKeyOccupied[] = L" has been occupied by another application.";
 
@@ -81,7 +84,8 @@ int32_t WorkAreaHeight(HWND window)
 Window::Window()
     : thread_(nullptr), event_(), eventResult_(0), closed_(false), cancelClose_(false), active_(false), deactivatedAt_(0),
       suspending_(false), sessionEnding_(false), lastKey_(0), wheelLines_(1), currentTimerId_(0),
-      timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0), clipboardViewer_(false), inClipboardChain_(false),
+      timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0), localizer_(nullptr), captionTextId_(kNoTextId),
+      versionTextId_(kNoTextId), clipboardViewer_(false), inClipboardChain_(false),
       nextClipboardViewer_(nullptr), lastHotKeyAtom_(0)
 {
     StartUIThread();
@@ -123,6 +127,9 @@ void Window::Reset()
     Close();
     SetCaption(L"");
     background_ = DefaultBackground();
+    SetLocalizer(nullptr);
+    captionTextId_ = kNoTextId;
+    versionTextId_ = kNoTextId;
     for (col::_array::ArrayP& list : listeners_)
         list.Clear();
     sizingEdge_ = kSizingNone;
@@ -373,6 +380,65 @@ void Window::AddHotKeyListener(events::IEventListener* listener)
 void Window::AddClipboardChangeListener(events::IEventListener* listener)
 {
     AddListener(kEventClipboardChange, listener);
+}
+
+void Window::AddLanguageChangeListener(events::IEventListener* listener)
+{
+    AddListener(kEventLanguageChange, listener);
+}
+
+void Window::SetLocalizer(lang::Localizer* localizer)
+{
+    if (localizer == localizer_)
+        return;
+    if (localizer_)
+        localizer_->RemoveListener(this);
+    localizer_ = localizer;
+    if (localizer_) {
+        localizer_->AddListener(this);
+        ApplyCaptionTextIds();
+    }
+}
+
+bool Window::HasLocalizer()
+{
+    return localizer_ != nullptr;
+}
+
+lang::Localizer* Window::GetLocalizer()
+{
+    return localizer_;
+}
+
+void Window::SetCaptionTextId(int32_t textId, int32_t versionTextId)
+{
+    if (textId == kNoTextId)
+        return;
+    captionTextId_ = textId;
+    versionTextId_ = versionTextId;
+    ApplyCaptionTextIds();
+}
+
+void Window::ApplyCaptionTextIds()
+{
+    if (!localizer_ || captionTextId_ == kNoTextId)
+        return;
+    str::strbuffer::StrBuffer* caption = str::strbuffer::StrBuffer::New();
+    if (!caption)
+        return;
+    caption->Assign(localizer_->GetText(captionTextId_));
+    if (versionTextId_ != kNoTextId)
+        caption->Append(kVersionSeparator)->Append(localizer_->GetText(versionTextId_));
+    SetCaption(caption->GetText());
+    caption->ReleaseToPool();
+}
+
+void Window::OnEvent(base::IObject* source, int32_t)
+{
+    if (!source || source != static_cast<base::IObject*>(localizer_))
+        return;
+    ApplyCaptionTextIds();
+    TellListeners(kEventLanguageChange);
 }
 
 void Window::SetClipboardViewer(bool viewer)

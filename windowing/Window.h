@@ -101,6 +101,16 @@ public:
     void AddTimerListener(events::IEventListener* listener) override;
     void AddHotKeyListener(events::IEventListener* listener) override;
     void AddClipboardChangeListener(events::IEventListener* listener) override;
+    void AddLanguageChangeListener(events::IEventListener* listener) override;
+
+    void SetLocalizer(lang::Localizer* localizer) override;
+    bool HasLocalizer() override;
+    lang::Localizer* GetLocalizer() override;
+    void SetCaptionTextId(int32_t textId, int32_t versionTextId) override;
+
+    // A change of language from the window's language manager: the caption is read again and
+    // the language-change listeners are told.
+    void OnEvent(base::IObject* source, int32_t code) override;
 
     INT_PTR SendEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
     INT_PTR SendEvent(const NamedEvent& event, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
@@ -192,6 +202,7 @@ private:
     void HandleSizing(WPARAM edge, RECT* rect);
     void HandleMouseWheel(WPARAM wParam);
     void EraseBackground(HDC dc);
+    void ApplyCaptionTextIds();
     void JoinClipboardChain();
     void LeaveClipboardChain();
     void HandleClipboardChainChange(HWND leaving, HWND next);
@@ -219,6 +230,9 @@ private:
     int32_t sizingEdge_;
     RECT sizingRect_;
     COLORREF background_;
+    lang::Localizer* localizer_;
+    int32_t captionTextId_;
+    int32_t versionTextId_;
     bool clipboardViewer_;
     bool inClipboardChain_;
     HWND nextClipboardViewer_;

@@ -179,7 +179,8 @@ TEST_F(ToolkitWindowClassTest, ColourRequestsScrollsAndMenuPopupsReachTheirOwner
     info.fMask = MIM_MENUDATA;
     info.dwMenuData = reinterpret_cast<ULONG_PTR>(control_);
     SetMenuInfo(withOwner, &info);
-    info.dwMenuData = 0x77;
+    // Menus may carry an object's address instead of a window.
+    info.dwMenuData = reinterpret_cast<ULONG_PTR>(&info);
     SetMenuInfo(withStranger, &info);
     received.clear();
     Send(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(withOwner), 0);

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "mfc/AppMessageBox.h"
+#include "storage/lang/LangPack.h"
+#include "storage/lang/Localizer.h"
 #include "support/BoxRecorder.h"
 #include "support/RecordingListener.h"
 #include "support/Screenshot.h"
@@ -397,23 +399,32 @@ void PutTextOnClipboard(const wchar_t* text)
     CloseClipboard();
 }
 
+// Waits until the window's thread has handled everything posted to it so far; the marker is
+// one of the window's user-event listeners.
+bool DrainPosted(Window* window, RecordingListener* marker)
+{
+    const size_t before = marker->Count();
+    return window->PostEvent(0, 0, 0, 0) && WaitUntil([&] { return marker->Count() > before; }, kBoundMillis);
+}
+
 TEST_F(WindowTest, ClipboardChangesReachEveryViewerInTheChainUntilItLeaves)
 {
     WindowPtr second(Window::New());
     ASSERT_TRUE(second->IsReady());
-    RecordingListener first, later;
+    RecordingListener first, later, firstMarker, laterMarker;
     window_->AddClipboardChangeListener(&first);
     second->AddClipboardChangeListener(&later);
+    window_->AddUserEventListener(&firstMarker);
+    second->AddUserEventListener(&laterMarker);
     window_->SetClipboardViewer(true);
     second->SetClipboardViewer(true);
-    SendMessageW(frame_, WM_NULL, 0, 0);
-    first.Take();
-    later.Take();
 
     // The newer viewer hears first and passes the change on to the older one.
     PutTextOnClipboard(L"one");
     EXPECT_TRUE(WaitUntil([&] { return first.Count() >= 1 && later.Count() >= 1; }, kBoundMillis));
-    EXPECT_EQ(s::gui::win::kEventClipboardChange, first.Take()[0].code);
+    ASSERT_TRUE(DrainPosted(second.get(), &laterMarker));
+    ASSERT_TRUE(DrainPosted(window_.get(), &firstMarker));
+    EXPECT_EQ(s::gui::win::kEventClipboardChange, first.Take().at(0).code);
     later.Take();
 
     // The older one leaves: the newer is told whom to pass changes to now, and the one that
@@ -421,9 +432,12 @@ TEST_F(WindowTest, ClipboardChangesReachEveryViewerInTheChainUntilItLeaves)
     window_->SetClipboardViewer(false);
     PutTextOnClipboard(L"two");
     EXPECT_TRUE(WaitUntil([&] { return later.Count() >= 1; }, kBoundMillis));
-    SendMessageW(frame_, WM_NULL, 0, 0);
+    ASSERT_TRUE(DrainPosted(second.get(), &laterMarker));
+    ASSERT_TRUE(DrainPosted(window_.get(), &firstMarker));
     EXPECT_EQ(0u, first.Count());
-    second->SetClipboardViewer(false);
+    // The windows go before their listeners: a late change must find nobody to tell.
+    second.reset();
+    window_.reset();
 }
 
 TEST_F(WindowTest, HotKeyBelongsToOneWindowAndIsKnownByItsName)
@@ -462,6 +476,66 @@ TEST_F(WindowTest, HotKeyBelongsToOneWindowAndIsKnownByItsName)
     EXPECT_TRUE(second->RegisterHotKey(true, true, true, false, VK_F9, L"PulsegridTestHotKey2", true));
     second->UnregisterAllHotKeys();
     EXPECT_TRUE(window_->RegisterHotKey(true, true, true, false, VK_F9, kName, true));
+}
+
+// Two packs: the caption text 100 and the version text 200 in English and French.
+s::lang::Localizer* MakeCaptionLocalizer()
+{
+    struct PackTexts {
+        const wchar_t* engName;
+        const wchar_t* caption;
+        const wchar_t* version;
+    };
+    const PackTexts packs[] = {{L"English", L"Monitor", L"1.0"}, {L"French", L"Moniteur", L"1.0 fr"}};
+    s::lang::Localizer* localizer = s::lang::Localizer::New();
+    for (const PackTexts& texts : packs) {
+        s::lang::LangPack* pack = s::lang::LangPack::New();
+        pack->GetEngName()->Assign(texts.engName);
+        pack->AddText(100, texts.caption);
+        pack->AddText(200, texts.version);
+        localizer->AddPack(pack);
+    }
+    localizer->SelectLanguageAt(0);
+    return localizer;
+}
+
+std::wstring CaptionOf(HWND window)
+{
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    return text;
+}
+
+TEST_F(WindowTest, CaptionFollowsTheLanguage)
+{
+    s::lang::Localizer* localizer = MakeCaptionLocalizer();
+    RecordingListener listener;
+    window_->AddLanguageChangeListener(&listener);
+    window_->SetCaptionTextId(100, 200);
+    EXPECT_EQ(L"Window", CaptionOf(frame_)); // no texts without a language manager
+    window_->SetLocalizer(localizer);
+    EXPECT_TRUE(window_->HasLocalizer());
+    EXPECT_EQ(localizer, window_->GetLocalizer());
+    EXPECT_EQ(L"Monitor v1.0", CaptionOf(frame_));
+    EXPECT_EQ(0u, listener.Count());
+
+    localizer->SelectLanguageAt(1);
+    EXPECT_EQ(L"Moniteur v1.0 fr", CaptionOf(frame_));
+    const auto heard = listener.Take();
+    ASSERT_EQ(1u, heard.size());
+    EXPECT_EQ(s::gui::win::kEventLanguageChange, heard[0].code);
+    EXPECT_EQ(static_cast<s::base::IObject*>(window_.get()), heard[0].source);
+
+    window_->SetCaptionTextId(100, -1);
+    EXPECT_EQ(L"Moniteur", CaptionOf(frame_));
+    window_->SetCaptionTextId(-1, 200);
+    EXPECT_EQ(L"Moniteur", CaptionOf(frame_));
+
+    // Given back, the window leaves the language manager's listeners.
+    EXPECT_EQ(1u, localizer->GetListenerCount());
+    window_.reset();
+    EXPECT_EQ(0u, localizer->GetListenerCount());
+    localizer->ReleaseToPool();
 }
 
 TEST_F(WindowTest, ShownFramePaintsItsBackground)
@@ -524,28 +598,6 @@ TEST_F(WindowTest, ReleaseAfterTheThreadEndedWaitsOnlyForItsHandle)
     // whole 5 s bound.
     EXPECT_LT(GetTickCount64() - start, 4000u);
     CloseHandle(thread);
-}
-
-TEST_F(WindowTest, ReleaseOfAWindowWhoseThreadHangsEndsWithinTheBound)
-{
-    HANDLE thread = DuplicateThreadHandle(window_.get());
-    ASSERT_NE(nullptr, thread);
-    HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    RecordingListener stuck;
-    stuck.action = [&](int32_t) { WaitForSingleObject(never, INFINITE); };
-    window_->AddUserEventListener(&stuck);
-    ASSERT_TRUE(window_->PostEvent(kUpdate.GetData(), 0, 0, 0));
-    ASSERT_TRUE(WaitUntil([&] { return stuck.Count() == 1; }, kBoundMillis));
-
-    const ULONGLONG start = GetTickCount64();
-    window_.reset();
-    EXPECT_LT(GetTickCount64() - start, kReleaseBoundMillis);
-    // The thread was suspended where it hung, never to run the rest of the listener.
-    EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), WaitForSingleObject(thread, 0));
-    EXPECT_EQ(1u, SuspendThread(thread));
-    ResumeThread(thread);
-    CloseHandle(thread);
-    CloseHandle(never);
 }
 
 // A test process whose toolkit class is taken by a class of its own, so that the toolkit's
@@ -625,6 +677,37 @@ void StartWithTakenClass(WNDPROC procedure, bool threadStays)
     Check(GetTickCount64() - releaseStart < kReleaseBoundMillis, "the release ends within its bound");
     std::fflush(stderr);
     std::_Exit(failures);
+}
+
+// The release of a window whose thread hangs in a listener. Run in a child process: the thread
+// stays suspended with its windows, and nothing else may ever send them a message.
+void ReleaseWhileTheThreadHangs()
+{
+    Window* window = Window::New();
+    Check(window && window->IsReady(), "the window starts");
+    if (!window)
+        std::_Exit(100);
+    HANDLE thread = DuplicateThreadHandle(window);
+    HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    RecordingListener stuck;
+    stuck.action = [&](int32_t) { WaitForSingleObject(never, INFINITE); };
+    window->AddUserEventListener(&stuck);
+    Check(window->PostEvent(kUpdate.GetData(), 0, 0, 0), "the event is posted");
+    Check(WaitUntil([&] { return stuck.Count() == 1; }, kBoundMillis), "the listener hangs");
+
+    const ULONGLONG start = GetTickCount64();
+    window->ReleaseToPool();
+    Check(GetTickCount64() - start < kReleaseBoundMillis, "the release ends within its bound");
+    // The thread was suspended where it hung, never to run the rest of the listener.
+    Check(WaitForSingleObject(thread, 0) == WAIT_TIMEOUT, "the thread has not ended");
+    Check(SuspendThread(thread) == 1, "the thread is suspended");
+    std::fflush(stderr);
+    std::_Exit(failures);
+}
+
+TEST(WindowStopFailure, ReleaseOfAWindowWhoseThreadHangsEndsWithinTheBound)
+{
+    EXPECT_EXIT(ReleaseWhileTheThreadHangs(), testing::ExitedWithCode(0), "");
 }
 
 TEST(WindowStartFailure, ThreadThatCannotMakeItsWindowsGivesAWindowThatIsNotReady)
