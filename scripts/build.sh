@@ -16,3 +16,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   DISPLAY= wineboot -i >/dev/null 2>&1 || true
   wineserver -w
 fi
+# Without a window manager on the virtual display nobody would draw the window frames: Wine
+# draws them itself, as Windows does, so that screenshots show captions and borders.
+if [ ! -f "$WINEPREFIX/.frames-drawn-by-wine" ]; then
+  DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.frames-drawn-by-wine"
+fi

@@ -1,0 +1,68 @@
+#pragma once
+#include <windows.h>
+
+// A C++ object bound to one native window. While bound, every message of the window reaches
+// the object's WindowProc on the window's own thread; what it does not take goes on to
+// DefWindowProc, which calls the procedure the window had before it was bound.
+class CWnd {
+public:
+    CWnd();
+    virtual ~CWnd();
+
+    // Creates the native window bound to this object from its very first message; false
+    // when the system refused (the object then stays unbound).
+    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, int x, int y,
+                  int width, int height, HWND parent, HMENU menuOrId, void* param = nullptr);
+
+    // Binds an existing window, such as a native control, and routes its messages through
+    // WindowProc; UnsubclassWindow gives the window its own procedure back.
+    BOOL SubclassWindow(HWND window);
+    HWND UnsubclassWindow();
+
+    // Binds or unbinds the handle only; messages are not routed.
+    BOOL Attach(HWND window);
+    HWND Detach();
+
+    // Destroys the native window; must run on the thread that owns it.
+    virtual BOOL DestroyWindow();
+
+    // The object bound to a window, or null.
+    static CWnd* FromHandlePermanent(HWND window);
+
+    // Offers the message to the window it is for and then to each parent in turn, up to and
+    // including stop; true when one of them took it.
+    static BOOL WalkPreTranslateTree(HWND stop, MSG* message);
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return GetSafeHwnd(); }
+
+    BOOL ShowWindow(int command);
+    void UpdateWindow();
+    BOOL SetMenu(HMENU menu);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Called for every message of a bound window routed through this object.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sees a message before it is dispatched; true keeps it from being dispatched.
+    virtual BOOL PreTranslateMessage(MSG* message);
+    // Called after the last message of the window, once the object is unbound.
+    virtual void PostNcDestroy();
+
+    HWND m_hWnd;
+
+protected:
+    WNDPROC m_pfnSuper;
+
+private:
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    friend LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK AfxCreationHook(int code, WPARAM wParam, LPARAM lParam);
+};
+
+// The window procedure of every bound window.
+LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

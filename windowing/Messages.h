@@ -1,0 +1,50 @@
+#pragma once
+#include <windows.h>
+
+// The toolkit's private window messages and timer ids, in one place.
+namespace s {
+namespace gui {
+namespace msg {
+
+// Handled by a top-level window.
+const UINT kEvent = WM_USER + 1;           // wParam: the four-word event record
+const UINT kRestoreInstance = WM_USER + 3; // a second instance asks the window to come back
+const UINT kShowInfo = WM_USER + 4;        // wParam: text
+const UINT kShowError = WM_USER + 5;       // wParam: text
+const UINT kAskYesNo = WM_USER + 6;        // wParam: text; result 1 for Yes
+const UINT kNotifyInstance = WM_USER + 7;  // a second instance has something to say
+const UINT kRegisterHotKey = WM_USER + 12; // wParam: the hot-key request; result 1 on success
+const UINT kUnregisterHotKey = WM_USER + 13; // wParam: the hot key's name
+const UINT kUnregisterAllHotKeys = WM_USER + 14;
+const UINT kSetUserTimer = WM_USER + 20;   // wParam: user timer id, lParam: period in ms
+const UINT kKillUserTimer = WM_USER + 21;  // wParam: user timer id
+
+// Handled by the toolkit window class.
+const UINT kCloseOnOwnThread = WM_APP + 1;
+
+// Native notifications reflected to the control that raised them.
+const UINT kReflectCtlColor = WM_APP + 3;
+const UINT kReflectClicked = WM_APP + 4;
+const UINT kReflectDoubleClicked = WM_APP + 5;
+const UINT kReflectItemChanged = WM_APP + 6;
+const UINT kReflectOdStateChanged = WM_APP + 7;
+const UINT kReflectBeginDrag = WM_APP + 8;
+const UINT kReflectEndLabelEdit = WM_APP + 9;
+const UINT kReflectSelChange = WM_APP + 10;
+const UINT kReflectTabSelChange = WM_APP + 11;
+const UINT kReflectEditChange = WM_APP + 12;
+const UINT kReflectColumnClick = WM_APP + 13;
+const UINT kReflectCustomDraw = WM_APP + 14;
+const UINT kReflectDropDown = WM_APP + 15;
+const UINT kReflectCloseUp = WM_APP + 16;
+const UINT kReflectHeaderBeginDrag = WM_APP + 17;
+const UINT kReflectHeaderEndDrag = WM_APP + 18;
+const UINT kReflectItemChanging = WM_APP + 19;
+const UINT kReflectKillFocus = WM_APP + 21;
+
+// User timers of a window run under their id plus this base.
+const UINT_PTR kUserTimerBase = 10000;
+
+} // namespace msg
+} // namespace gui
+} // namespace s

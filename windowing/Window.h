@@ -1,0 +1,246 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+
+#include "core/base/IObject.h"
+#include "core/col/ArrayP.h"
+#include "core/col/Arrays.h"
+#include "core/thread/EasyPooler.h"
+#include "core/thread/IPoolable.h"
+#include "mfc/Wnd.h"
+#include "windowing/IWindow.h"
+#include "windowing/InvisibleWindow.h"
+
+namespace s {
+namespace gui {
+namespace win {
+
+class UIThread;
+
+// Event codes that a Window passes to its listeners.
+enum WindowEventCode : int32_t {
+    kEventClose = 1,
+    kEventUser = 2,
+    kEventRightDown = 3,
+    kEventResized = 4,
+    kEventLeftDown = 5,
+    kEventActivated = 6,
+    kEventDeactivated = 7,
+    kEventSizing = 8,
+    kEventMiddleDown = 9,
+    kEventMoving = 10,
+    kEventMoved = 11,
+    kEventKeyDown = 12,
+    kEventMouseMove = 13,
+    kEventMouseWheel = 14,
+    kEventNotify = 15,
+    kEventDoubleClick = 16,
+    kEventCaptureChanged = 17,
+    kEventTrayMenu = 18,
+    kEventContextMenu = 19,
+    kEventLanguageChange = 20,
+    kEventRestore = 21,
+    kEventTrayClick = 22,
+    kEventHotKey = 23,
+    kEventRightUp = 24,
+    kEventLeftUp = 25,
+    kEventTimer = 26,
+    kEventClipboardChange = 27,
+};
+
+// The toolkit's top-level window. Taking one from its pool starts its own user-interface
+// thread, which makes the hidden owner window and the frame (hidden, 240 by 120) and then runs
+// their messages; giving it back tears the native windows down on that thread and ends it.
+class Window : public IWindow, public base::IObject, public thread::IPoolable, public CWnd {
+public:
+    static constexpr const wchar_t* kClassName = L"s_gui_win_Window";
+    static const int32_t kPoolCapacity = 0;
+
+    Window();
+    ~Window() override;
+
+    static thread::EasyPooler* GetPool();
+    // A new Window whose thread has started; not ready when its frame could not be made.
+    static Window* New();
+
+    const wchar_t* GetClassName() override;
+    base::IObject* NewInstance() override;
+    void ReleaseToPool() override;
+    void Reset() override;
+
+    bool IsReady() override;
+    void SetVisible(bool visible) override;
+    bool IsShown() override;
+    bool SetCaption(const wchar_t* caption) override;
+    void Close() override;
+    bool IsClosed() override;
+    void CancelClose() override;
+    void Restore() override;
+
+    void AddCloseListener(events::IEventListener* listener) override;
+    void AddUserEventListener(events::IEventListener* listener) override;
+    void AddRightButtonDownListener(events::IEventListener* listener) override;
+    void AddResizeListener(events::IEventListener* listener) override;
+    void AddLeftButtonDownListener(events::IEventListener* listener) override;
+    void AddActivateListener(events::IEventListener* listener) override;
+    void AddDeactivateListener(events::IEventListener* listener) override;
+    void AddSizingListener(events::IEventListener* listener) override;
+    void AddMiddleButtonListener(events::IEventListener* listener) override;
+    void AddMovingListener(events::IEventListener* listener) override;
+    void AddMovedListener(events::IEventListener* listener) override;
+    void AddKeyDownListener(events::IEventListener* listener) override;
+    void AddMouseMoveListener(events::IEventListener* listener) override;
+    void AddMouseWheelListener(events::IEventListener* listener) override;
+    void AddNotifyListener(events::IEventListener* listener) override;
+    void AddDoubleClickListener(events::IEventListener* listener) override;
+    void AddRestoreListener(events::IEventListener* listener) override;
+    void AddRightButtonUpListener(events::IEventListener* listener) override;
+    void AddLeftButtonUpListener(events::IEventListener* listener) override;
+    void AddTimerListener(events::IEventListener* listener) override;
+    void AddHotKeyListener(events::IEventListener* listener) override;
+    void AddClipboardChangeListener(events::IEventListener* listener) override;
+    void AddLanguageChangeListener(events::IEventListener* listener) override;
+
+    void SetLocalizer(lang::Localizer* localizer) override;
+    bool HasLocalizer() override;
+    lang::Localizer* GetLocalizer() override;
+    void SetCaptionTextId(int32_t textId, int32_t versionTextId) override;
+
+    // A change of language from the window's language manager: the caption is read again and
+    // the language-change listeners are told.
+    void OnEvent(base::IObject* source, int32_t code) override;
+
+    INT_PTR SendEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
+    INT_PTR SendEvent(const NamedEvent& event, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
+    bool PostEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
+    INT_PTR GetEventData() override;
+    INT_PTR GetEventArg1() override;
+    INT_PTR GetEventArg2() override;
+    INT_PTR GetEventArg3() override;
+    void SetEventResult(INT_PTR result) override;
+
+    int32_t GetLastKey() override;
+    void SetLastKey(int32_t key) override;
+    int32_t GetWheelLines() override;
+
+    bool SetUserTimer(UINT_PTR id, UINT periodMillis) override;
+    void KillUserTimer(UINT_PTR id) override;
+    UINT_PTR GetCurrentUserTimerId() override;
+    void SetTimerHandled() override;
+
+    bool IsSizingLeft() override;
+    bool IsSizingRight() override;
+    bool IsSizingTop() override;
+    bool IsSizingBottom() override;
+    bool IsSizingTopLeft() override;
+    bool IsSizingTopRight() override;
+    bool IsSizingBottomLeft() override;
+    bool IsSizingBottomRight() override;
+    int32_t GetSizingLeft() override;
+    int32_t GetSizingTop() override;
+    int32_t GetSizingRight() override;
+    int32_t GetSizingBottom() override;
+    void SetSizingLeft(int32_t value) override;
+    void SetSizingTop(int32_t value) override;
+    void SetSizingRight(int32_t value) override;
+    void SetSizingBottom(int32_t value) override;
+
+    void SetClipboardViewer(bool viewer) override;
+
+    bool RegisterHotKey(bool alt, bool ctrl, bool shift, bool win, UINT virtualKey, const wchar_t* name,
+                        bool showMessage) override;
+    void UnregisterHotKey(const wchar_t* name) override;
+    void UnregisterAllHotKeys() override;
+    bool IsHotKeyAtom(const wchar_t* name) override;
+
+    bool IsSystemSuspending() override;
+    bool IsSessionEnding() override;
+
+    void ShowInfoMessage(const wchar_t* text) override;
+    void ShowErrorMessage(const wchar_t* text) override;
+    bool AskYesNo(const wchar_t* text) override;
+
+    // The thread's own part of start-up, called on the window's thread.
+    InvisibleWindow* GetInvisibleWindow() { return &invisible_; }
+    bool CreateNativeWindow();
+    // The window's user-interface thread; null when it could not be started.
+    UIThread* GetUIThread() { return thread_; }
+
+    // Every message of the frame: HandleMessage first; what it leaves goes to the default
+    // handling and then to HandleSizeMove.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Writes the result and returns whether the message is handled.
+    bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam);
+    void HandleSizeMove(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    struct EventRecord {
+        INT_PTR data;
+        INT_PTR arg1;
+        INT_PTR arg2;
+        INT_PTR arg3;
+    };
+    struct HotKeyRequest {
+        UINT modifiers;
+        UINT virtualKey;
+        const wchar_t* name;
+        bool report;
+        const wchar_t* text;
+    };
+    static const int32_t kLastEventCode = kEventClipboardChange;
+
+    bool StartUIThread();
+    void DestroyAndStopThread();
+    void AddListener(int32_t code, events::IEventListener* listener);
+    bool HasListeners(int32_t code);
+    void TellListeners(int32_t code);
+    bool HandleClose();
+    LRESULT HandleEvent(WPARAM wParam, LPARAM lParam);
+    void FreeUndeliveredEvents();
+    void HandleSizing(WPARAM edge, RECT* rect);
+    void HandleMouseWheel(WPARAM wParam);
+    void EraseBackground(HDC dc);
+    void ApplyCaptionTextIds();
+    void JoinClipboardChain();
+    void LeaveClipboardChain();
+    void HandleClipboardChainChange(HWND leaving, HWND next);
+    bool HandleRegisterHotKey(const HotKeyRequest* request);
+    void HandleUnregisterHotKey(const wchar_t* name);
+    void HandleUnregisterAllHotKeys();
+
+    UIThread* thread_;
+    InvisibleWindow invisible_;
+    // One list per event code (index 0 unused); the listeners are not owned.
+    col::_array::ArrayP listeners_[kLastEventCode + 1];
+    EventRecord event_;
+    INT_PTR eventResult_;
+    std::atomic<bool> closed_;
+    bool cancelClose_;
+    bool active_;
+    // When the window last lost activation: a tray click soon after means "hide", not "show".
+    int64_t deactivatedAt_;
+    std::atomic<bool> suspending_;
+    std::atomic<bool> sessionEnding_;
+    int32_t lastKey_;
+    int32_t wheelLines_;
+    UINT_PTR currentTimerId_;
+    bool timerHandled_;
+    int32_t sizingEdge_;
+    RECT sizingRect_;
+    COLORREF background_;
+    lang::Localizer* localizer_;
+    int32_t captionTextId_;
+    int32_t versionTextId_;
+    bool clipboardViewer_;
+    bool inClipboardChain_;
+    HWND nextClipboardViewer_;
+    // The atoms of the registered hot keys, one reference each; used on the window's thread.
+    col::_array::ArrayU32 hotKeys_;
+    std::atomic<UINT> lastHotKeyAtom_;
+};
+
+} // namespace win
+} // namespace gui
+} // namespace s
