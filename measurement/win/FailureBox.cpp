@@ -2,14 +2,17 @@
 
 #include <atomic>
 
+#include "mfc/AppMessageBox.h"
+
 namespace s {
 namespace system {
 namespace win {
 
 namespace {
+// The application's box, which every box of the process goes through.
 void SystemInformationBox(const wchar_t* text)
 {
-    ::MessageBoxW(nullptr, text, L"", MB_OK | MB_ICONINFORMATION);
+    AfxShowMessageBox(nullptr, text, nullptr, MB_OK | MB_ICONINFORMATION);
 }
 
 std::atomic<FailureBoxFunction> gFailureBox{&SystemInformationBox};

@@ -11,7 +11,7 @@ namespace win {
 typedef void (*FailureBoxFunction)(const wchar_t* text);
 
 void ShowFailureBox(const wchar_t* text);
-// Installs a replacement and returns the one it replaces; null restores the plain system box.
+// Installs a replacement and returns the one it replaces; null restores the application's box.
 FailureBoxFunction SetFailureBox(FailureBoxFunction function);
 
 } // namespace win

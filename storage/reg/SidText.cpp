@@ -5,6 +5,7 @@
 #include "core/str/StrBuffer.h"
 #include "storage/reg/NtRegistryApi.h"
 #include "storage/reg/NtStatusText.h"
+#include "mfc/AppMessageBox.h"
 
 namespace s {
 namespace reg {
@@ -26,7 +27,7 @@ wchar_t currentUserSid[kSidTextChars];
 
 void ShowMessageBox(const wchar_t* text, const wchar_t* caption)
 {
-    MessageBoxW(nullptr, text, caption, MB_ICONERROR);
+    AfxShowMessageBox(nullptr, text, caption, MB_ICONERROR);
 }
 
 LookupFailureBox failureBox = &ShowMessageBox;

@@ -1,4 +1,4 @@
-// The main of the window test programs: no box may wait for a person, so the recorder takes
+// The main of every test program: no box may wait for a person, so the recorder takes
 // the place of every message box before the first test runs; and a program whose window thread
 // hangs still ends within a bound of its own.
 #include <windows.h>
