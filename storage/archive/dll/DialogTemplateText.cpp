@@ -85,7 +85,6 @@ public:
 
     bool Has(uint64_t n) const { return position_ <= count_ && count_ - position_ >= n; }
     uint64_t Position() const { return position_; }
-    void MoveTo(uint64_t position) { position_ = position; }
     void Skip(uint64_t n) { position_ += n; }
     void AlignItem() { position_ = (position_ + kItemAlignment - 1) / kItemAlignment * kItemAlignment; }
 
