@@ -73,15 +73,24 @@ public:
     virtual win::PathArray* GetShortcutPathsIn(const wchar_t* folder) = 0;
     virtual void MakeNamesUnique() = 0;
 
-    // The shell operations on the whole list hold their slots but are not built yet.
-    virtual void NotifyCreated() = delete;
-    virtual void NotifyDeleted() = delete;
-    virtual int32_t ShellCopyTo(const wchar_t* folder, bool notify, bool perform, HWND owner) = delete;
-    virtual int32_t ShellMoveTo(const wchar_t* folder, bool notify, bool perform, HWND owner) = delete;
+    // The shell told of each listed path that exists (created) or no longer exists (deleted), as a
+    // folder or a file by the recorded directory flags; nothing without recorded flags.
+    virtual void NotifyCreated() = 0;
+    virtual void NotifyDeleted() = 0;
+    // Copy or move into the folder (a folder shortcut stands for its target) through the shell,
+    // which asks the user what it needs to. With notify the shell is told of the changes; without
+    // perform only the flags are recorded. 0 not done, 1 done in part, 2 done completely.
+    virtual int32_t ShellCopyTo(const wchar_t* folder, bool notify, bool perform, HWND owner) = 0;
+    virtual int32_t ShellMoveTo(const wchar_t* folder, bool notify, bool perform, HWND owner) = 0;
+    // One shortcut per path in the folder, named after it. 0 none made (or list only), 1 some,
+    // 2 all. With out the list of link paths goes to the caller, who gives it back.
     virtual int32_t CreateShortcutsIn(const wchar_t* folder, bool overwrite, bool uniqueNames, bool notify,
-                                      bool listOnly, win::PathArray** out) = delete;
-    virtual bool ShellDelete(bool notify, bool interactive, HWND owner) = delete;
-    virtual bool ShowProperties() = delete;
+                                      bool listOnly, win::PathArray** out) = 0;
+    // To the Recycle Bin; interactive lets the shell confirm and show progress. Deletions are
+    // notified only for flags the caller recorded beforehand.
+    virtual bool ShellDelete(bool notify, bool interactive, HWND owner) = 0;
+    // The Properties dialog of the one path, or the shell's one dialog for all of them.
+    virtual bool ShowProperties() = 0;
 
     // Still owned by the list.
     virtual win::PathWin* GetAt(uint32_t index) = 0;

@@ -58,6 +58,15 @@ public:
     PathArray* RelocateTo(const wchar_t* folder) override;
     PathArray* GetShortcutPathsIn(const wchar_t* folder) override;
     void MakeNamesUnique() override;
+    // Shell operations: PathArrayShell.cpp.
+    void NotifyCreated() override;
+    void NotifyDeleted() override;
+    int32_t ShellCopyTo(const wchar_t* folder, bool notify, bool perform, HWND owner) override;
+    int32_t ShellMoveTo(const wchar_t* folder, bool notify, bool perform, HWND owner) override;
+    int32_t CreateShortcutsIn(const wchar_t* folder, bool overwrite, bool uniqueNames, bool notify, bool listOnly,
+                              PathArray** out) override;
+    bool ShellDelete(bool notify, bool interactive, HWND owner) override;
+    bool ShowProperties() override;
     PathWin* GetAt(uint32_t index) override;
     PathArray* AddText(const wchar_t* text) override;
     PathArray* Add(PathWin* path) override;
@@ -72,6 +81,8 @@ private:
     ArrayP* GroupByWords(bool dropStopWord, bool withExtension);
     ArrayP* GroupBySize(bool atLeast);
     col::_array::ArrayS32* FreshFlags();
+    void NotifyEach(bool created);
+    int32_t ShellTransferTo(const wchar_t* folder, bool notify, bool perform, HWND owner, UINT function);
 
     col::_array::ArrayP paths_;
     col::_array::ArrayS32* directoryFlags_;

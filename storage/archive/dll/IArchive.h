@@ -25,6 +25,11 @@ public:
     virtual bool FindByTypeNameAndNameIgnoreCase(const wchar_t* type, const wchar_t* name, uint32_t* index) = 0;
     virtual bool FindByTypeAndNameIgnoreCase(uint32_t typeCode, const wchar_t* name, uint32_t* index) = 0;
 
+    // The DIALOG resource at the index as readable UTF-8 text, lines ended by CR LF; bytes that
+    // are no dialog template give no text. False when the index is beyond the entries, the
+    // resource cannot be read or the stream does not take the text.
+    virtual bool DialogToText(uint32_t index, io::IOutputStream* out) = 0;
+
     // Writes one resource into the module file (null data and count 0 delete it) and reads the
     // module again. False when the file could not be updated; the resources then stay as they were.
     virtual bool UpdateResource(const void* data, uint32_t count, const wchar_t* type, const wchar_t* name,

@@ -63,6 +63,8 @@ public:
     bool FindByTypeNameAndNameIgnoreCase(const wchar_t* type, const wchar_t* name, uint32_t* index) override;
     bool FindByTypeAndNameIgnoreCase(uint32_t typeCode, const wchar_t* name, uint32_t* index) override;
 
+    bool DialogToText(uint32_t index, io::IOutputStream* out) override;
+
     bool UpdateResource(const void* data, uint32_t count, const wchar_t* type, const wchar_t* name,
                         uint16_t language) override;
 
@@ -92,6 +94,13 @@ private:
     // Finds every entry again in the module just loaded.
     void RefindEntries();
     Entry* EntryAt(uint32_t index);
+
+    // Builds a text from a resource's bytes, by the target rule of the text operations.
+    using TextDump = str::strbuffer::StrBuffer* (*)(const uint8_t* bytes, uint32_t count,
+                                                    str::strbuffer::StrBuffer* target, bool append);
+    // The frame of every text dump: the entry's bytes read, the text built from them and written
+    // to the stream as UTF-8 without byte-order mark.
+    bool WriteTextDump(uint32_t index, io::IOutputStream* out, TextDump dump);
 
     // The path given to Open, copied; null while closed.
     file::win::PathWin* sourcePath_;
