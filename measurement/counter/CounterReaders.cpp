@@ -53,12 +53,12 @@ enum ListId : int32_t {
     kListCount,
 };
 
-struct ListSpec {
+struct ListRow {
     int32_t object;
     int32_t counter;
 };
 
-const ListSpec kLists[kListCount] = {
+const ListRow kLists[kListCount] = {
     {kProcessorObject, kProcessorTime},    {kProcessorObject, kUserTime},     {kPhysicalDiskObject, kDiskReadBytes},
     {kPhysicalDiskObject, kDiskWriteBytes}, {kPhysicalDiskObject, kDiskReads}, {kPhysicalDiskObject, kDiskWrites},
     {kPhysicalDiskObject, kDiskTime},       {kLogicalDiskObject, kFreeSpace},  {kLogicalDiskObject, kFreeMegabytes},
@@ -95,14 +95,14 @@ enum Source : int32_t {
     kTotalOnly,
 };
 
-struct ReaderSpec {
+struct ReaderRow {
     Source source;
     int32_t list;
     int32_t object;
     int32_t counter;
 };
 
-const ReaderSpec kReaders[kReaderCount] = {
+const ReaderRow kReaders[kReaderCount] = {
     {kFromList, kProcessorTimeList, kProcessorObject, kProcessorTime},
     {kFromList, kProcessorUserList, kProcessorObject, kUserTime},
     {kFromList, kDiskReadBytesList, kPhysicalDiskObject, kDiskReadBytes},
@@ -317,22 +317,22 @@ void LoadNetworkHandles()
 StrBuffer* BuildReaderPath(int32_t id, int32_t instance)
 {
     SetupState& state = State();
-    const ReaderSpec& spec = kReaders[id];
+    const ReaderRow& row = kReaders[id];
     if (instance == kTotalInstance) {
         if (id == kReadProcessorUser && !ProcessorFormValid)
             return BuildPath(kProcessObject, kTotal, kUserTime);
-        return BuildPath(spec.object, kTotal, spec.counter);
+        return BuildPath(row.object, kTotal, row.counter);
     }
     const uint32_t i = static_cast<uint32_t>(instance);
-    switch (spec.source) {
+    switch (row.source) {
     case kFromList:
-        if (i >= state.lists[spec.list].GetCount())
+        if (i >= state.lists[row.list].GetCount())
             return nullptr;
-        return BuildPath(spec.object, state.lists[spec.list].Get(i)->GetText(), spec.counter);
+        return BuildPath(row.object, state.lists[row.list].Get(i)->GetText(), row.counter);
     case kFromProcesses:
         if (!state.processes.names || i >= state.processes.names->GetCount())
             return nullptr;
-        return BuildPath(spec.object, state.processes.names->Get(i)->GetText(), spec.counter);
+        return BuildPath(row.object, state.processes.names->Get(i)->GetText(), row.counter);
     case kFromNetwork: {
         const NetworkConnectionDescription describe = state.connectionDescription.load();
         StrBuffer* description = StrBuffer::New();
@@ -340,7 +340,7 @@ StrBuffer* BuildReaderPath(int32_t id, int32_t instance)
         StrBuffer* path = nullptr;
         if (description && name && describe && describe(instance, description)) {
             BuildNetworkInstanceName(description->GetText(), name);
-            path = BuildPath(spec.object, name->GetText(), spec.counter);
+            path = BuildPath(row.object, name->GetText(), row.counter);
         }
         if (description)
             description->ReleaseToPool();

@@ -42,23 +42,23 @@ private:
     std::vector<Heard>* log_;
 };
 
-struct PackSpec {
+struct PackRow {
     const wchar_t* tag;
     const wchar_t* engName;
 };
 
 // A Localizer over packs of these names; each pack holds text 1 as "<tag>:1" and the English
 // pack also text 2.
-Localizer* MakeLocalizer(std::initializer_list<PackSpec> specs)
+Localizer* MakeLocalizer(std::initializer_list<PackRow> rows)
 {
     Localizer* localizer = Localizer::New();
-    for (const PackSpec& spec : specs) {
+    for (const PackRow& row : rows) {
         LangPack* pack = LangPack::New();
-        pack->GetTagName()->Assign(spec.tag);
-        pack->GetEngName()->Assign(spec.engName);
-        pack->GetTrueName()->Assign(spec.engName);
-        pack->AddText(1, (std::wstring(spec.tag) + L":1").c_str());
-        if (std::wstring(spec.engName) == L"English")
+        pack->GetTagName()->Assign(row.tag);
+        pack->GetEngName()->Assign(row.engName);
+        pack->GetTrueName()->Assign(row.engName);
+        pack->AddText(1, (std::wstring(row.tag) + L":1").c_str());
+        if (std::wstring(row.engName) == L"English")
             pack->AddText(2, L"only English");
         localizer->AddPack(pack);
     }
