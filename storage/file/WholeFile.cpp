@@ -12,6 +12,9 @@ namespace win {
 namespace {
 
 const wchar_t kPartSuffix[] = L".part";
+// Another save of the same file holds the sibling only while it writes; it is waited for so long.
+const DWORD kBusyPartWaitMs = 2000;
+const DWORD kBusyPartStepMs = 10;
 
 // A file the user marked read-only, or a folder of that name, is never replaced.
 bool MayReplace(PathWin* path)
@@ -20,6 +23,30 @@ bool MayReplace(PathWin* path)
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return true;
     return (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+}
+
+// The sibling opened for this writer alone: while it is open no other save of the same file can
+// empty it, write into it or move it over the file. A sibling busy with another save is waited for.
+FileOutputStream* OpenPartAlone(PathWin* part)
+{
+    FileOutputStream* stream = FileOutputStream::New();
+    if (!stream)
+        return nullptr;
+    for (DWORD waited = 0;; waited += kBusyPartStepMs) {
+        HANDLE handle = CreateFileW(part->GetSystemText(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            stream->Attach(handle, false);
+            break;
+        }
+        if (GetLastError() != ERROR_SHARING_VIOLATION || waited >= kBusyPartWaitMs)
+            break;
+        Sleep(kBusyPartStepMs);
+    }
+    if (stream->IsOpen())
+        return stream;
+    stream->ReleaseToPool();
+    return nullptr;
 }
 
 } // namespace
@@ -67,10 +94,15 @@ bool WholeFile::Replace(PathWin* path, col::_array::ArrayU08* bytes)
     if (!part)
         return false;
 
-    FileOutputStream* stream = part->OpenOutputStream(false);
-    const bool written = stream && stream->IsOpen() && io::WriteAll(stream, bytes->GetData(), bytes->GetCount());
+    FileOutputStream* stream = OpenPartAlone(part);
+    if (!stream) {
+        // The sibling is not this save's to remove: another save may be writing it.
+        part->ReleaseToPool();
+        return false;
+    }
+    const bool written = io::WriteAll(stream, bytes->GetData(), bytes->GetCount());
     // Closing flushes to the disk, so the file that replaces the old one is complete.
-    const bool closed = stream && stream->DisposeReporting();
+    const bool closed = stream->DisposeReporting();
     bool saved = written && closed;
     if (saved)
         saved = MoveFileExW(part->GetSystemText(), path->GetSystemText(),

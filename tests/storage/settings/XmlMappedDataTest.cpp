@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <thread>
 
 #include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
@@ -548,6 +550,53 @@ TEST_F(XmlSettingsFailedSave, SiblingCannotBeWritten)
     m->SetInt32(L"MainWindow", L"Width", 640);
     EXPECT_FALSE(m->Save());
     EXPECT_EQ(old_, TempFolder::ReadFileBytes(file_));
+}
+
+// Two stores over one file, as two parts of the program may hold, each saving at the same moment
+// as the other, many times over: the file always holds one store's whole document, and only a
+// store whose save reported success can have written it.
+TEST(XmlSettingsConcurrentSaves, TwoStoresOverOneFileNeverLeaveAMixedFile)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"SaveData.xml";
+    Store a(file);
+    Store b(file);
+    // Documents of several write buffers each, of different lengths, so that a mixture shows.
+    for (int i = 0; i < 4000; ++i) {
+        const std::wstring section = L"Section" + std::to_wstring(i);
+        a->SetString(section.c_str(), L"Face", L"written by the first store");
+        b->SetString(section.c_str(), L"Face", L"second");
+    }
+    const std::string bytesOfA = Utf8(Written(a->GetDocument()));
+    const std::string bytesOfB = Utf8(Written(b->GetDocument()));
+
+    const int kRounds = 30;
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE(round);
+        const std::string before = TempFolder::ReadFileBytes(file);
+        std::atomic<int> ready(0);
+        bool savedA = false;
+        bool savedB = false;
+        auto save = [&ready](MappedData* m, bool* saved) {
+            ready.fetch_add(1);
+            while (ready.load() < 2) {
+            }
+            *saved = m->Save();
+        };
+        std::thread first(save, a.get(), &savedA);
+        std::thread second(save, b.get(), &savedB);
+        first.join();
+        second.join();
+        const std::string after = TempFolder::ReadFileBytes(file);
+        const bool isA = after == bytesOfA;
+        const bool isB = after == bytesOfB;
+        EXPECT_TRUE(isA || isB || after == before) << "a mixed file of " << after.size() << " bytes";
+        EXPECT_TRUE(!isA || savedA || before == bytesOfA);
+        EXPECT_TRUE(!isB || savedB || before == bytesOfB);
+        EXPECT_TRUE(savedA || savedB);
+        if (HasFailure())
+            break;
+    }
 }
 
 TEST(XmlSettingsFailedSaveFolder, MissingFolderThatCannotBeMade)
