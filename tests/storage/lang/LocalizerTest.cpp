@@ -239,6 +239,70 @@ TEST_F(LocalizerTest, ListenersToldOnceEachInOrderOnTheChangingThread)
     localizer->ReleaseToPool();
 }
 
+// A listener that, when told, takes another listener (or itself) out of the list, as a window
+// does that rebuilds its menus on a change of language.
+class Remover : public s::gui::events::IEventListener {
+public:
+    Remover(int number, std::vector<Heard>* log, Localizer* localizer)
+        : number_(number), log_(log), localizer_(localizer), leaving_(nullptr)
+    {
+    }
+    void Removes(s::gui::events::IEventListener* leaving) { leaving_ = leaving; }
+    void OnEvent(s::base::IObject* source, int32_t code) override
+    {
+        log_->push_back({number_, source, code, std::this_thread::get_id()});
+        if (leaving_)
+            localizer_->RemoveListener(leaving_);
+        leaving_ = nullptr;
+    }
+
+private:
+    int number_;
+    std::vector<Heard>* log_;
+    Localizer* localizer_;
+    s::gui::events::IEventListener* leaving_;
+};
+
+TEST_F(LocalizerTest, ListenersLeavingWhileToldSkipNoOther)
+{
+    struct Case {
+        const char* what;
+        int remover;      // the listener, 1 to 3, that removes one when told
+        int removed;      // the listener, 1 to 3, it removes
+        const int* told;  // who is told, in order, ended by 0
+    };
+    const int itself[] = {1, 2, 3, 0};
+    const int earlier[] = {1, 2, 3, 0};
+    const int later[] = {1, 2, 0};
+    const Case cases[] = {
+        {"the first removes itself", 1, 1, itself},
+        {"the second removes the first, already told", 2, 1, earlier},
+        {"the second removes the third, not yet told", 2, 3, later},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Localizer* localizer = MakeLocalizer({{L"eng", L"English"}, {L"deu", L"German"}});
+        std::vector<Heard> log;
+        Remover one(1, &log, localizer), two(2, &log, localizer), three(3, &log, localizer);
+        Remover* listeners[] = {&one, &two, &three};
+        for (Remover* listener : listeners)
+            localizer->AddListener(listener);
+        localizer->SelectLanguage(L"English");
+        listeners[c.remover - 1]->Removes(listeners[c.removed - 1]);
+
+        localizer->SelectLanguage(L"German");
+        std::vector<int> heard;
+        for (const Heard& h : log)
+            heard.push_back(h.listener);
+        std::vector<int> expected;
+        for (const int* n = c.told; *n; ++n)
+            expected.push_back(*n);
+        EXPECT_EQ(expected, heard);
+        EXPECT_EQ(2u, localizer->GetListenerCount());
+        localizer->ReleaseToPool();
+    }
+}
+
 TEST_F(LocalizerTest, BackFromThePoolEmpty)
 {
     Localizer* localizer = MakeLocalizer({{L"eng", L"English"}});
