@@ -98,8 +98,17 @@ void Thread::ReleaseToPool()
 
 void Thread::Reset()
 {
-    if (!block_.idle)
+    if (block_.stop) {
+        // A loop told to end never runs again; the next taker gets a new one.
+        Exit();
+        if (handle_)
+            CloseHandle(handle_);
+        handle_ = nullptr;
+        threadId_ = 0;
+        StartAfresh();
+    } else if (!block_.idle) {
         StopAndWait();
+    }
     SetPriority(kPriorityNormal);
     ScopedLock hold(*block_.lock);
     Suspend();
@@ -352,12 +361,17 @@ void Thread::ForceRestart(int32_t ms)
     // The killed loop may have died holding the lock or queued on it, so the lock starts afresh.
     DeleteCriticalSection(&locker_.lock);
     InitializeCriticalSection(&locker_.lock);
+    priority_ = kPriorityNormal;
+    StartAfresh();
+    SetPriority(remembered);
+}
+
+void Thread::StartAfresh()
+{
     block_.Clear();
     block_.idle = 1;
-    priority_ = kPriorityNormal;
     block_.lock = &locker_;
     Start();
-    SetPriority(remembered);
 }
 
 } // namespace win

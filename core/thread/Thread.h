@@ -99,6 +99,8 @@ private:
 
     uint32_t Request(ITask* task, int32_t repeat, int32_t mode, int32_t interval);
     void Start();
+    // A new loop on a cleared control block, for a thread whose old loop is gone.
+    void StartAfresh();
     bool HasEnded();
 
     HANDLE handle_;

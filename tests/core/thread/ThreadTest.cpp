@@ -358,6 +358,42 @@ TEST_F(ThreadTest, ThreadBackFromThePoolRunsAgainAndExits)
     ASSERT_TRUE(ReturnsWithin([this] { thread_->Exit(); }));
 }
 
+// Giving back a thread whose loop was told to end must not hand a dead thread to the next
+// taker, whose requests would then never run.
+TEST_F(ThreadTest, ThreadGivenBackAfterExitRunsForItsNextTaker)
+{
+    struct Case {
+        const char* name;
+        bool busy;
+    };
+    const Case cases[] = {{"exited while idle", false}, {"told to exit while busy", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Blocker blocker;
+        if (c.busy) {
+            thread_->RunOnce(&blocker);
+            ASSERT_TRUE(WaitFor([&] { return blocker.entered_.load(); }));
+            thread_->RequestExit();
+            blocker.released_ = true;
+        } else {
+            ASSERT_TRUE(ReturnsWithin([this] { thread_->Exit(); }));
+        }
+        Thread* released = thread_;
+        thread_ = nullptr;
+        ASSERT_TRUE(ReturnsWithin([released] { released->ReleaseToPool(); }));
+        thread_ = Thread::New();
+        ASSERT_EQ(thread_, released);
+
+        Probe probe;
+        thread_->RunOnce(&probe);
+        const bool ran = WaitFor([&] { return probe.Runs() == 1; }, 5000);
+        // A dead thread must not go back to the pool for the tests after this one.
+        exited_ = !ran;
+        ASSERT_TRUE(ran) << "the request to a thread back from the pool never ran";
+        ASSERT_TRUE(WaitIdle());
+    }
+}
+
 TEST_F(ThreadTest, ReleasingABusyThreadStopsItFirst)
 {
     Probe probe(20);
