@@ -10,6 +10,12 @@ namespace s {
 namespace col {
 namespace _array {
 
+namespace {
+// The last byte position a stream write may reach: room is kept for the element the end falls
+// in, so that its size in bytes still fits in 32 bits for every element width.
+const uint64_t kMaxStreamBytes = 0xFFFFFFF0ull;
+} // namespace
+
 ArrayBase::ArrayBase(uint8_t sizeShift) : sizeShift_(sizeShift), data_(nullptr), count_(0), capacity_(0), position_(0)
 {
 }
@@ -266,6 +272,11 @@ bool ArrayBase::Write(const void* buffer, uint32_t count, uint32_t* done)
     uint32_t ignored;
     if (!done)
         done = &ignored;
+    *done = 0;
+    // The position and the storage size are 32-bit; past this they would wrap and the copy
+    // would land outside the block.
+    if (static_cast<uint64_t>(position_) + count > kMaxStreamBytes)
+        return false;
     const uint32_t needed = ((position_ + count) >> sizeShift_) + 1;
     if (capacity_ < needed)
         EnsureCapacity(needed);

@@ -108,6 +108,30 @@ TEST(ArrayStream, WritesCountWholeElementsOnly)
     EXPECT_EQ(2, a.Get(1));
 }
 
+// The byte position is 32-bit: a write that would carry it past that must fail rather than wrap
+// and write far outside the storage.
+TEST(ArrayStream, AWriteThatWouldPassTheLastAddressableByteFailsAndWritesNothing)
+{
+    const uint32_t kNearTheTop = 0xFFFFFFF0u;
+    const uint8_t bytes[32] = {};
+    ArrayU08 u08;
+    ArrayS64 s64;
+    struct Case {
+        const char* name;
+        ArrayBase* array;
+    };
+    const Case cases[] = {{"bytes", &u08}, {"64-bit elements", &s64}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.array->SetPosition(kNearTheTop);
+        uint32_t done = 7;
+        EXPECT_FALSE(c.array->Write(bytes, sizeof bytes, &done));
+        EXPECT_EQ(0u, done);
+        EXPECT_EQ(0u, c.array->GetCount());
+        EXPECT_EQ(kNearTheTop, c.array->GetPosition());
+    }
+}
+
 TEST(ArrayStream, SeeksAreInBytesOnBothFaces)
 {
     ArrayS32 a;
