@@ -129,7 +129,7 @@ public:
 };
 
 // A pooled thread, given back at the end of the test; one that was told to exit is deleted
-// instead, as the pool would hand it out again with its loop ended.
+// instead, so a test that exits a thread leaves the pool exactly as it found it.
 class ThreadTest : public ::testing::Test {
 protected:
     void SetUp() override
