@@ -163,11 +163,12 @@ void Window::DestroyAndStopThread()
     const ULONGLONG start = GetTickCount64();
     // Everything below talks to the window's thread; a thread that no longer answers (a
     // listener that never returns) would hold the caller for ever, so it is asked once, within
-    // the stop bound, and then only stopped.
+    // the stop bound, and then only stopped. The caller keeps answering sends meanwhile: the
+    // window's thread may be waiting on one of the caller's own windows.
     HWND probe = m_hWnd ? m_hWnd : invisible_.m_hWnd;
     DWORD_PTR ignored = 0;
-    const bool answering =
-        !probe || SendMessageTimeoutW(probe, WM_NULL, 0, 0, SMTO_BLOCK, static_cast<UINT>(kStopLimitMillis), &ignored);
+    const bool answering = !probe || SendMessageTimeoutW(probe, WM_NULL, 0, 0, SMTO_NORMAL,
+                                                         static_cast<UINT>(kStopLimitMillis), &ignored);
     if (answering) {
         Reset();
         // The owner closes on its own thread and takes the frame with it.

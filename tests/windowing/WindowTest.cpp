@@ -705,6 +705,49 @@ void ReleaseWhileTheThreadHangs()
     std::_Exit(failures);
 }
 
+// The release by a thread that has windows of its own, while the window's thread waits in a send
+// to one of them: the releaser answers that send, and the window is not taken for hung. Run in a
+// child process: a window taken for hung stays suspended with its windows.
+void ReleaseWhileTheThreadSendsToTheReleaser()
+{
+    Check(testing_support::RegisterTestWindowClass(L"PulsegridReleaserWindow", &DefWindowProcW),
+          "the test registers its class");
+    HWND mine = CreateWindowExW(0, L"PulsegridReleaserWindow", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    Check(mine != nullptr, "the releasing thread has a window");
+    Window* window = Window::New();
+    Check(window && window->IsReady(), "the window starts");
+    if (!window || !mine)
+        std::_Exit(100);
+    HWND frame = window->GetSafeHwnd();
+    HANDLE thread = DuplicateThreadHandle(window);
+    std::atomic<bool> sending{false}, answered{false};
+    RecordingListener sender;
+    sender.action = [&](int32_t) {
+        sending = true;
+        SendMessageW(mine, WM_NULL, 0, 0);
+        answered = true;
+    };
+    window->AddUserEventListener(&sender);
+    Check(window->PostEvent(kUpdate.GetData(), 0, 0, 0), "the event is posted");
+    Check(WaitUntil([&] { return sending.load(); }, kBoundMillis), "the listener sends");
+    Sleep(100);
+
+    const ULONGLONG start = GetTickCount64();
+    window->ReleaseToPool();
+    Check(GetTickCount64() - start < 4000, "the release does not wait out its stop bound");
+    Check(answered, "the window thread's send was answered");
+    Check(WaitForSingleObject(thread, 0) == WAIT_OBJECT_0, "the thread has ended");
+    Check(!IsWindow(frame), "the frame is gone");
+    std::fflush(stderr);
+    std::_Exit(failures);
+}
+
+TEST(WindowStopFailure, ReleaseByAThreadTheWindowWaitsOnDoesNotTakeItForHung)
+{
+    EXPECT_EXIT(ReleaseWhileTheThreadSendsToTheReleaser(), testing::ExitedWithCode(0), "");
+}
+
 TEST(WindowStopFailure, ReleaseOfAWindowWhoseThreadHangsEndsWithinTheBound)
 {
     EXPECT_EXIT(ReleaseWhileTheThreadHangs(), testing::ExitedWithCode(0), "");
