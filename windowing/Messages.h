@@ -22,6 +22,10 @@ const UINT kKillUserTimer = WM_USER + 21;  // wParam: user timer id
 // Handled by the toolkit window class.
 const UINT kCloseOnOwnThread = WM_APP + 1;
 
+// A thread message of a window's own loop: the window was released on its own thread and is
+// given back once the handler that released it has returned.
+const UINT kReleaseOnOwnThread = WM_APP + 30;
+
 // Native notifications reflected to the control that raised them.
 const UINT kReflectCtlColor = WM_APP + 3;
 const UINT kReflectClicked = WM_APP + 4;

@@ -5,6 +5,7 @@
 #include <objbase.h>
 
 #include "mfc/Ole.h"
+#include "windowing/Messages.h"
 #include "windowing/ToolkitWindowClass.h"
 #include "windowing/Window.h"
 
@@ -57,6 +58,24 @@ BOOL UIThread::InitInstance()
     }
     ready_ = true;
     return TRUE;
+}
+
+BOOL UIThread::PreTranslateMessage(MSG* message)
+{
+    if (!message->hwnd && message->message == msg::kReleaseOnOwnThread) {
+        Window* window = window_.exchange(nullptr);
+        if (window)
+            Window::GetPool()->Give(window);
+        return TRUE;
+    }
+    return CWinThread::PreTranslateMessage(message);
+}
+
+void UIThread::LetGoOfWindow()
+{
+    window_ = nullptr;
+    m_pMainWnd = nullptr;
+    m_bAutoDelete = TRUE;
 }
 
 int UIThread::ExitInstance()

@@ -22,7 +22,12 @@ public:
     bool IsReady() const { return ready_; }
 
     BOOL InitInstance() override;
+    // Gives the Window back when it was released on this thread (see Window::ReleaseToPool).
+    BOOL PreTranslateMessage(MSG* message) override;
     int ExitInstance() override;
+    // For a Window torn down on this very thread: the thread lets go of it, ends on the quit
+    // request and deletes itself.
+    void LetGoOfWindow();
 
 private:
     std::atomic<Window*> window_;

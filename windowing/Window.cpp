@@ -118,6 +118,11 @@ base::IObject* Window::NewInstance()
 
 void Window::ReleaseToPool()
 {
+    // Released by one of its own handlers: the thread cannot end and wait for itself while this
+    // window's code is still on its stack, so its loop gives the window back afterwards.
+    if (thread_ && GetCurrentThreadId() == thread_->m_nThreadID &&
+        thread_->PostThreadMessage(msg::kReleaseOnOwnThread, 0, 0))
+        return;
     GetPool()->Give(this);
 }
 
@@ -180,6 +185,14 @@ void Window::DestroyAndStopThread()
     }
     if (!thread_)
         return;
+    if (GetCurrentThreadId() == thread_->m_nThreadID) {
+        // Torn down by its own thread (from its loop, see ReleaseToPool): the thread ends on the
+        // quit request and deletes its own object; it must not wait for itself.
+        thread_->LetGoOfWindow();
+        thread_->PostThreadMessage(WM_QUIT, 0, 0);
+        thread_ = nullptr;
+        return;
+    }
     while (thread_->IsReady() && !thread_->PostThreadMessage(WM_QUIT, 0, 0)) {
         if (GetTickCount64() - start >= kStopLimitMillis)
             break;

@@ -748,6 +748,34 @@ TEST(WindowStopFailure, ReleaseByAThreadTheWindowWaitsOnDoesNotTakeItForHung)
     EXPECT_EXIT(ReleaseWhileTheThreadSendsToTheReleaser(), testing::ExitedWithCode(0), "");
 }
 
+// A window released by one of its own listeners, on its own thread. Run in a child process: a
+// thread that waited for itself would stay suspended with its windows.
+void ReleaseFromTheWindowsOwnThread()
+{
+    Window* window = Window::New();
+    Check(window && window->IsReady(), "the window starts");
+    if (!window)
+        std::_Exit(100);
+    HWND frame = window->GetSafeHwnd();
+    HWND owner = GetWindow(frame, GW_OWNER);
+    HANDLE thread = DuplicateThreadHandle(window);
+    RecordingListener releaser;
+    releaser.action = [&](int32_t) { window->ReleaseToPool(); };
+    window->AddUserEventListener(&releaser);
+    Check(window->PostEvent(kUpdate.GetData(), 0, 0, 0), "the event is posted");
+    Check(WaitForSingleObject(thread, kBoundMillis) == WAIT_OBJECT_0, "the thread ends by itself");
+    Check(releaser.Count() == 1, "the listener ran once");
+    Check(!IsWindow(frame), "the frame is gone");
+    Check(!IsWindow(owner), "the owner is gone");
+    std::fflush(stderr);
+    std::_Exit(failures);
+}
+
+TEST(WindowStopFailure, ReleaseByTheWindowsOwnThreadEndsThatThread)
+{
+    EXPECT_EXIT(ReleaseFromTheWindowsOwnThread(), testing::ExitedWithCode(0), "");
+}
+
 TEST(WindowStopFailure, ReleaseOfAWindowWhoseThreadHangsEndsWithinTheBound)
 {
     EXPECT_EXIT(ReleaseWhileTheThreadHangs(), testing::ExitedWithCode(0), "");
