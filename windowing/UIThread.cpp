@@ -27,7 +27,7 @@ void SetUpComSecurity()
 
 } // namespace
 
-UIThread::UIThread() : window_(nullptr), ready_(false), oleStarted_(false)
+UIThread::UIThread() : window_(nullptr), ready_(false), oleStarted_(false), releaseRequested_(false)
 {
     m_bAutoDelete = FALSE;
 }
@@ -60,14 +60,24 @@ BOOL UIThread::InitInstance()
     return TRUE;
 }
 
+void UIThread::RequestRelease()
+{
+    releaseRequested_ = true;
+    // Makes sure the loop gets a next message; a modal loop drops it, and the flag waits for the
+    // first message after.
+    PostThreadMessage(msg::kReleaseOnOwnThread, 0, 0);
+}
+
 BOOL UIThread::PreTranslateMessage(MSG* message)
 {
-    if (!message->hwnd && message->message == msg::kReleaseOnOwnThread) {
+    if (releaseRequested_) {
+        releaseRequested_ = false;
         Window* window = window_.exchange(nullptr);
         if (window)
             Window::GetPool()->Give(window);
-        return TRUE;
     }
+    if (!message->hwnd && message->message == msg::kReleaseOnOwnThread)
+        return TRUE;
     return CWinThread::PreTranslateMessage(message);
 }
 

@@ -22,7 +22,9 @@ public:
     bool IsReady() const { return ready_; }
 
     BOOL InitInstance() override;
-    // Gives the Window back when it was released on this thread (see Window::ReleaseToPool).
+    // For a Window released on this very thread, from inside its own code: the loop gives it
+    // back at its next message, when that code has returned.
+    void RequestRelease();
     BOOL PreTranslateMessage(MSG* message) override;
     int ExitInstance() override;
     // For a Window torn down on this very thread: the thread lets go of it, ends on the quit
@@ -33,6 +35,7 @@ private:
     std::atomic<Window*> window_;
     std::atomic<bool> ready_;
     bool oleStarted_;
+    bool releaseRequested_;
 };
 
 } // namespace win

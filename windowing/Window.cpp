@@ -120,9 +120,10 @@ void Window::ReleaseToPool()
 {
     // Released by one of its own handlers: the thread cannot end and wait for itself while this
     // window's code is still on its stack, so its loop gives the window back afterwards.
-    if (thread_ && GetCurrentThreadId() == thread_->m_nThreadID &&
-        thread_->PostThreadMessage(msg::kReleaseOnOwnThread, 0, 0))
+    if (thread_ && GetCurrentThreadId() == thread_->m_nThreadID) {
+        thread_->RequestRelease();
         return;
+    }
     GetPool()->Give(this);
 }
 

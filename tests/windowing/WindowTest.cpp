@@ -748,9 +748,10 @@ TEST(WindowStopFailure, ReleaseByAThreadTheWindowWaitsOnDoesNotTakeItForHung)
     EXPECT_EXIT(ReleaseWhileTheThreadSendsToTheReleaser(), testing::ExitedWithCode(0), "");
 }
 
-// A window released by one of its own listeners, on its own thread. Run in a child process: a
-// thread that waited for itself would stay suspended with its windows.
-void ReleaseFromTheWindowsOwnThread()
+// A window released by one of its own listeners, on its own thread; with nestedLoop the listener
+// then runs a loop of its own, as a modal box does, which drops the thread's own messages. Run in
+// a child process: a thread that waited for itself would stay suspended with its windows.
+void ReleaseFromTheWindowsOwnThread(bool nestedLoop)
 {
     Window* window = Window::New();
     Check(window && window->IsReady(), "the window starts");
@@ -760,9 +761,24 @@ void ReleaseFromTheWindowsOwnThread()
     HWND owner = GetWindow(frame, GW_OWNER);
     HANDLE thread = DuplicateThreadHandle(window);
     RecordingListener releaser;
-    releaser.action = [&](int32_t) { window->ReleaseToPool(); };
+    std::atomic<bool> released{false};
+    releaser.action = [&](int32_t) {
+        window->ReleaseToPool();
+        const ULONGLONG end = GetTickCount64() + (nestedLoop ? 200 : 0);
+        MSG message;
+        while (GetTickCount64() < end) {
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            Sleep(10);
+        }
+        released = true;
+    };
     window->AddUserEventListener(&releaser);
     Check(window->PostEvent(kUpdate.GetData(), 0, 0, 0), "the event is posted");
+    Check(WaitUntil([&] { return released.load(); }, kBoundMillis), "the listener returns");
+    // Any later message of the loop will do once its own was dropped.
+    if (nestedLoop)
+        PostMessageW(frame, WM_NULL, 0, 0);
     Check(WaitForSingleObject(thread, kBoundMillis) == WAIT_OBJECT_0, "the thread ends by itself");
     Check(releaser.Count() == 1, "the listener ran once");
     Check(!IsWindow(frame), "the frame is gone");
@@ -773,7 +789,8 @@ void ReleaseFromTheWindowsOwnThread()
 
 TEST(WindowStopFailure, ReleaseByTheWindowsOwnThreadEndsThatThread)
 {
-    EXPECT_EXIT(ReleaseFromTheWindowsOwnThread(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(ReleaseFromTheWindowsOwnThread(false), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(ReleaseFromTheWindowsOwnThread(true), testing::ExitedWithCode(0), "");
 }
 
 TEST(WindowStopFailure, ReleaseOfAWindowWhoseThreadHangsEndsWithinTheBound)
