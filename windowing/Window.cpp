@@ -785,6 +785,12 @@ bool Window::AskYesNo(const wchar_t* text)
 
 LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_DESTROY) {
+        // Also when no close request came first (the owner went): a viewer that goes must not cut
+        // the chain, and whoever waits for the window to close must see it closed.
+        LeaveClipboardChain();
+        closed_ = true;
+    }
     if (message == WM_NCDESTROY)
         FreeUndeliveredEvents();
     LRESULT result = 0;

@@ -440,6 +440,35 @@ TEST_F(WindowTest, ClipboardChangesReachEveryViewerInTheChainUntilItLeaves)
     window_.reset();
 }
 
+TEST_F(WindowTest, FrameDestroyedWithoutACloseRequestIsClosedAndLeavesTheClipboardChain)
+{
+    // A close request to the hidden owner (a tool that closes every top-level window of the
+    // process) takes the frame down with it, without a close request of its own.
+    WindowPtr second(Window::New());
+    ASSERT_TRUE(second->IsReady());
+    HWND secondFrame = second->GetSafeHwnd();
+    RecordingListener first, firstMarker;
+    window_->AddClipboardChangeListener(&first);
+    window_->AddUserEventListener(&firstMarker);
+    window_->SetClipboardViewer(true);
+    second->SetClipboardViewer(true);
+    second->SetVisible(true);
+    ASSERT_FALSE(second->IsClosed());
+
+    SendMessageW(GetWindow(secondFrame, GW_OWNER), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(secondFrame));
+    EXPECT_FALSE(second->IsReady());
+    // Whoever waits for the window to close must see it closed.
+    EXPECT_TRUE(second->IsClosed());
+    // The viewer that went must not cut the ones after it off the chain.
+    ASSERT_TRUE(DrainPosted(window_.get(), &firstMarker));
+    first.Take();
+    PutTextOnClipboard(L"after");
+    EXPECT_TRUE(WaitUntil([&] { return first.Count() >= 1; }, kBoundMillis));
+    ASSERT_TRUE(DrainPosted(window_.get(), &firstMarker));
+    window_->SetClipboardViewer(false);
+}
+
 TEST_F(WindowTest, HotKeyBelongsToOneWindowAndIsKnownByItsName)
 {
     BoxRecorder::Take();
