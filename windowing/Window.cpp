@@ -787,8 +787,10 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DESTROY) {
         // Also when no close request came first (the owner went): a viewer that goes must not cut
-        // the chain, and whoever waits for the window to close must see it closed.
+        // the chain, the hot keys' global atoms must not outlive it, and whoever waits for the
+        // window to close must see it closed.
         LeaveClipboardChain();
+        HandleUnregisterAllHotKeys();
         closed_ = true;
     }
     if (message == WM_NCDESTROY)

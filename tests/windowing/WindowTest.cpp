@@ -440,7 +440,7 @@ TEST_F(WindowTest, ClipboardChangesReachEveryViewerInTheChainUntilItLeaves)
     window_.reset();
 }
 
-TEST_F(WindowTest, FrameDestroyedWithoutACloseRequestIsClosedAndLeavesTheClipboardChain)
+TEST_F(WindowTest, FrameDestroyedWithoutACloseRequestIsClosedAndLetsGoOfWhatIsShared)
 {
     // A close request to the hidden owner (a tool that closes every top-level window of the
     // process) takes the frame down with it, without a close request of its own.
@@ -454,12 +454,16 @@ TEST_F(WindowTest, FrameDestroyedWithoutACloseRequestIsClosedAndLeavesTheClipboa
     second->SetClipboardViewer(true);
     second->SetVisible(true);
     ASSERT_FALSE(second->IsClosed());
+    const wchar_t kHotKeyName[] = L"PulsegridDestroyedFrameHotKey";
+    ASSERT_TRUE(second->RegisterHotKey(true, true, false, false, VK_F7, kHotKeyName, false));
 
     SendMessageW(GetWindow(secondFrame, GW_OWNER), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(secondFrame));
     EXPECT_FALSE(second->IsReady());
     // Whoever waits for the window to close must see it closed.
     EXPECT_TRUE(second->IsClosed());
+    // Global atoms outlive the process: the hot key's name must not stay behind.
+    EXPECT_EQ(0, GlobalFindAtomW(kHotKeyName));
     // The viewer that went must not cut the ones after it off the chain.
     ASSERT_TRUE(DrainPosted(window_.get(), &firstMarker));
     first.Take();
