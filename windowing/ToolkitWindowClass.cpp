@@ -101,8 +101,9 @@ LRESULT ReflectCommand(HWND window, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-// A popup menu names in its menu data the window that wants to prepare it.
-void ForwardMenuPopup(WPARAM wParam, LPARAM lParam)
+// A popup menu names in its menu data the window that wants to prepare it; a menu that names the
+// window it came to is that window's already (forwarded, it would come back here without end).
+void ForwardMenuPopup(HWND window, WPARAM wParam, LPARAM lParam)
 {
     MENUINFO info = {};
     info.cbSize = sizeof(info);
@@ -110,7 +111,7 @@ void ForwardMenuPopup(WPARAM wParam, LPARAM lParam)
     if (!GetMenuInfo(reinterpret_cast<HMENU>(wParam), &info))
         return;
     HWND target = reinterpret_cast<HWND>(info.dwMenuData);
-    if (target && IsWindow(target))
+    if (target && target != window && IsWindow(target))
         SendMessageW(target, WM_INITMENUPOPUP, wParam, lParam);
 }
 
@@ -151,7 +152,8 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_COMMAND:
         return ReflectCommand(window, wParam, lParam);
     case WM_HSCROLL:
-        if (lParam)
+        // A toolkit window's own scroll notification is not sent back to it: it would return here.
+        if (lParam && reinterpret_cast<HWND>(lParam) != window)
             SendMessageW(reinterpret_cast<HWND>(lParam), WM_HSCROLL, wParam, lParam);
         break;
     case WM_INITMENU:
@@ -159,7 +161,7 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         SendMessageW(window, WM_ACTIVATE, WA_CLICKACTIVE, 0);
         break;
     case WM_INITMENUPOPUP:
-        ForwardMenuPopup(wParam, lParam);
+        ForwardMenuPopup(window, wParam, lParam);
         break;
     case msg::kCloseOnOwnThread:
         return DefWindowProcW(window, WM_CLOSE, wParam, lParam);

@@ -194,6 +194,31 @@ TEST_F(ToolkitWindowClassTest, ColourRequestsScrollsAndMenuPopupsReachTheirOwner
     DestroyMenu(withStranger);
 }
 
+TEST_F(ToolkitWindowClassTest, ScrollsAndMenuPopupsNamingTheWindowItselfAreNotSentBackToIt)
+{
+    // A toolkit scroll bar's own notification, or a menu that names the window tracking it: sent
+    // back to the same window, they would come round to this procedure again without end.
+    auto count = [&](UINT message) {
+        size_t n = 0;
+        for (const Received& r : parent_.seen)
+            n += r.message == message ? 1 : 0;
+        return n;
+    };
+    parent_.seen.clear();
+    Send(WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(parent_.m_hWnd));
+    EXPECT_EQ(1u, count(WM_HSCROLL));
+
+    HMENU own = CreatePopupMenu();
+    MENUINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = reinterpret_cast<ULONG_PTR>(parent_.m_hWnd);
+    SetMenuInfo(own, &info);
+    Send(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(own), 0);
+    EXPECT_EQ(1u, count(WM_INITMENUPOPUP));
+    DestroyMenu(own);
+}
+
 TEST_F(ToolkitWindowClassTest, ClicksAndMenusActivateTheWindowFirst)
 {
     for (UINT message : {static_cast<UINT>(WM_LBUTTONDOWN), static_cast<UINT>(WM_INITMENU)}) {
