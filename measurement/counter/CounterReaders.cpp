@@ -183,6 +183,11 @@ SetupState& State()
     return state;
 }
 
+// True on the thread that runs the set-up while it runs. A box shown meanwhile (Pdh.dll missing)
+// runs its own message loop, and a reading it lets in on that thread must not start the set-up
+// again: it would wait for ever on the shared query that the set-up is still building.
+thread_local bool settingUp = false;
+
 // "\" object "(" instance ")\" counter, from the pool; null when no string can be had.
 StrBuffer* BuildPath(int32_t object, const wchar_t* instance, int32_t counter)
 {
@@ -378,6 +383,8 @@ bool Read(int32_t id, int32_t instance, int64_t* out)
     *out = 0;
     InitCounters();
     SetupState& state = State();
+    if (!state.done)
+        return false;
     int32_t handle = kFailed;
     {
         thread::ScopedLock hold(state.locker);
@@ -443,11 +450,12 @@ bool FreeBytes(const wchar_t* root, uint64_t* bytes)
 void InitCounters()
 {
     SetupState& state = State();
-    if (state.done)
+    if (state.done || settingUp)
         return;
     thread::ScopedLock hold(state.locker);
     if (state.done)
         return;
+    settingUp = true;
     RepairPerfCounters();
     SelectCounterNames();
     for (int32_t l = 0; l < kListCount; ++l)
@@ -460,6 +468,7 @@ void InitCounters()
     if (BuildProcessTable(ProcessTable(), &fresh))
         state.processes = fresh;
     state.done = true;
+    settingUp = false;
 }
 
 bool GetProcessorTime(int64_t* out, int32_t instance)
@@ -616,6 +625,8 @@ void RefreshInstances()
 {
     InitCounters();
     SetupState& state = State();
+    if (!state.done)
+        return;
     RefreshList(kProcessorTimeList, kReadProcessorTime);
     RefreshList(kProcessorUserList, kReadProcessorUser);
     ProcessTable old;
