@@ -183,6 +183,9 @@ void Window::DestroyAndStopThread()
         else if (invisible_.m_hWnd)
             ::SendMessageW(invisible_.m_hWnd, msg::kCloseOnOwnThread, 0, 0);
         DestroyWindow();
+    } else {
+        // Needs no word with the window's thread, and the language manager outlives this window.
+        SetLocalizer(nullptr);
     }
     if (!thread_)
         return;

@@ -721,6 +721,8 @@ void ReleaseWhileTheThreadHangs()
     if (!window)
         std::_Exit(100);
     HANDLE thread = DuplicateThreadHandle(window);
+    s::lang::Localizer* localizer = MakeCaptionLocalizer();
+    window->SetLocalizer(localizer);
     HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     RecordingListener stuck;
     stuck.action = [&](int32_t) { WaitForSingleObject(never, INFINITE); };
@@ -734,6 +736,9 @@ void ReleaseWhileTheThreadHangs()
     // The thread was suspended where it hung, never to run the rest of the listener.
     Check(WaitForSingleObject(thread, 0) == WAIT_TIMEOUT, "the thread has not ended");
     Check(SuspendThread(thread) == 1, "the thread is suspended");
+    // The language manager outlives the window: a later change of language must not reach it.
+    Check(localizer->GetListenerCount() == 0, "the window left the language manager's listeners");
+    localizer->SelectLanguageAt(1);
     std::fflush(stderr);
     std::_Exit(failures);
 }
