@@ -294,6 +294,10 @@ void Counter::ExpandInstances(const wchar_t* path, str::strarray::StrArray* list
 
 Counter& SharedCounter()
 {
+    // The scratch objects exist before the shared counter, so they are destroyed after it at
+    // exit, while its sampler may still be reading through them.
+    GetFormatScratch();
+    GetExpandScratch();
     static Counter shared;
     return shared;
 }
