@@ -42,7 +42,7 @@ if [ -f /etc/apt/sources.list ]; then
 fi
 apt_opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/apt/parts"
   -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache"
-  -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+  -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
 apt-get "${apt_opts[@]}" update -qq
 
 # The newest version whose files the mirror still serves.
