@@ -93,9 +93,10 @@ void ArrayBase::WriteAt(const void* source, uint32_t n, uint32_t sourceIndex, ui
     if (n == 0)
         return;
     const uint32_t end = destIndex + n;
+    OwnRun run(*this, static_cast<const uint8_t*>(source) + Bytes(sourceIndex), Bytes(n));
     if (capacity_ < end)
         Reallocate(end);
-    std::memmove(At(destIndex), static_cast<const uint8_t*>(source) + Bytes(sourceIndex), Bytes(n));
+    std::memmove(At(destIndex), run.Get(), Bytes(n));
     if (count_ < end)
         count_ = end;
 }
@@ -113,6 +114,7 @@ void ArrayBase::InsertRaw(uint32_t index, const void* source, uint32_t n, uint32
     }
     if (n == 0)
         return;
+    OwnRun run(*this, static_cast<const uint8_t*>(source) + Bytes(sourceIndex), Bytes(n));
     if (n == 1) {
         if (count_ == capacity_)
             Grow();
@@ -120,7 +122,7 @@ void ArrayBase::InsertRaw(uint32_t index, const void* source, uint32_t n, uint32
         EnsureCapacity(count_ + n);
     }
     std::memmove(At(index + n), At(index), Bytes(count_ - index));
-    std::memcpy(At(index), static_cast<const uint8_t*>(source) + Bytes(sourceIndex), Bytes(n));
+    std::memcpy(At(index), run.Get(), Bytes(n));
     count_ += n;
 }
 
@@ -410,6 +412,23 @@ void ArrayBase::Reallocate(uint32_t newCapacity)
         std::abort();
     data_ = static_cast<uint8_t*>(block);
     capacity_ = newCapacity;
+}
+
+ArrayBase::OwnRun::OwnRun(const ArrayBase& array, const uint8_t* run, uint32_t bytes) : run_(run), copy_(nullptr)
+{
+    const uintptr_t start = reinterpret_cast<uintptr_t>(array.data_);
+    const uintptr_t at = reinterpret_cast<uintptr_t>(run);
+    if (!array.data_ || at < start || at >= start + array.Bytes(array.capacity_))
+        return;
+    copy_ = static_cast<uint8_t*>(std::malloc(bytes));
+    if (!copy_)
+        std::abort();
+    std::memcpy(copy_, run, bytes);
+}
+
+ArrayBase::OwnRun::~OwnRun()
+{
+    std::free(copy_);
 }
 
 void ArrayBase::CloseGap(uint32_t index, uint32_t n)

@@ -114,6 +114,21 @@ protected:
     // The tail from index + n moves down onto index; count is left to the caller.
     void CloseGap(uint32_t index, uint32_t n);
 
+    // A run of elements to copy in that may lie in the array's own block: such a run is copied
+    // aside first, since growing may free the block and moving the tail may shift the run.
+    class OwnRun {
+    public:
+        OwnRun(const ArrayBase& array, const uint8_t* run, uint32_t bytes);
+        ~OwnRun();
+        const uint8_t* Get() const { return copy_ ? copy_ : run_; }
+
+    private:
+        OwnRun(const OwnRun&) = delete;
+        OwnRun& operator=(const OwnRun&) = delete;
+        const uint8_t* run_;
+        uint8_t* copy_;
+    };
+
     template <class E>
     void AppendRawAs(const void* source, uint32_t n, uint32_t sourceIndex);
     template <class E>

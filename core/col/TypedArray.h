@@ -111,17 +111,21 @@ template <class E>
 void ArrayBase::AppendRawAs(const void* source, uint32_t n, uint32_t sourceIndex)
 {
     if (n == 1) {
+        // Read before growing: the element may lie in the block that growing frees.
+        E value;
+        std::memcpy(&value, static_cast<const E*>(source) + sourceIndex, sizeof(E));
         if (count_ == capacity_)
             Grow();
-        std::memcpy(At(count_), static_cast<const E*>(source) + sourceIndex, sizeof(E));
+        std::memcpy(At(count_), &value, sizeof(E));
         ++count_;
         return;
     }
     if (n == 0)
         return;
+    OwnRun run(*this, static_cast<const uint8_t*>(source) + Bytes(sourceIndex), Bytes(n));
     if (capacity_ < count_ + n)
         EnsureCapacity(count_ + n);
-    std::memcpy(At(count_), static_cast<const uint8_t*>(source) + Bytes(sourceIndex), Bytes(n));
+    std::memcpy(At(count_), run.Get(), Bytes(n));
     count_ += n;
 }
 

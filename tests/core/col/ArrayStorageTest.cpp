@@ -161,6 +161,38 @@ TEST(ArrayElements, InsertRemoveAndCopyMoveTheRightElements)
     }
 }
 
+TEST(ArrayElements, RunsTakenFromTheArrayItselfArriveWhole)
+{
+    struct Case {
+        const char* what;
+        void (*apply)(ArrayS32&);
+        std::vector<int32_t> expected;
+    };
+    const Case cases[] = {
+        // The tail moves up before the run is copied in: a run behind the index would shift.
+        {"insert an element from behind the index", [](ArrayS32& a) { a.InsertRaw(0, a.GetData(), 1, 2); },
+         {3, 1, 2, 3}},
+        {"insert a run straddling the index", [](ArrayS32& a) { a.InsertRaw(1, a.GetData(), 2, 0); },
+         {1, 1, 2, 2, 3}},
+        {"prepend the whole array", [](ArrayS32& a) { a.PrependRaw(a.GetData(), 3, 0); }, {1, 2, 3, 1, 2, 3}},
+        // Full arrays: growing frees the block the run was in.
+        {"append the whole array when full", [](ArrayS32& a) { a.AppendRaw(a.GetData(), 3, 0); },
+         {1, 2, 3, 1, 2, 3}},
+        {"append one own element when full", [](ArrayS32& a) { a.AppendRaw(a.GetData(), 1, 1); }, {1, 2, 3, 2}},
+        {"write a run past the end", [](ArrayS32& a) { a.WriteAt(a.GetData(), 2, 0, 3); }, {1, 2, 3, 1, 2}},
+        {"copy into itself", [](ArrayS32& a) { a.CopyTo(&a, 2, 0, 0xFFFFFFFFu); }, {1, 2, 1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        ArrayS32 a;
+        a.SetCount(3);  // exactly full: any growth reallocates
+        a.Set(0, 1);
+        a.Set(1, 2);
+        a.Set(2, 3);
+        c.apply(a);
+        EXPECT_EQ(c.expected, Contents(a)) << c.what;
+    }
+}
+
 TEST(ArrayElements, ReadingOutCopiesAndTakingOutRemoves)
 {
     ArrayS32* a = Make({1, 2, 3, 4, 5});
