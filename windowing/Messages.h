@@ -6,8 +6,9 @@ namespace s {
 namespace gui {
 namespace msg {
 
-// Handled by a top-level window.
-const UINT kEvent = WM_USER + 1;           // wParam: the four-word event record
+// Handled by a top-level window. Where wParam is an address, lParam is this process's key
+// (windowing/Window.cpp); without it the message is ignored.
+const UINT kEvent = WM_USER + 1;           // wParam: the four-word event record; lParam: key, owned or not
 const UINT kRestoreInstance = WM_USER + 3; // a second instance asks the window to come back
 const UINT kShowInfo = WM_USER + 4;        // wParam: text
 const UINT kShowError = WM_USER + 5;       // wParam: text

@@ -1,6 +1,9 @@
 #include "windowing/Window.h"
 
+#include <ntsecapi.h>
+
 #include <algorithm>
+#include <cstdint>
 
 #include "core/str/StrBuffer.h"
 #include "core/time/Time.h"
@@ -27,8 +30,11 @@ const int kFrameHeight = 120;
 const DWORD kReadyPollMillis = 10;
 const DWORD kQuitPollMillis = 10;
 const ULONGLONG kStopLimitMillis = 5000;
-// A record posted with this mark belongs to the message and is freed once dispatched.
-const LPARAM kOwnedRecord = 1;
+// The low bit of the process key marks a posted record, which belongs to the message and is
+// freed once dispatched.
+const uint64_t kOwnedRecordBit = 1;
+// Only for a process key that came out all zero.
+const uint64_t kSpareKey = 0x5A17C0DE5EEDF00Dull & ~kOwnedRecordBit;
 const COLORREF kClassicBackground = RGB(240, 240, 240);
 const int32_t kNoTextId = -1;
 const wchar_t kVersionSeparator[] = L" v";
@@ -77,6 +83,41 @@ int32_t WorkAreaHeight(HWND window)
     if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info))
         return 0;
     return info.rcWork.bottom - info.rcWork.top;
+}
+
+uint64_t MakeProcessKey()
+{
+    uint64_t key = 0;
+    if (!RtlGenRandom(&key, sizeof(key))) {
+        // Without the system's generator: what differs between processes and runs, mixed.
+        LARGE_INTEGER counter = {};
+        QueryPerformanceCounter(&counter);
+        key = (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^ static_cast<uint64_t>(counter.QuadPart);
+        key ^= key >> 33;
+        key *= 0xFF51AFD7ED558CCDull;
+        key ^= key >> 33;
+    }
+    key &= ~kOwnedRecordBit;
+    return key ? key : kSpareKey;
+}
+
+// Any program on the desktop can send our private message numbers to a top-level window, and a
+// number from another process is no address here: a message whose word is read as an address
+// is honoured only with this process's random key in its other word.
+LPARAM ProcessKey()
+{
+    static const uint64_t key = MakeProcessKey();
+    return static_cast<LPARAM>(key);
+}
+
+LPARAM OwnedRecordKey()
+{
+    return ProcessKey() | static_cast<LPARAM>(kOwnedRecordBit);
+}
+
+bool FromThisProcess(LPARAM key)
+{
+    return key == ProcessKey();
 }
 
 } // namespace
@@ -514,7 +555,8 @@ bool Window::RegisterHotKey(bool alt, bool ctrl, bool shift, bool win, UINT virt
     DescribeHotKey(text, alt, ctrl, shift, win, virtualKey);
     HotKeyRequest request = {HotKeyModifiers(alt, ctrl, shift, win), virtualKey, name, showMessage,
                              text->GetText()};
-    const bool registered = ::SendMessageW(m_hWnd, msg::kRegisterHotKey, reinterpret_cast<WPARAM>(&request), 0) == 1;
+    const bool registered =
+        ::SendMessageW(m_hWnd, msg::kRegisterHotKey, reinterpret_cast<WPARAM>(&request), ProcessKey()) == 1;
     text->ReleaseToPool();
     return registered;
 }
@@ -522,7 +564,7 @@ bool Window::RegisterHotKey(bool alt, bool ctrl, bool shift, bool win, UINT virt
 void Window::UnregisterHotKey(const wchar_t* name)
 {
     if (m_hWnd && name)
-        ::SendMessageW(m_hWnd, msg::kUnregisterHotKey, reinterpret_cast<WPARAM>(name), 0);
+        ::SendMessageW(m_hWnd, msg::kUnregisterHotKey, reinterpret_cast<WPARAM>(name), ProcessKey());
 }
 
 void Window::UnregisterAllHotKeys()
@@ -587,7 +629,7 @@ INT_PTR Window::SendEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3
     if (!frame)
         return 0;
     EventRecord record = {data, arg1, arg2, arg3};
-    return ::SendMessageW(frame, msg::kEvent, reinterpret_cast<WPARAM>(&record), 0);
+    return ::SendMessageW(frame, msg::kEvent, reinterpret_cast<WPARAM>(&record), ProcessKey());
 }
 
 INT_PTR Window::SendEvent(const NamedEvent& event, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3)
@@ -604,7 +646,7 @@ bool Window::PostEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3)
     EventRecord* record = new (std::nothrow) EventRecord{data, arg1, arg2, arg3};
     if (!record)
         return false;
-    if (::PostMessageW(frame, msg::kEvent, reinterpret_cast<WPARAM>(record), kOwnedRecord))
+    if (::PostMessageW(frame, msg::kEvent, reinterpret_cast<WPARAM>(record), OwnedRecordKey()))
         return true;
     delete record;
     return false;
@@ -766,7 +808,7 @@ bool Window::IsSessionEnding()
 void Window::ShowInfoMessage(const wchar_t* text)
 {
     if (m_hWnd)
-        ::SendMessageW(m_hWnd, msg::kShowInfo, reinterpret_cast<WPARAM>(text), 0);
+        ::SendMessageW(m_hWnd, msg::kShowInfo, reinterpret_cast<WPARAM>(text), ProcessKey());
     else
         win::ShowInfoMessage(text);
 }
@@ -774,7 +816,7 @@ void Window::ShowInfoMessage(const wchar_t* text)
 void Window::ShowErrorMessage(const wchar_t* text)
 {
     if (m_hWnd)
-        ::SendMessageW(m_hWnd, msg::kShowError, reinterpret_cast<WPARAM>(text), 0);
+        ::SendMessageW(m_hWnd, msg::kShowError, reinterpret_cast<WPARAM>(text), ProcessKey());
     else
         win::ShowErrorMessage(text);
 }
@@ -782,7 +824,7 @@ void Window::ShowErrorMessage(const wchar_t* text)
 bool Window::AskYesNo(const wchar_t* text)
 {
     if (m_hWnd)
-        return ::SendMessageW(m_hWnd, msg::kAskYesNo, reinterpret_cast<WPARAM>(text), 0) == 1;
+        return ::SendMessageW(m_hWnd, msg::kAskYesNo, reinterpret_cast<WPARAM>(text), ProcessKey()) == 1;
     return win::AskYesNo(text);
 }
 
@@ -825,7 +867,7 @@ void Window::FreeUndeliveredEvents()
 {
     MSG pending;
     while (PeekMessageW(&pending, m_hWnd, msg::kEvent, msg::kEvent, PM_REMOVE)) {
-        if (pending.lParam == kOwnedRecord)
+        if (pending.lParam == OwnedRecordKey())
             delete reinterpret_cast<EventRecord*>(pending.wParam);
     }
 }
@@ -833,10 +875,11 @@ void Window::FreeUndeliveredEvents()
 LRESULT Window::HandleEvent(WPARAM wParam, LPARAM lParam)
 {
     EventRecord* record = reinterpret_cast<EventRecord*>(wParam);
-    if (!record)
+    const bool owned = lParam == OwnedRecordKey();
+    if (!record || (!owned && !FromThisProcess(lParam)))
         return 0;
     event_ = *record;
-    if (lParam == kOwnedRecord)
+    if (owned)
         delete record;
     TellListeners(kEventUser);
     return eventResult_;
@@ -978,22 +1021,26 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         Restore();
         return true;
     case msg::kShowInfo:
-        win::ShowInfoMessage(reinterpret_cast<const wchar_t*>(wParam));
+        if (FromThisProcess(lParam))
+            win::ShowInfoMessage(reinterpret_cast<const wchar_t*>(wParam));
         return true;
     case msg::kShowError:
-        win::ShowErrorMessage(reinterpret_cast<const wchar_t*>(wParam));
+        if (FromThisProcess(lParam))
+            win::ShowErrorMessage(reinterpret_cast<const wchar_t*>(wParam));
         return true;
     case msg::kAskYesNo:
-        *result = win::AskYesNo(reinterpret_cast<const wchar_t*>(wParam)) ? 1 : 0;
+        *result = FromThisProcess(lParam) && win::AskYesNo(reinterpret_cast<const wchar_t*>(wParam)) ? 1 : 0;
         return true;
     case msg::kNotifyInstance:
         TellListeners(kEventNotify);
         return true;
     case msg::kRegisterHotKey:
-        *result = HandleRegisterHotKey(reinterpret_cast<const HotKeyRequest*>(wParam)) ? 1 : 0;
+        *result =
+            FromThisProcess(lParam) && HandleRegisterHotKey(reinterpret_cast<const HotKeyRequest*>(wParam)) ? 1 : 0;
         return true;
     case msg::kUnregisterHotKey:
-        HandleUnregisterHotKey(reinterpret_cast<const wchar_t*>(wParam));
+        if (FromThisProcess(lParam))
+            HandleUnregisterHotKey(reinterpret_cast<const wchar_t*>(wParam));
         return true;
     case msg::kUnregisterAllHotKeys:
         HandleUnregisterAllHotKeys();

@@ -8,12 +8,14 @@
 #include <cstring>
 #include <cwchar>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "mfc/AppMessageBox.h"
+#include "storage/TestFiles.h"
 #include "storage/lang/LangPack.h"
 #include "storage/lang/Localizer.h"
 #include "support/BoxRecorder.h"
@@ -509,6 +511,124 @@ TEST_F(WindowTest, HotKeyBelongsToOneWindowAndIsKnownByItsName)
     EXPECT_TRUE(second->RegisterHotKey(true, true, true, false, VK_F9, L"PulsegridTestHotKey2", true));
     second->UnregisterAllHotKeys();
     EXPECT_TRUE(window_->RegisterHotKey(true, true, true, false, VK_F9, kName, true));
+}
+
+// The layout of the window's own hot-key request, as a sender without the process's key would
+// build it.
+struct LookalikeHotKeyRequest {
+    UINT modifiers;
+    UINT virtualKey;
+    const wchar_t* name;
+    bool report;
+    const wchar_t* text;
+};
+
+TEST_F(WindowTest, PrivateMessagesWithAddressesAreIgnoredWithoutTheProcessKey)
+{
+    const wchar_t kHeldName[] = L"PulsegridHeldHotKey";
+    const wchar_t kLookalikeName[] = L"PulsegridLookalikeHotKey";
+    ASSERT_TRUE(window_->RegisterHotKey(true, true, false, false, VK_F6, kHeldName, false));
+    RecordingListener events;
+    window_->AddUserEventListener(&events);
+    BoxRecorder::SetAnswer(IDYES);
+    BoxRecorder::Take();
+
+    // Real addresses as well as foreign numbers: a handler that read them would tell a listener,
+    // show a box, take or give up a hot key, or crash.
+    INT_PTR record[4] = {kUpdate.GetData(), 1, 2, 3};
+    const wchar_t text[] = L"from elsewhere";
+    LookalikeHotKeyRequest request = {MOD_ALT | MOD_CONTROL | MOD_SHIFT, VK_F6, kLookalikeName, true, text};
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+    };
+    const Case cases[] = {
+        {s::gui::msg::kEvent, reinterpret_cast<WPARAM>(record)},
+        {s::gui::msg::kEvent, 0x10},
+        {s::gui::msg::kEvent, 0xDEADBEEF},
+        {s::gui::msg::kShowInfo, reinterpret_cast<WPARAM>(text)},
+        {s::gui::msg::kShowInfo, 0xDEADBEEF},
+        {s::gui::msg::kShowError, reinterpret_cast<WPARAM>(text)},
+        {s::gui::msg::kShowError, 0x10},
+        {s::gui::msg::kAskYesNo, reinterpret_cast<WPARAM>(text)},
+        {s::gui::msg::kAskYesNo, 0xDEADBEEF},
+        {s::gui::msg::kRegisterHotKey, reinterpret_cast<WPARAM>(&request)},
+        {s::gui::msg::kRegisterHotKey, 0x10},
+        {s::gui::msg::kUnregisterHotKey, reinterpret_cast<WPARAM>(kHeldName)},
+        {s::gui::msg::kUnregisterHotKey, 0xDEADBEEF},
+    };
+    // 1 was once the mark of a posted record that the window frees.
+    const LPARAM wrongKeys[] = {0, 1, 0xDEADBEEF, -1};
+    for (const Case& c : cases) {
+        for (LPARAM key : wrongKeys) {
+            EXPECT_EQ(0, SendMessageW(frame_, c.message, c.wParam, key)) << c.message << " " << c.wParam;
+            EXPECT_TRUE(PostMessageW(frame_, c.message, c.wParam, key));
+        }
+    }
+    ASSERT_TRUE(DrainPosted(window_.get(), &events));
+
+    const auto heard = events.Take();
+    ASSERT_EQ(1u, heard.size()); // only the drain's own event
+    EXPECT_TRUE(BoxRecorder::Take().empty());
+    EXPECT_NE(0, GlobalFindAtomW(kHeldName));
+    EXPECT_EQ(0, GlobalFindAtomW(kLookalikeName));
+
+    // The window's own senders still reach it.
+    events.action = [&](int32_t) { window_->SetEventResult(window_->GetEventArg1() + 1); };
+    EXPECT_EQ(8, window_->SendEvent(kUpdate, 7, 0, 0));
+    EXPECT_TRUE(window_->PostEvent(kUpdate.GetData(), 40, 0, 0));
+    EXPECT_TRUE(WaitUntil([&] { return events.Count() == 2; }, kBoundMillis));
+    EXPECT_TRUE(window_->AskYesNo(L"sure?"));
+    window_->ShowErrorMessage(L"broken");
+    EXPECT_EQ(2u, BoxRecorder::Take().size());
+    window_->UnregisterHotKey(kHeldName);
+    EXPECT_EQ(0, GlobalFindAtomW(kHeldName));
+    EXPECT_TRUE(window_->RegisterHotKey(true, true, false, false, VK_F6, kLookalikeName, false));
+    EXPECT_NE(0, GlobalFindAtomW(kLookalikeName));
+}
+
+// Runs the foreign sender against the window; its exit code, or -1 when it could not run.
+int RunForeignSender(HWND window)
+{
+    const std::wstring program = testfiles::BesideTestProgram(L"ForeignSender.exe");
+    std::wstring commandLine = L"\"" + program + L"\" " +
+                               std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return -1;
+    CloseHandle(process.hThread);
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.hProcess, 6 * kBoundMillis) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(process.hProcess, &code)) {
+        TerminateProcess(process.hProcess, 1);
+        code = static_cast<DWORD>(-1);
+    }
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
+TEST_F(WindowTest, AnotherProcessIsHeardOnlyWithTheSecondInstanceRequests)
+{
+    RecordingListener events, notes;
+    window_->AddUserEventListener(&events);
+    window_->AddNotifyListener(&notes);
+    window_->SetVisible(true);
+    ShowWindow(frame_, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(frame_) != FALSE; }, kBoundMillis));
+    BoxRecorder::SetAnswer(IDYES);
+    BoxRecorder::Take();
+
+    EXPECT_EQ(0, RunForeignSender(frame_));
+    ASSERT_TRUE(DrainPosted(window_.get(), &events));
+
+    EXPECT_EQ(1u, events.Count()); // only the drain's own event
+    EXPECT_TRUE(BoxRecorder::Take().empty());
+    EXPECT_EQ(1u, notes.Count());
+    EXPECT_FALSE(IsIconic(frame_));
+    EXPECT_TRUE(IsWindowVisible(frame_));
 }
 
 // Two packs: the caption text 100 and the version text 200 in English and French.
