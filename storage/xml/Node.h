@@ -106,6 +106,9 @@ private:
     void AppendChildNode(Node* child);
     // The record of a number or array setter: the scratch text as it stands under the guard.
     void AddScratchRecord(const wchar_t* name, StrBuffer* scratch);
+    // Writes a number into the shared scratch text under its lock and adds it as the record.
+    template <class Writer>
+    void AddNumberRecord(const wchar_t* name, Writer write);
 
     col::_array::ArrayP children_;
     Attributes attributes_;

@@ -97,6 +97,15 @@ void AddHexRun(Attributes* list, const wchar_t* name, const T* values, uint32_t 
 
 } // namespace
 
+template <class Writer>
+void Node::AddNumberRecord(const wchar_t* name, Writer write)
+{
+    ScratchText scratch;
+    StrBuffer* text = scratch.Get();
+    text->SetLength(write(NumberRoom(text)));
+    AddScratchRecord(name, text);
+}
+
 void Node::AddScratchRecord(const wchar_t* name, StrBuffer* scratch)
 {
     AddAttributeRaw(&attributes_, name, StrBuffer::kWhole, scratch->GetBuffer(), scratch->GetLength());
@@ -109,10 +118,7 @@ void Node::SetUInt64Attribute(const wchar_t* name, uint64_t value)
 
 void Node::SetUInt32Attribute(const wchar_t* name, uint32_t value)
 {
-    ScratchText scratch;
-    StrBuffer* text = scratch.Get();
-    text->SetLength(numtext::WriteUInt64(NumberRoom(text), value));
-    AddScratchRecord(name, text);
+    AddNumberRecord(name, [value](wchar_t* at) { return numtext::WriteUInt64(at, value); });
 }
 
 void Node::SetUInt16Attribute(const wchar_t* name, uint16_t value)
@@ -127,10 +133,7 @@ void Node::SetUInt8Attribute(const wchar_t* name, uint8_t value)
 
 void Node::SetInt64Attribute(const wchar_t* name, int64_t value)
 {
-    ScratchText scratch;
-    StrBuffer* text = scratch.Get();
-    text->SetLength(numtext::WriteInt64(NumberRoom(text), value));
-    AddScratchRecord(name, text);
+    AddNumberRecord(name, [value](wchar_t* at) { return numtext::WriteInt64(at, value); });
 }
 
 void Node::SetInt32Attribute(const wchar_t* name, int32_t value)
@@ -155,10 +158,7 @@ void Node::SetFloatAttribute(const wchar_t* name, float value)
 
 void Node::SetDoubleAttribute(const wchar_t* name, double value)
 {
-    ScratchText scratch;
-    StrBuffer* text = scratch.Get();
-    text->SetLength(numtext::WriteFixed(NumberRoom(text), value));
-    AddScratchRecord(name, text);
+    AddNumberRecord(name, [value](wchar_t* at) { return numtext::WriteFixed(at, value); });
 }
 
 void Node::SetUInt64ArrayAttribute(const wchar_t* name, const uint64_t* values, uint32_t count)
