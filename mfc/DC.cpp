@@ -1,5 +1,7 @@
 #include "mfc/DC.h"
 
+#include "mfc/Printer.h"
+
 CDC::CDC() : m_hDC(nullptr) {}
 
 CDC::~CDC() {}
@@ -19,6 +21,38 @@ HDC CDC::Detach()
     return dc;
 }
 
+BOOL CDC::CreateCompatibleDC(CDC* like)
+{
+    if (m_hDC)
+        return FALSE;
+    m_hDC = ::CreateCompatibleDC(like ? like->m_hDC : nullptr);
+    return m_hDC != nullptr;
+}
+
+BOOL CDC::DeleteDC()
+{
+    if (!m_hDC)
+        return FALSE;
+    const BOOL deleted = ::DeleteDC(m_hDC);
+    m_hDC = nullptr;
+    return deleted;
+}
+
+HGDIOBJ CDC::SelectObject(HGDIOBJ object)
+{
+    return m_hDC && object ? ::SelectObject(m_hDC, object) : nullptr;
+}
+
+int CDC::GetDeviceCaps(int index) const
+{
+    return m_hDC ? ::GetDeviceCaps(m_hDC, index) : 0;
+}
+
+int CDC::SetMapMode(int mode)
+{
+    return ::SetMapMode(m_hDC, mode);
+}
+
 void CDC::FillSolidRect(const RECT& rect, COLORREF color)
 {
     // An opaque ExtTextOut fills without creating a brush.
@@ -32,7 +66,34 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
     return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX, sourceY, rop);
 }
 
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, int sourceWidth,
+                     int sourceHeight, DWORD rop)
+{
+    return ::StretchBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX, sourceY,
+                        sourceWidth, sourceHeight, rop);
+}
+
 int CDC::ExcludeClipRect(const RECT& rect)
 {
     return ::ExcludeClipRect(m_hDC, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+int CDC::StartDoc(const DOCINFOW* document)
+{
+    return AfxGetPrinterFunctions().startDoc(m_hDC, document);
+}
+
+int CDC::StartPage()
+{
+    return AfxGetPrinterFunctions().startPage(m_hDC);
+}
+
+int CDC::EndPage()
+{
+    return AfxGetPrinterFunctions().endPage(m_hDC);
+}
+
+int CDC::EndDoc()
+{
+    return AfxGetPrinterFunctions().endDoc(m_hDC);
 }

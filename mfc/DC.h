@@ -13,9 +13,26 @@ public:
     HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
 
+    // A memory context compatible with the given one (the screen's when null), which this
+    // object then holds until DeleteDC.
+    BOOL CreateCompatibleDC(CDC* like);
+    BOOL DeleteDC();
+    HGDIOBJ SelectObject(HGDIOBJ object);
+    int GetDeviceCaps(int index) const;
+    int SetMapMode(int mode);
+
     void FillSolidRect(const RECT& rect, COLORREF color);
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, DWORD rop);
+    BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, int sourceWidth,
+                    int sourceHeight, DWORD rop);
     int ExcludeClipRect(const RECT& rect);
+
+    // The document calls of a printer's context; they go through the application's printer
+    // functions (mfc/Printer.h).
+    int StartDoc(const DOCINFOW* document);
+    int StartPage();
+    int EndPage();
+    int EndDoc();
 
     HDC m_hDC;
 

@@ -1,0 +1,193 @@
+#include "images/bmp/win/Bitmap.h"
+
+#include <cstring>
+
+namespace s {
+namespace image {
+namespace bmp {
+namespace win {
+
+namespace {
+
+const WORD kBitmapType = 0x4D42; // "BM"
+const DWORD kHeadersSize = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+const int32_t kNoTransparentColor = -1;
+// Every size field of the headers is 32 bits: no DIB may hold more bytes than they can count.
+const int64_t kMaxImageBytes = 0x7FFFFFFF - 0x10000;
+
+int32_t ColorCountFor(const BITMAPINFOHEADER& header)
+{
+    if (header.biClrUsed != 0)
+        return static_cast<int32_t>(header.biClrUsed);
+    switch (header.biBitCount) {
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
+    }
+}
+
+// Pixel bytes without the row padding, as the info header counts them.
+int64_t ImageBytes(int64_t pixels, int32_t bitsPerPixel)
+{
+    switch (bitsPerPixel) {
+    case 32:
+        return pixels * 4;
+    case 24:
+        return pixels * 3;
+    case 16:
+        return pixels * 2;
+    case 4:
+        return (pixels + 1) / 2;
+    case 1:
+        return (pixels + 7) / 8;
+    default:
+        return pixels;
+    }
+}
+
+} // namespace
+
+Bitmap::Bitmap() : handle_(nullptr), bits_(nullptr)
+{
+    std::memset(&info_, 0, sizeof(info_));
+    Reset();
+}
+
+Bitmap::~Bitmap()
+{
+    DeleteDib();
+}
+
+thread::EasyPooler* Bitmap::GetPool()
+{
+    return &thread::PoolOf<Bitmap>();
+}
+
+Bitmap* Bitmap::New()
+{
+    return thread::TakeFromPool<Bitmap>();
+}
+
+const wchar_t* Bitmap::GetClassName()
+{
+    return kClassName;
+}
+
+base::IObject* Bitmap::NewInstance()
+{
+    return New();
+}
+
+void Bitmap::ReleaseToPool()
+{
+    GetPool()->Give(this);
+}
+
+void Bitmap::Reset()
+{
+    DeleteDib();
+    if (colorCount_ != 0)
+        std::memset(info_.colors, 0, sizeof(info_.colors));
+    BITMAPINFOHEADER& header = info_.header;
+    std::memset(&header, 0, sizeof(header));
+    header.biSize = sizeof(BITMAPINFOHEADER);
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    stride_ = 0;
+    colorCount_ = 0;
+    colorTableSize_ = 0;
+    std::memset(&record_, 0, sizeof(record_));
+    transparentColor_ = kNoTransparentColor;
+    std::memset(&fileHeader_, 0, sizeof(fileHeader_));
+    fileHeader_.bfType = kBitmapType;
+    fileHeader_.bfOffBits = kHeadersSize;
+    fileHeader_.bfSize = kHeadersSize;
+}
+
+int32_t Bitmap::GetWidth()
+{
+    return info_.header.biWidth;
+}
+
+int32_t Bitmap::GetHeight()
+{
+    return info_.header.biHeight;
+}
+
+void Bitmap::DeleteDib()
+{
+    if (handle_)
+        DeleteObject(handle_);
+    handle_ = nullptr;
+    bits_ = nullptr;
+}
+
+HBITMAP Bitmap::CreateDib(int32_t width, int32_t height, int32_t bitsPerPixel)
+{
+    DeleteDib();
+    BITMAPINFOHEADER& header = info_.header;
+    // Sizes in 64 bits: a width and height whose byte count does not fit the headers are refused,
+    // never wrapped into a small section that later writes would overrun.
+    const int64_t stride =
+        width > 0 && bitsPerPixel > 0 ? ((int64_t(width) * bitsPerPixel + 31) >> 3) & ~int64_t(3) : 0;
+    if (width <= 0 || height <= 0 || bitsPerPixel <= 0 || bitsPerPixel > 32 || stride * height > kMaxImageBytes) {
+        header.biWidth = 0;
+        header.biHeight = 0;
+        header.biSizeImage = 0;
+        stride_ = 0;
+        return nullptr;
+    }
+    header.biSize = sizeof(BITMAPINFOHEADER);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = static_cast<WORD>(bitsPerPixel);
+    header.biCompression = BI_RGB;
+    header.biXPelsPerMeter = 0;
+    header.biYPelsPerMeter = 0;
+    header.biSizeImage = static_cast<DWORD>(ImageBytes(int64_t(width) * height, bitsPerPixel));
+    header.biClrUsed = bitsPerPixel <= 8 ? (1u << bitsPerPixel) : 0;
+    header.biClrImportant = header.biClrUsed;
+    if (colorCount_ != 0)
+        std::memset(info_.colors, 0, sizeof(info_.colors));
+    stride_ = static_cast<int32_t>(stride);
+    colorCount_ = ColorCountFor(header);
+    colorTableSize_ = 4 * colorCount_;
+    fileHeader_.bfType = kBitmapType;
+    fileHeader_.bfReserved1 = 0;
+    fileHeader_.bfReserved2 = 0;
+    fileHeader_.bfOffBits = kHeadersSize + colorTableSize_;
+    fileHeader_.bfSize = static_cast<DWORD>(stride * height) + kHeadersSize + colorTableSize_;
+
+    void* bits = nullptr;
+    handle_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info_), DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!handle_ || !bits) {
+        DeleteDib();
+        header.biWidth = 0;
+        header.biHeight = 0;
+        header.biSizeImage = 0;
+        stride_ = 0;
+        return nullptr;
+    }
+    bits_ = static_cast<uint8_t*>(bits);
+    return handle_;
+}
+
+uint8_t* Bitmap::GetRow(int32_t y)
+{
+    const int32_t height = info_.header.biHeight;
+    if (!bits_ || y < 0 || y >= height)
+        return nullptr;
+    return bits_ + static_cast<size_t>(height - 1 - y) * static_cast<size_t>(stride_);
+}
+
+} // namespace win
+} // namespace bmp
+} // namespace image
+} // namespace s
