@@ -52,7 +52,8 @@ int64_t ImageBytes(int64_t pixels, int32_t bitsPerPixel)
 
 } // namespace
 
-Bitmap::Bitmap() : handle_(nullptr), bits_(nullptr)
+Bitmap::Bitmap()
+    : handle_(nullptr), bits_(nullptr), stride_(0), colorCount_(0), colorTableSize_(0), transparentColor_(-1)
 {
     std::memset(&info_, 0, sizeof(info_));
     Reset();
