@@ -20,6 +20,9 @@ namespace {
 const wchar_t kSeparator = L'\\';
 const wchar_t kLongPrefix[] = L"\\\\?\\";
 const wchar_t kLongUncPrefix[] = L"\\\\?\\UNC\\";
+// A text in the system's own namespaces ("\\?\", "\\.\") is passed on as it is.
+const wchar_t kDevicePrefix[] = L"\\\\.\\";
+const uint32_t kNamespacePrefixLength = 4;
 const wchar_t kParentStep[] = L"..\\";
 const uint32_t kRootSeparators = 4;
 const DWORD kDirectoryBit = FILE_ATTRIBUTE_DIRECTORY;
@@ -203,6 +206,10 @@ PathWin* PathWin::SetFromText(const wchar_t* text)
 
 PathWin* PathWin::TakeGivenText()
 {
+    // The system reads a path up to its first NUL: so does every query and derived text.
+    uint32_t nul = 0;
+    if (givenText_.IndexOfChar(0, &nul, 0))
+        givenText_.SetLength(nul);
     if (givenText_.GetLength() == 0)
         return this;
     isSet_ = true;
@@ -242,7 +249,8 @@ void PathWin::Split()
     isStream_ = extension_.GetLength() != 0 ? extension_.IndexOfChar(L':', &at, 0)
                                             : (title_.GetLength() != 0 && title_.IndexOfChar(L':', &at, 0));
     systemText_.ClearText();
-    if (length < kLongFormLength)
+    if (length < kLongFormLength || fullPath_.StartsWith(kLongPrefix, kNamespacePrefixLength) ||
+        fullPath_.StartsWith(kDevicePrefix, kNamespacePrefixLength))
         return;
     if (length > 2 && fullPath_.CharAt(0) == kSeparator && fullPath_.CharAt(1) == kSeparator) {
         systemText_.Append(kLongUncPrefix);
@@ -509,10 +517,10 @@ StrBuffer* PathWin::GetFolderStr(StrBuffer* out, bool append)
     out = StrBuffer::PrepareTarget(out, append);
     if (!out)
         return out;
-    if (drive_.GetLength() + directory_.GetLength() <= kMaxPartLength) {
-        out->AppendStr(&drive_);
-        out->AppendStr(&directory_);
-    }
+    // Composed whole, whatever its length: a folder just under the split's bound keeps its text
+    // (a shortened one would name the root).
+    out->AppendStr(&drive_);
+    out->AppendStr(&directory_);
     if (!EndsWithSeparator(*out))
         out->AppendChar(kSeparator);
     return out;
@@ -627,26 +635,41 @@ PathWin* PathWin::GetChild(const wchar_t* name)
     return SiblingFrom(child.get());
 }
 
+StrBuffer* PathWin::AppendFolderOf(StrBuffer* out)
+{
+    return out->AppendStr(&drive_)->AppendStr(&directory_);
+}
+
+PathWin* PathWin::SetSibling(StrBuffer* text)
+{
+    PathWin* path = SiblingFrom(text);
+    if (path && !path->IsSet()) {
+        path->ReleaseToPool();
+        return nullptr;
+    }
+    return path;
+}
+
 PathWin* PathWin::WithExtension(const wchar_t* extension)
 {
     PooledText text;
-    if (!text)
+    if (!text || !isSet_)
         return nullptr;
-    GetFolderStr(text.get(), false)->AppendStr(&title_)->Append(extension);
-    return SiblingFrom(text.get());
+    AppendFolderOf(text.get())->AppendStr(&title_)->Append(extension);
+    return SetSibling(text.get());
 }
 
 PathWin* PathWin::WithNameSuffix(const wchar_t* suffix)
 {
     PooledText text;
-    if (!text)
+    if (!text || !isSet_)
         return nullptr;
-    GetFolderStr(text.get(), false)->AppendStr(&title_);
+    AppendFolderOf(text.get())->AppendStr(&title_);
     if (Exists() && IsDirectory())
         text.get()->AppendStr(&extension_)->Append(suffix);
     else
         text.get()->Append(suffix)->AppendStr(&extension_);
-    return SiblingFrom(text.get());
+    return SetSibling(text.get());
 }
 
 PathWin* PathWin::UniqueSibling(bool spaced)
@@ -662,7 +685,8 @@ PathWin* PathWin::UniqueSibling(bool spaced)
     }
     for (int64_t n = 1; candidate && candidate->Exists(); ++n) {
         candidate->ReleaseToPool();
-        StrBuffer* name = GetFolderStr(text.get(), false)->AppendStr(&title_);
+        text.get()->ClearText();
+        StrBuffer* name = AppendFolderOf(text.get())->AppendStr(&title_);
         if (folder)
             name->AppendStr(&extension_);
         name->Append(spaced ? L" (" : L"");
@@ -670,7 +694,7 @@ PathWin* PathWin::UniqueSibling(bool spaced)
         name->Append(spaced ? L")" : L"");
         if (!folder)
             name->AppendStr(&extension_);
-        candidate = SiblingFrom(name);
+        candidate = SetSibling(name);
     }
     return candidate;
 }

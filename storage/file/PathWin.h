@@ -127,6 +127,8 @@ public:
     const wchar_t* GetFolderShortcutTargetText() override;
 
     PathWin* GetChild(const wchar_t* name) override;
+    // The siblings below stay in this path's folder: null when this path is not set or the
+    // sibling's text does not split (a part beyond kMaxPartLength).
     PathWin* WithExtension(const wchar_t* extension) override;
     PathWin* WithNameSuffix(const wchar_t* suffix) override;
     // The path itself when it does not exist, else "title (n)" (files) or "name (n)" (folders)
@@ -195,6 +197,12 @@ private:
     PathWin* TakeGivenText();
     void Split();
     PathWin* SiblingFrom(StrBuffer* text);
+    // A sibling in this path's folder from text, which starts with AppendFolderOf; null when it
+    // comes out not set.
+    PathWin* SetSibling(StrBuffer* text);
+    // Drive and folder exactly as held, so that a name appended stays in the same folder (a
+    // bare or drive-relative name gets no root separator).
+    StrBuffer* AppendFolderOf(StrBuffer* out);
     PathWin* UniqueSibling(bool spaced);
     // fullPath + "\" for a folder base, else the folder text.
     void ComposeBase(StrBuffer* base, bool baseIsFolder);

@@ -15,6 +15,8 @@ const wchar_t kPartSuffix[] = L".part";
 // Another save of the same file holds the sibling only while it writes; it is waited for so long.
 const DWORD kBusyPartWaitMs = 2000;
 const DWORD kBusyPartStepMs = 10;
+// Attributes of a stale sibling that stop its removal or would pass on to the file.
+const DWORD kStaleAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 // A file the user marked read-only, or a folder of that name, is never replaced.
 bool MayReplace(PathWin* path)
@@ -25,6 +27,28 @@ bool MayReplace(PathWin* path)
     return (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
 }
 
+// The sibling made fresh for this writer, so that it inherits nothing: a stale one left by a
+// crash or a copy (read-only, hidden or not) is removed first. A sibling another save holds
+// open cannot be removed; the caller waits for it.
+HANDLE CreateFreshPart(PathWin* part)
+{
+    HANDLE handle = CreateFileW(part->GetSystemText(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+        return handle;
+    const DWORD attributes = GetFileAttributesW(part->GetSystemText());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kStaleAttributes) != 0)
+        SetFileAttributesW(part->GetSystemText(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(part->GetSystemText()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return INVALID_HANDLE_VALUE;
+    return CreateFileW(part->GetSystemText(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 // The sibling opened for this writer alone: while it is open no other save of the same file can
 // empty it, write into it or move it over the file. A sibling busy with another save is waited for.
 FileOutputStream* OpenPartAlone(PathWin* part)
@@ -33,13 +57,14 @@ FileOutputStream* OpenPartAlone(PathWin* part)
     if (!stream)
         return nullptr;
     for (DWORD waited = 0;; waited += kBusyPartStepMs) {
-        HANDLE handle = CreateFileW(part->GetSystemText(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE handle = CreateFreshPart(part);
         if (handle != INVALID_HANDLE_VALUE) {
             stream->Attach(handle, false);
             break;
         }
-        if (GetLastError() != ERROR_SHARING_VIOLATION || waited >= kBusyPartWaitMs)
+        // Another save holds the sibling, or made a new one between removal and creation.
+        const DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_FILE_EXISTS) || waited >= kBusyPartWaitMs)
             break;
         Sleep(kBusyPartStepMs);
     }

@@ -17,7 +17,9 @@ public:
     static bool ReadFrom(io::IInputStream* stream, col::_array::ArrayU08* out);
     // Makes the file hold exactly bytes. They go to a sibling file first, which replaces the file
     // only once completely written and flushed, so a failed write (a full disk, a crash, a
-    // read-only file) leaves the old file as it was. Missing folders are made first.
+    // read-only file) leaves the old file as it was. Missing folders are made first. A sibling
+    // left behind by a crash or a copy is removed, whatever its attributes, and the file
+    // written is made fresh: it inherits no attributes.
     static bool Replace(PathWin* path, col::_array::ArrayU08* bytes);
 
 private:

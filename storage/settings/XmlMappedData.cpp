@@ -1,5 +1,7 @@
 #include "storage/settings/XmlMappedData.h"
 
+#include <windows.h>
+
 #include <cwchar>
 
 #include "core/col/Arrays.h"
@@ -8,6 +10,7 @@
 #include "storage/file/PathWin.h"
 #include "storage/xml/Escape.h"
 #include "storage/xml/Node.h"
+#include "storage/xml/WritableName.h"
 
 namespace s {
 namespace xml {
@@ -16,6 +19,12 @@ namespace {
 
 const wchar_t kRootName[] = L"savedata";
 const wchar_t kBackupSuffix[] = L".bak";
+// The reader refuses elements nested deeper than the node's bound, the root being the first
+// level: the store makes no section that a reload would lose.
+const uint32_t kMaxSectionLevels = Node::kMaxDepth - 1;
+// A file held by another writer for its replace is free again within moments.
+const DWORD kBusyFileWaitMs = 2000;
+const DWORD kBusyFileStepMs = 10;
 
 inline bool IsSeparator(wchar_t c)
 {
@@ -25,6 +34,48 @@ inline bool IsSeparator(wchar_t c)
 inline uint32_t TextLength(const wchar_t* text)
 {
     return text ? static_cast<uint32_t>(std::wcslen(text)) : 0;
+}
+
+// A section the writer can make: every level a name the reader reads back as itself (a path
+// that ends with a separator has no further level), and no more levels than the reader takes.
+bool IsWritableSection(const wchar_t* section)
+{
+    uint32_t levels = 0;
+    for (const wchar_t* piece = section; *piece;) {
+        const wchar_t* end = piece;
+        while (*end && !IsSeparator(*end))
+            ++end;
+        if (!IsWritableName(piece, static_cast<uint32_t>(end - piece)) || ++levels > kMaxSectionLevels)
+            return false;
+        if (*end == 0)
+            break;
+        piece = end + 1;
+    }
+    return true;
+}
+
+// A value name the writer can store: the empty name is the section's text, any other must read
+// back as itself.
+bool IsWritableValueName(const wchar_t* name)
+{
+    return name && (*name == 0 || IsWritableName(name, TextLength(name)));
+}
+
+// Waits a short while for a file another writer holds without sharing, as a save holds it
+// while it replaces the file; true when it can be opened for reading now.
+bool WaitUntilReadable(file::win::PathWin* path)
+{
+    for (DWORD waited = 0;; waited += kBusyFileStepMs) {
+        HANDLE handle = CreateFileW(path->GetSystemText(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+            return true;
+        }
+        if (GetLastError() != ERROR_SHARING_VIOLATION || waited >= kBusyFileWaitMs)
+            return false;
+        Sleep(kBusyFileStepMs);
+    }
 }
 
 // The record a getter reads: the first of that name in the section, or null.
@@ -131,6 +182,7 @@ bool MappedData::SetFile(PathWin* path, bool load)
     keepUnreadFile_ = false;
     if (!load || !path_ || !path_->Exists())
         return false;
+    WaitUntilReadable(path_);
     Node* loaded = Node::New();
     if (!loaded)
         return false;
@@ -197,6 +249,11 @@ bool MappedData::Walk(const wchar_t* section, bool create)
     current_ = document_;
     if (!document_ || length == 0)
         return current_ != nullptr;
+    // A section the reader could not find again is refused whole, before any level is made.
+    if (create && !IsWritableSection(section)) {
+        current_ = nullptr;
+        return false;
+    }
 
     Node* element = document_;
     current_ = nullptr;
@@ -206,7 +263,7 @@ bool MappedData::Walk(const wchar_t* section, bool create)
         while (*end && !IsSeparator(*end))
             ++end;
         // A path that ends with a separator has no further piece.
-        if (*end == 0 && end == piece && piece != section && IsSeparator(piece[-1]))
+        if (*end == 0 && end == piece)
             break;
         const uint32_t n = static_cast<uint32_t>(end - piece);
         Node* child = element->FindChildNode(piece, n);
@@ -383,6 +440,8 @@ template <class T, class V>
 void MappedData::SetWith(const wchar_t* section, const wchar_t* name, void (Node::*setter)(const wchar_t*, T),
                          V value)
 {
+    if (!IsWritableValueName(name))
+        return;
     SetSection(section);
     if (!current_)
         return;
@@ -458,6 +517,8 @@ void MappedData::SetExpandString(const wchar_t* section, const wchar_t* name, co
 
 void MappedData::SetBytes(const wchar_t* section, const wchar_t* name, ArrayU08* value)
 {
+    if (!IsWritableValueName(name))
+        return;
     SetSection(section);
     if (!current_)
         return;

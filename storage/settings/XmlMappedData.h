@@ -24,6 +24,8 @@ class Node;
 // The settings store over one XML file: the root element, one nested element per section level
 // (separated at '/' and '\'), each value an attribute of its section's element, the value with
 // the empty name the element's text. No lock: callers that share a store serialise their calls.
+// The store writes only what it reads back: a setter with a name the file cannot hold (see
+// IsWritableName), an empty level or a section deeper than the reader takes stores nothing.
 class MappedData : public map::IMappedData, public thread::IPoolable {
 public:
     typedef str::strbuffer::StrBuffer StrBuffer;
@@ -83,8 +85,9 @@ public:
     // With load set and the file present, the document read from it replaces the current one.
     // A file read only in part, or cut off, gives what stands complete in it; one that holds
     // no root element leaves the document as it was. True when a document was loaded.
-    // A present file that could not be read whole is kept as "<file>.bak" by the next save,
-    // before anything replaces it.
+    // A file another writer holds for a moment is waited for a short while. A present file
+    // that could not be read whole or cleanly (damage after its root element, bytes that are
+    // not UTF-8) is kept as "<file>.bak" by the next save, before anything replaces it.
     bool SetFile(PathWin* path, bool load);
     // The document; the current section's element (null after a failed selection).
     Node* GetDocument() { return document_; }

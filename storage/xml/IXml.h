@@ -38,15 +38,17 @@ public:
     virtual void Clear() = 0;
     // Walks the node and its descendants; produces nothing and changes nothing.
     virtual void DebugDump(const wchar_t* indent) = 0;
-    // Reads one element that starts at text into this node and returns the position after it;
-    // null when the text holds no complete element (it ends inside one, or before any "<").
+    // Reads one element that starts at text into this node and returns the position after it.
+    // A text that ends first (no "<", an unclosed comment, an element cut off) gives the
+    // position of its end, so a caller's scan never runs past it; null only for a null text.
     // What was complete by then stays: an element whose name was read keeps the attributes,
     // texts and children complete before the end; a name, a value or a text run cut off is
     // not read. Nesting beyond Node::kMaxDepth ends the text the same way.
     virtual const wchar_t* Parse(const wchar_t* text) = 0;
     // Decodes UTF-8 bytes and parses the document they hold into this fresh node: comments
-    // before the root are passed over. False when they hold no complete element; what was
-    // read stays as with Parse.
+    // before the root are passed over. True only for a clean document: one complete element,
+    // bytes that are all UTF-8 and nothing but blanks after the root; what was read stays
+    // as with Parse either way.
     virtual bool ParseBytes(ArrayU08* bytes) = 0;
     // The name, or null while the node was never named.
     virtual const wchar_t* GetName() = 0;

@@ -100,8 +100,10 @@ private:
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
 
-    const wchar_t* ParseElement(const wchar_t* text, uint32_t depth);
-    const wchar_t* ParseContent(const wchar_t* p, uint32_t depth);
+    // Both return where the scan stopped (the end of the text when it ended first) and set
+    // complete when the element ended properly.
+    const wchar_t* ParseElement(const wchar_t* text, uint32_t depth, bool* complete);
+    const wchar_t* ParseContent(const wchar_t* p, uint32_t depth, bool* complete);
     void WriteTo(StrBuffer* out);
     void AppendChildNode(Node* child);
     // The record of a number or array setter: the scratch text as it stands under the guard.

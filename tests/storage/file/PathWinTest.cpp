@@ -2,10 +2,13 @@
 
 #include <string>
 
+#include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
 #include "storage/file/PathWin.h"
+#include "storage/file/WholeFile.h"
 #include "TempFolder.h"
 
+using s::col::_array::ArrayU08;
 using s::file::win::PathWin;
 using s::str::strbuffer::StrBuffer;
 
@@ -376,4 +379,97 @@ TEST_F(PathWinOnDisk, AttributesOfAMissingPath)
     EXPECT_TRUE(file->Exists());
     EXPECT_TRUE(file->IsFile());
     EXPECT_FALSE(file->IsDirectory());
+}
+
+// Paths derived from a path stay in its folder, whatever the folder's length; one that cannot
+// be made is none, never a path elsewhere (the root of the drive).
+TEST(PathWinParts, SiblingsStayInTheFolder)
+{
+    for (uint32_t folderLength : {777u, 778u, 779u}) {
+        SCOPED_TRACE(folderLength);
+        const std::wstring folder = L"\\" + std::wstring(folderLength - 2, L'd') + L"\\";
+        Path path(L"C:" + folder + L"f.txt");
+        ASSERT_TRUE(path->IsSet());
+        EXPECT_EQ(L"C:" + folder, path->GetFolderText());
+        EXPECT_EQ(L"C:" + folder + L"f.bak", TextOf(Path(path->WithExtension(L".bak")).get()));
+        EXPECT_EQ(L"C:" + folder + L"f-old.txt", TextOf(Path(path->WithNameSuffix(L"-old")).get()));
+        EXPECT_EQ(L"C:" + folder.substr(0, folder.size() - 1), TextOf(Path(path->GetParent()).get()));
+    }
+    struct Case {
+        const wchar_t* given;
+        const wchar_t* withExtension; // WithExtension(".bak")
+    } cases[] = {
+        {L"C:\\a\\b.txt", L"C:\\a\\b.bak"},
+        {L"f.txt", L"f.bak"},
+        {L"sub\\f.txt", L"sub\\f.bak"},
+        {L"C:f.txt", L"C:f.bak"},
+        {L"\\\\srv\\share\\f.txt", L"\\\\srv\\share\\f.bak"},
+        {L"", L"<none>"},
+    };
+    for (const Case& c : cases) {
+        Path path(c.given);
+        EXPECT_EQ(c.withExtension, TextOf(Path(path->WithExtension(L".bak")).get())) << c.given;
+    }
+    // An extension beyond the split's bound makes no path at all.
+    Path path(L"C:\\a\\b.txt");
+    const std::wstring overlong = L"." + std::wstring(PathWin::kMaxPartLength, L'x');
+    EXPECT_EQ(nullptr, Path(path->WithExtension(overlong.c_str())).get());
+}
+
+// A text already in the system's long form is passed on as it is: it names the same file.
+TEST(PathWinLongForm, LongFormTextsStayAsTheyAre)
+{
+    const std::wstring name(300, L'n');
+    const wchar_t* prefixes[] = {L"\\\\?\\C:\\", L"\\\\?\\UNC\\srv\\share\\", L"\\\\.\\C:\\"};
+    for (const wchar_t* prefix : prefixes) {
+        const std::wstring text = prefix + name;
+        Path path(text);
+        EXPECT_EQ(text, path->GetSystemText()) << prefix;
+    }
+}
+
+TEST_F(PathWinOnDisk, FileNamedInTheLongFormIsFoundAndSaved)
+{
+    std::wstring text = L"\\\\?\\" + folder / L"";
+    text += std::wstring(120, L'a') + L"\\" + std::wstring(120, L'b') + L".xml";
+    const size_t longForm = PathWin::kLongFormLength;
+    ASSERT_GE(text.size(), longForm);
+    Path path(text);
+    ASSERT_TRUE(path->IsSet());
+    Path parent(path->GetParent());
+    ASSERT_TRUE(parent->CreateDirectory(false));
+    ArrayU08* bytes = ArrayU08::New();
+    bytes->AppendRaw("<r></r>", 7, 0);
+    EXPECT_TRUE(s::file::win::WholeFile::Replace(path.get(), bytes));
+    bytes->ReleaseToPool();
+    EXPECT_TRUE(path->Exists());
+    EXPECT_TRUE(path->IsFile());
+    EXPECT_EQ(7, path->GetSize(false, false, nullptr, nullptr, false));
+    EXPECT_TRUE(path->Delete(false, false));
+}
+
+// The path text ends at its first NUL, as it does for the system: what the queries report is
+// the file the operations reach.
+TEST(PathWinSplit, TextEndsAtItsFirstNul)
+{
+    StrBuffer* text = StrBuffer::New();
+    const wchar_t given[] = L"C:\\dir\\good.xml\0.evil";
+    text->AppendChars(given, static_cast<uint32_t>(sizeof given / sizeof given[0] - 1));
+    ASSERT_EQ(21u, text->GetLength());
+    Path path(PathWin::New());
+    path->SetFromStr(text);
+    text->ReleaseToPool();
+    EXPECT_STREQ(L"C:\\dir\\good.xml", path->GetText());
+    EXPECT_EQ(15u, path->GetLength());
+    EXPECT_STREQ(L".xml", path->GetExtension());
+    EXPECT_TRUE(path->HasExtension(L".xml"));
+    EXPECT_FALSE(path->HasExtension(L".evil"));
+    EXPECT_STREQ(L"good.xml", path->GetFileNameText());
+
+    StrBuffer* nulFirst = StrBuffer::New();
+    nulFirst->AppendChars(L"\0x.txt", 6);
+    Path empty(PathWin::New());
+    empty->SetFromStr(nulFirst);
+    nulFirst->ReleaseToPool();
+    EXPECT_FALSE(empty->IsSet());
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
@@ -210,15 +211,15 @@ TEST(XmlSettings, SectionsNestAndCompare)
     EXPECT_TRUE(m->SelectSection(L""));
     EXPECT_EQ(m->GetDocument(), m->GetCurrent());
 
-    // Reads create nothing; a trailing separator adds no level; empty pieces are empty names.
+    // Reads create nothing; a trailing separator adds no level; an empty level (an element the
+    // reader would take a value's name for) is refused with the whole path.
     const std::wstring before = Written(m->GetDocument());
     EXPECT_EQ(5, m->GetInt32(L"X/Y/Z", L"v", 5));
     EXPECT_FALSE(m->HasValue(L"X", L"v"));
     EXPECT_EQ(before, Written(m->GetDocument()));
     m->SetInt32(L"A/", L"n", 1);
     m->SetInt32(L"C//D", L"n", 2);
-    EXPECT_EQ(L"<savedata><A n=\"1\"><B>text&#160;of&#160;B</B></A><View></View><C><><D n=\"2\"></D></></C>"
-              L"</savedata>",
+    EXPECT_EQ(L"<savedata><A n=\"1\"><B>text&#160;of&#160;B</B></A><View></View></savedata>",
               Written(m->GetDocument()));
     EXPECT_TRUE(m->HasValue(L"A", L"N"));
 }
@@ -615,4 +616,204 @@ TEST(XmlSettingsFailedSaveFolder, StoreWithoutFileReportsFailure)
     MappedData* m = MappedData::New();
     EXPECT_FALSE(m->Save());
     m->ReleaseToPool();
+}
+
+// A value the store should read from a damaged file: section, name and the text it reads.
+struct Expected {
+    const wchar_t* section;
+    const wchar_t* name;
+    const wchar_t* value;
+};
+
+// Files that are damaged, or were edited by hand, yet parse to the end of their root element:
+// every value before the damage is read, and the file as it was is kept beside the settings as
+// "<file>.bak" before the first save replaces it.
+TEST(XmlSettings, DamageAfterACompleteRootKeepsTheOriginalAside)
+{
+    const std::string intact = "<savedata><A X=\"1\" Name=\"Cafe\"></A><B Y=\"2\"></B><C Z=\"3\"></C></savedata>";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<Expected> read;
+    } cases[] = {
+        // One byte of a start tag's name turned into "/": the root closes there.
+        {"a start tag turned into an end tag",
+         "<savedata><A X=\"1\" Name=\"Cafe\"></A></ Y=\"2\"></B><C Z=\"3\"></C></savedata>",
+         {{L"A", L"X", L"1"}, {L"A", L"Name", L"Cafe"}}},
+        {"a second root after the first",
+         "<savedata><A X=\"1\" Name=\"Cafe\"></A></savedata><savedata><B Y=\"2\"></B></savedata>",
+         {{L"A", L"X", L"1"}, {L"A", L"Name", L"Cafe"}}},
+        {"text after the root", intact + "\r\nnotes typed by hand",
+         {{L"A", L"X", L"1"}, {L"B", L"Y", L"2"}, {L"C", L"Z", L"3"}}},
+        {"NUL bytes after the root", intact + std::string("\0\0<D W=\"4\"/>", 13),
+         {{L"A", L"X", L"1"}, {L"B", L"Y", L"2"}, {L"C", L"Z", L"3"}}},
+        // Saved by an editor in a legacy code page: "Café" with its Windows-1252 byte.
+        {"a value in a legacy code page",
+         "<savedata><A X=\"1\" Name=\"Caf\xE9\"></A><B Y=\"2\"></B><C Z=\"3\"></C></savedata>",
+         {{L"A", L"X", L"1"}, {L"B", L"Y", L"2"}, {L"C", L"Z", L"3"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const std::wstring file = folder / L"SaveData.xml";
+        TempFolder::WriteFileBytes(file, c.bytes);
+        {
+            Store m(file);
+            for (const Expected& e : c.read)
+                EXPECT_STREQ(e.value, m->GetString(e.section, e.name, L"-", nullptr, false)) << e.name;
+            m->SetInt32(L"MainWindow", L"Height", 90);
+            ASSERT_TRUE(m->Save());
+        }
+        ASSERT_TRUE(TempFolder::Exists(file + L".bak"));
+        EXPECT_TRUE(TempFolder::ReadFileBytes(file + L".bak") == c.bytes);
+        // The saved file holds what was read, and reads as a clean file: no copy replaces the one kept.
+        Store again(file);
+        for (const Expected& e : c.read)
+            EXPECT_STREQ(e.value, again->GetString(e.section, e.name, L"-", nullptr, false)) << e.name;
+        EXPECT_EQ(90, again->GetInt32(L"MainWindow", L"Height", 0));
+        DeleteFileW((file + L".bak").c_str());
+        ASSERT_TRUE(again->Save());
+        EXPECT_FALSE(TempFolder::Exists(file + L".bak"));
+    }
+}
+
+// The writer never writes a name its reader would not read back as itself: such a name is
+// refused, nothing is stored, and a store that saves every change leaves the file as it was.
+TEST(XmlSettings, NamesTheFileCannotHoldAreRefused)
+{
+    std::wstring tooDeep;
+    for (uint32_t i = 0; i < Node::kMaxDepth; ++i)
+        tooDeep += L"L/";
+    std::wstring farTooDeep;
+    for (int i = 0; i < 12000; ++i)
+        farTooDeep += L"L\\";
+    const std::wstring halfPair(1, static_cast<wchar_t>(0xD800));
+    struct Case {
+        std::wstring section;
+        const wchar_t* name;
+    } cases[] = {
+        {L"!x", L"v"},           {L"?x", L"v"},         {L"Main/!x", L"v"},   {L"a b", L"v"},
+        {L"x=y", L"v"},          {L"<x", L"v"},         {L"x>", L"v"},        {L"q\"", L"v"},
+        {L"q'", L"v"},           {L"C//D", L"v"},       {L"/A", L"v"},        {L"\tA", L"v"},
+        {L"A\x01", L"v"},        {L"A" + halfPair, L"v"}, {tooDeep, L"v"},    {farTooDeep, L"v"},
+        {L"Main", L"a b"},       {L"Main", L"a=b"},     {L"Main", L"a<b"},    {L"Main", L"a>b"},
+        {L"Main", L"a/b"},       {L"Main", L"a\"b"},    {L"Main", L"!x"},     {L"Main", L"?x"},
+        {L"Main", L"a\tb"},      {L"Main", L"a\r\nb"},  {L"Main", L"\x7F"},   {L"Main", L"\xD800"},
+        {L"Main", L"\xDC00z"},   {L"Main", nullptr},
+    };
+    TempFolder folder;
+    const std::wstring file = folder / L"SaveData.xml";
+    {
+        Store m(file);
+        m->SetInt32(L"Main", L"Width", 320);
+        m->SetInt32(L"Other", L"Height", 90);
+        ASSERT_TRUE(m->Save());
+    }
+    const std::string saved = TempFolder::ReadFileBytes(file);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.section.substr(0, 40)) + " " +
+                     testing::PrintToString(c.name ? c.name : L"<null>"));
+        Store m(file);
+        m->SetAutoSave(true);
+        const std::wstring before = Written(m->GetDocument());
+        m->SetString(c.section.c_str(), c.name, L"value");
+        m->SetInt32(c.section.c_str(), c.name, 5);
+        m->SetBool(c.section.c_str(), c.name, true);
+        ArrayU08* bytes = ArrayU08::New();
+        bytes->Append(1);
+        m->SetBytes(c.section.c_str(), c.name, bytes);
+        bytes->ReleaseToPool();
+        if (c.section != L"Main") {
+            m->SetSection(c.section.c_str());
+            EXPECT_EQ(nullptr, m->GetCurrent());
+        }
+        EXPECT_EQ(before, Written(m->GetDocument()));
+        EXPECT_TRUE(TempFolder::ReadFileBytes(file) == saved);
+        // The store goes on working after a refusal.
+        EXPECT_EQ(320, m->GetInt32(L"Main", L"Width", 0));
+    }
+}
+
+// Names at the edge of what the file holds read back after a save: the empty value name is the
+// section's text, other characters need no escape, and a section as deep as the reader takes.
+TEST(XmlSettings, NamesAtTheEdgeSurviveAReload)
+{
+    std::wstring deepest;
+    for (uint32_t i = 1; i < Node::kMaxDepth; ++i)
+        deepest += L"L/";
+    struct Case {
+        std::wstring section;
+        const wchar_t* name;
+    } cases[] = {
+        {L"Main", L""},        {L"Main", L"a&b"},     {L"Main", L"caf\u00e9"}, {L"Main", L"\U0001F600"},
+        {L"Main", L"a\\b"},    {L"Main", L"a:b-c.d"}, {L"A&B/C", L"v"},        {L"Main/", L"v"},
+        {L"\u4e2d", L"v"},     {deepest, L"v"},
+    };
+    TempFolder folder;
+    const std::wstring file = folder / L"SaveData.xml";
+    {
+        Store m(file);
+        for (const Case& c : cases)
+            m->SetString(c.section.c_str(), c.name, L"kept");
+        m->SetString(L"Last", L"v", L"after");
+        ASSERT_TRUE(m->Save());
+    }
+    Store m(file);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.section.substr(0, 40)) + " " + testing::PrintToString(c.name));
+        EXPECT_STREQ(L"kept", m->GetString(c.section.c_str(), c.name, L"-", nullptr, false));
+    }
+    EXPECT_STREQ(L"after", m->GetString(L"Last", L"v", L"-", nullptr, false));
+}
+
+// A temporary sibling left by a crash or a copy, with any attributes, neither stops the save
+// nor passes its attributes on to the settings file.
+TEST(XmlSettings, StaleTemporarySiblingIsReplaced)
+{
+    const DWORD cases[] = {
+        FILE_ATTRIBUTE_NORMAL,
+        FILE_ATTRIBUTE_READONLY,
+        FILE_ATTRIBUTE_HIDDEN,
+        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+    };
+    for (DWORD attributes : cases) {
+        SCOPED_TRACE(attributes);
+        TempFolder folder;
+        const std::wstring file = folder / L"SaveData.xml";
+        const std::wstring part = file + L".part";
+        TempFolder::WriteFileBytes(part, "<savedata><Stale v=\"1\"></Stale></savedata>");
+        ASSERT_TRUE(SetFileAttributesW(part.c_str(), attributes));
+        Store m(file);
+        for (int save = 0; save < 2; ++save) {
+            m->SetInt32(L"MainWindow", L"Width", 320 + save);
+            ASSERT_TRUE(m->Save());
+            EXPECT_EQ("<savedata><MainWindow Width=\"" + std::to_string(320 + save) + "\"></MainWindow></savedata>",
+                      TempFolder::ReadFileBytes(file));
+            const DWORD written = GetFileAttributesW(file.c_str());
+            EXPECT_EQ(0u, written & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+            EXPECT_FALSE(TempFolder::Exists(part));
+        }
+    }
+}
+
+// A store opened while another writer holds the file for a moment waits for it and reads it.
+TEST(XmlSettings, FileHeldForAMomentAtOpenIsRead)
+{
+    TempFolder folder;
+    const std::wstring file = folder / L"SaveData.xml";
+    const std::string stored = "<savedata><MainWindow Width=\"320\"></MainWindow></savedata>";
+    TempFolder::WriteFileBytes(file, stored);
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    std::thread release([held] {
+        Sleep(200);
+        CloseHandle(held);
+    });
+    Store m(file);
+    release.join();
+    EXPECT_EQ(320, m->GetInt32(L"MainWindow", L"Width", 7));
+    m->SetInt32(L"MainWindow", L"Height", 90);
+    ASSERT_TRUE(m->Save());
+    EXPECT_FALSE(TempFolder::Exists(file + L".bak"));
 }

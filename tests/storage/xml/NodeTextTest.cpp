@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <random>
 #include <string>
 #include <vector>
@@ -134,7 +135,7 @@ TEST(XmlParse, LeadingCommentIsTheWholeDocument)
     EXPECT_EQ(0u, node->GetChildCount());
 }
 
-TEST(XmlParse, MalformedInputFailsWithoutCrash)
+TEST(XmlParse, MalformedInputStopsAtTheEndOfTheText)
 {
     const wchar_t* texts[] = {
         L"",
@@ -157,7 +158,7 @@ TEST(XmlParse, MalformedInputFailsWithoutCrash)
     };
     for (const wchar_t* text : texts) {
         PooledNode node;
-        EXPECT_EQ(nullptr, node->Parse(text)) << text;
+        EXPECT_EQ(text + wcslen(text), node->Parse(text)) << text;
     }
     PooledNode node;
     EXPECT_EQ(nullptr, node->Parse(nullptr));
@@ -188,7 +189,7 @@ TEST(XmlParse, TextEndingInsideKeepsWhatWasComplete)
     };
     for (const Case& c : cases) {
         PooledNode node;
-        EXPECT_EQ(nullptr, node->Parse(c.text)) << c.text;
+        EXPECT_EQ(c.text + wcslen(c.text), node->Parse(c.text)) << c.text;
         if (!c.kept) {
             EXPECT_EQ(nullptr, node->GetName()) << c.text;
             EXPECT_EQ(0u, node->GetAttributes()->GetCount()) << c.text;
@@ -204,7 +205,7 @@ TEST(XmlParse, DeepNestingIsRefusedNotOverflowed)
     for (int i = 0; i < 100000; ++i)
         deep += L"<a>";
     PooledNode node;
-    EXPECT_EQ(nullptr, node->Parse(deep.c_str()));
+    EXPECT_EQ(deep.c_str() + deep.size(), node->Parse(deep.c_str()));
     // The levels within the bound are kept, as in any document that ends too soon.
     uint32_t levels = 0;
     for (Node* level = node.get(); level; level = level->GetChildCount() ? level->ChildAt(0) : nullptr)
@@ -220,6 +221,38 @@ TEST(XmlParse, DeepNestingIsRefusedNotOverflowed)
     PooledNode ok;
     EXPECT_NE(nullptr, ok->Parse(fits.c_str()));
     EXPECT_EQ(fits, Written(ok.get()));
+}
+
+// A caller that reads one element after another until the text ends, as the dialect's readers
+// are written: every call gives a position inside the text, never one it cannot read.
+TEST(XmlParse, ReadingElementAfterElementEndsAtTheEndOfTheText)
+{
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* names; // the names read, in order
+    } cases[] = {
+        {L"<a/><b></b> text without markup", L"a b "},
+        {L"no markup at all", L""},
+        {L"<a/><!-- a comment that never ends <b/>", L"a !-- "},
+        {L"<!-- note --><a x=\"1\"/>", L"!-- a "},
+        {L"<a><b>cut off", L"a "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const wchar_t* end = c.text + wcslen(c.text);
+        std::wstring names;
+        int calls = 0;
+        for (const wchar_t* p = c.text; *p; ++calls) {
+            ASSERT_LT(calls, 10);
+            PooledNode node;
+            p = node->Parse(p);
+            ASSERT_NE(nullptr, p);
+            ASSERT_TRUE(p >= c.text && p <= end);
+            if (node->GetName())
+                names += std::wstring(node->GetName()) + L" ";
+        }
+        EXPECT_EQ(c.names, names);
+    }
 }
 
 TEST(XmlParse, RandomBytesNeverCrash)
@@ -284,6 +317,35 @@ TEST(XmlBytes, LeadingCommentsOfADocumentArePassedOver)
     PooledNode none;
     EXPECT_FALSE(none->ParseBytes(only.get()));
     EXPECT_EQ(nullptr, none->GetName());
+}
+
+// The bytes a writer made, and nothing else, read as a clean document; a file with more, or
+// with bytes that are not UTF-8, reads as far as it can and is reported as not clean.
+TEST(XmlBytes, OnlyAWholeUtf8DocumentIsClean)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool clean;
+        const wchar_t* read;
+    } cases[] = {
+        {"as written", "<s><A v=\"1\"></A></s>", true, L"<s><A v=\"1\"></A></s>"},
+        {"blanks after the root", "<s><A v=\"1\"></A></s>\r\n \t", true, L"<s><A v=\"1\"></A></s>"},
+        {"root closed early", "<s><A v=\"1\"></A></s><B v=\"2\"></B></s>", false, L"<s><A v=\"1\"></A></s>"},
+        {"text after the root", "<s></s>x", false, L"<s></s>"},
+        {"comment after the root", "<s></s><!-- note -->", false, L"<s></s>"},
+        {"NUL after the root", std::string("<s></s>\0<B/>", 12), false, L"<s></s>"},
+        {"Latin-1 byte in a value", "<s><A v=\"caf\xE9\"></A></s>", false, L"<s><A v=\"caf\uFFFD\"></A></s>"},
+        {"UTF-8 in a value", "<s><A v=\"caf\xC3\xA9\"></A></s>", true, L"<s><A v=\"caf\u00E9\"></A></s>"},
+        {"Latin-1 byte after the root", "<s></s>\xA0", false, L"<s></s>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bytes input(c.bytes);
+        PooledNode node;
+        EXPECT_EQ(c.clean, node->ParseBytes(input.get()));
+        EXPECT_EQ(c.read, Written(node.get()));
+    }
 }
 
 TEST(XmlBytes, EmptyOrElementlessBytesFail)

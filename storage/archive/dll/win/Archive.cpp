@@ -8,6 +8,7 @@
 #include "storage/file/PathWin.h"
 #include "storage/archive/dll/DialogTemplateText.h"
 #include "storage/archive/dll/win/Entry.h"
+#include "storage/archive/dll/win/ModuleImage.h"
 
 namespace s {
 namespace archive {
@@ -143,6 +144,9 @@ bool Archive::LoadModule()
     module_ = LoadLibraryExW(sourcePath_->GetSystemText(), nullptr, kResourceLoadFlags);
     if (!module_ && GetLastError() == ERROR_INVALID_PARAMETER)
         module_ = LoadLibraryExW(sourcePath_->GetSystemText(), nullptr, kOldResourceLoadFlags);
+    // The system's resource calls trust the directory they walk: a damaged one is refused here.
+    if (module_ && !ModuleImage(module_).ResourceTreeFits())
+        ReleaseModule();
     return module_ != nullptr;
 }
 
@@ -237,6 +241,9 @@ bool Archive::ReadEntry(archive::IEntry* entry, io::IOutputStream* out)
     if (!bytes)
         return false;
     uint64_t left = resource->GetSize();
+    // A size or data address that reaches beyond the mapping would copy unmapped memory.
+    if (!ModuleImage(module_).Contains(bytes, left))
+        return false;
     while (left != 0) {
         uint32_t done = 0;
         // A stream that refuses bytes, or takes none, ends the read as a failure.

@@ -47,9 +47,11 @@ public:
     uint32_t GetEntryCount() override;
     archive::IEntry* GetEntry(uint32_t index) override;
     // Reads the file's resources; false when the file is missing (the archive stays as it was),
-    // cannot be mapped or has no resources. An open archive is closed first.
+    // cannot be mapped, has a resource directory that reaches outside its image, or has no
+    // resources. An open archive is closed first.
     bool Open(file::IPath* path) override;
     void Close() override;
+    // False also for a resource whose size or address reaches beyond the mapped module.
     bool ReadEntry(archive::IEntry* entry, io::IOutputStream* out) override;
 
     bool FindByName(const wchar_t* name, uint32_t* index) override;
