@@ -61,6 +61,27 @@ void CDC::FillSolidRect(const RECT& rect, COLORREF color)
     ::SetBkColor(m_hDC, previous);
 }
 
+void CDC::FillSolidRect(int x, int y, int width, int height, COLORREF color)
+{
+    const RECT rect = {x, y, x + width, y + height};
+    FillSolidRect(rect, color);
+}
+
+int CDC::DrawText(const wchar_t* text, int length, RECT* rect, UINT format)
+{
+    return ::DrawTextW(m_hDC, text, length, rect, format);
+}
+
+int CDC::SetBkMode(int mode)
+{
+    return ::SetBkMode(m_hDC, mode);
+}
+
+COLORREF CDC::SetTextColor(COLORREF color)
+{
+    return ::SetTextColor(m_hDC, color);
+}
+
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, DWORD rop)
 {
     return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX, sourceY, rop);

@@ -22,6 +22,10 @@ public:
     int SetMapMode(int mode);
 
     void FillSolidRect(const RECT& rect, COLORREF color);
+    void FillSolidRect(int x, int y, int width, int height, COLORREF color);
+    int DrawText(const wchar_t* text, int length, RECT* rect, UINT format);
+    int SetBkMode(int mode);
+    COLORREF SetTextColor(COLORREF color);
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, DWORD rop);
     BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, int sourceWidth,
                     int sourceHeight, DWORD rop);
