@@ -1,0 +1,48 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "core/base/IObject.h"
+#include "core/thread/IPoolable.h"
+#include "windowing/paint/IFont.h"
+#include "windowing/paint/IFontSetting.h"
+
+namespace s {
+namespace gui {
+namespace drawer {
+
+// The colours, options and font settings of a push button's look.
+class IButton : public base::IObject, public thread::IPoolable {
+public:
+    virtual void SetColor(int32_t red, int32_t green, int32_t blue) = 0;
+    virtual void SetFirstOption(uint8_t option) = 0;
+    virtual void SetSecondOption(uint8_t option) = 0;
+    virtual void SetBorderStyle(int32_t style) = 0;
+    virtual void SetPushShift(uint8_t shift) = 0;
+    virtual uint8_t GetForegroundRed() = 0;
+    virtual uint8_t GetForegroundGreen() = 0;
+    virtual uint8_t GetForegroundBlue() = 0;
+    virtual void SetForegroundColor(int32_t red, int32_t green, int32_t blue) = 0;
+    virtual uint8_t GetDisabledRed() = 0;
+    virtual uint8_t GetDisabledGreen() = 0;
+    virtual uint8_t GetDisabledBlue() = 0;
+    virtual void SetDisabledColor(int32_t red, int32_t green, int32_t blue) = 0;
+    virtual void SetDownColor(int32_t red, int32_t green, int32_t blue) = 0;
+    virtual void SetDownBackgroundColor(int32_t red, int32_t green, int32_t blue) = 0;
+    virtual uint8_t GetDownBackgroundRed() = 0;
+    virtual uint8_t GetDownBackgroundGreen() = 0;
+    virtual uint8_t GetDownBackgroundBlue() = 0;
+    virtual void ApplyToFonts(IFont* normal, IFont* disabled) = 0;
+    virtual void ApplyToFontSettings(IFontSetting* normal, IFontSetting* disabled) = 0;
+    virtual IFontSetting* GetFontSetting() = 0;
+    virtual IFontSetting* GetDisabledFontSetting() = 0;
+    virtual void ApplyToSecondFont(IFont* font) = 0;
+    virtual void ApplyToSecondFontSetting(IFontSetting* setting) = 0;
+    virtual IFontSetting* GetSecondFontSetting() = 0;
+    virtual void SetBorderShaded(uint8_t shaded) = 0;
+};
+
+} // namespace drawer
+} // namespace gui
+} // namespace s

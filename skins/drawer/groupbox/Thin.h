@@ -1,0 +1,48 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "skins/drawer/text/Basic.h"
+#include "skins/drawer/PooledDrawer.h"
+#include "skins/drawer/groupbox/IThin.h"
+#include "windowing/paint/ColorBytes.h"
+
+namespace s {
+namespace gui {
+namespace drawer {
+namespace groupbox {
+namespace win {
+
+// A group box's look: its frame colour, with the text drawer of its caption, which it owns.
+class Thin : public PooledDrawer<Thin, IThin> {
+public:
+    Thin();
+    ~Thin() override;
+
+    const wchar_t* GetClassName() override;
+    void Reset() override;
+
+    void SetFrameColor(int32_t red, int32_t green, int32_t blue) override { frame_ = ComposeColor(red, green, blue); }
+    uint8_t GetFrameRed() override { return RedOf(frame_); }
+    uint8_t GetFrameGreen() override { return GreenOf(frame_); }
+    uint8_t GetFrameBlue() override { return BlueOf(frame_); }
+    void ApplyToFonts(IFont* normal, IFont* disabled) override;
+    IFontSetting* GetFontSetting() override;
+    IFontSetting* GetDisabledFontSetting() override;
+
+    text::win::Basic* GetTextDrawer() { return textDrawer_; }
+
+private:
+    Thin(const Thin&) = delete;
+    Thin& operator=(const Thin&) = delete;
+
+    COLORREF frame_;
+    text::win::Basic* textDrawer_;
+};
+
+} // namespace win
+} // namespace groupbox
+} // namespace drawer
+} // namespace gui
+} // namespace s

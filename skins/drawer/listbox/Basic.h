@@ -1,0 +1,71 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "skins/drawer/PooledDrawer.h"
+#include "skins/drawer/button/Thin.h"
+#include "skins/drawer/listbox/IBasic.h"
+#include "skins/drawer/text/Basic.h"
+#include "windowing/paint/ColorBytes.h"
+
+namespace s {
+namespace gui {
+namespace drawer {
+namespace listbox {
+namespace win {
+
+// The look of a report list's items: background, alternate-row and selection colours, with the
+// text drawers whose normal settings carry the item and selected-item text colours and the
+// button drawer of the item glyphs, which it owns.
+class Basic : public PooledDrawer<Basic, IBasic> {
+public:
+    Basic();
+    ~Basic() override;
+
+    const wchar_t* GetClassName() override;
+    void Reset() override;
+
+    // A drawer from the pool in the system's colours: white background, black text, highlight
+    // selection, light grey alternate rows.
+    static Basic* CreateWithSystemColors();
+
+    COLORREF GetSelectionColor() override { return selection_; }
+    void SetSelectionColor(int32_t red, int32_t green, int32_t blue) override;
+    COLORREF GetBackgroundColor() override { return background_; }
+    uint8_t GetBackgroundRed() override { return RedOf(background_); }
+    uint8_t GetBackgroundGreen() override { return GreenOf(background_); }
+    uint8_t GetBackgroundBlue() override { return BlueOf(background_); }
+    void SetBackgroundColor(int32_t red, int32_t green, int32_t blue) override;
+    void ApplyToFonts(IFont* normal, IFont* selected) override;
+    IFontSetting* GetTextFontSetting() override;
+    IFontSetting* GetSelectedTextFontSetting() override;
+    void SetTextColor(int32_t red, int32_t green, int32_t blue) override;
+    void SetSelectedTextColor(int32_t red, int32_t green, int32_t blue) override;
+    uint8_t GetAlternateRed() override { return RedOf(alternate_); }
+    uint8_t GetAlternateGreen() override { return GreenOf(alternate_); }
+    uint8_t GetAlternateBlue() override { return BlueOf(alternate_); }
+    COLORREF GetAlternateColor() override { return alternate_; }
+    void SetAlternateColor(int32_t red, int32_t green, int32_t blue) override;
+
+    text::win::Basic* GetTextDrawer() { return textDrawer_; }
+    text::win::Basic* GetSelectedTextDrawer() { return selectedText_; }
+    button::win::Thin* GetGlyphButtonDrawer() { return glyphButton_; }
+
+private:
+    Basic(const Basic&) = delete;
+    Basic& operator=(const Basic&) = delete;
+
+    COLORREF selection_;
+    COLORREF background_;
+    COLORREF alternate_;
+    text::win::Basic* textDrawer_;
+    text::win::Basic* selectedText_;
+    button::win::Thin* glyphButton_;
+};
+
+} // namespace win
+} // namespace listbox
+} // namespace drawer
+} // namespace gui
+} // namespace s
