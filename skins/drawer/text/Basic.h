@@ -19,10 +19,10 @@ namespace win {
 class Basic : public PooledDrawer<Basic, IBasic> {
 public:
     // The format flag sets: centred single line, word wrap, end ellipsis, plain single line.
-    static const UINT kCenteredFlags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-    static const UINT kWordWrapFlags = DT_WORDBREAK | DT_NOPREFIX;
-    static const UINT kEllipsisFlags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-    static const UINT kSingleLineFlags = DT_SINGLELINE | DT_NOPREFIX;
+    static constexpr UINT kCenteredFlags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    static constexpr UINT kWordWrapFlags = DT_WORDBREAK | DT_NOPREFIX;
+    static constexpr UINT kEllipsisFlags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    static constexpr UINT kSingleLineFlags = DT_SINGLELINE | DT_NOPREFIX;
 
     Basic();
 
