@@ -43,16 +43,22 @@ bool RunsVistaOrLater()
     return s::system::win::GetOsVersion().isVistaOrLater;
 }
 
-TEST(FakeTheme, CaptionFaceIsLoadedOnceWhateverTheThreads)
+// Loads the tests' theme library by its path before any font exists; the fonts' load by name
+// then finds it.
+void InstallFakeTheme()
 {
     ASSERT_TRUE(RunsVistaOrLater()) << "the theme is read on Windows 6.0 and later";
-    // Loaded by its path before any font exists; the fonts' load by name then finds it.
     gFakeTheme = LoadLibraryW(FakeThemePath().c_str());
     ASSERT_NE(nullptr, gFakeTheme);
     HMODULE byName = LoadLibraryW(L"UxTheme.dll");
     ASSERT_EQ(gFakeTheme, byName);
     FreeLibrary(byName);
     ASSERT_EQ(0, FakeCount("FakeThemeOpenCount"));
+}
+
+TEST(FakeTheme, CaptionFaceIsLoadedOnceWhateverTheThreads)
+{
+    ASSERT_NO_FATAL_FAILURE(InstallFakeTheme());
 
     const int kThreads = 6;
     std::vector<std::wstring> faces(kThreads);
@@ -93,6 +99,17 @@ TEST(FakeTheme, CaptionFaceIsLoadedOnceWhateverTheThreads)
     ASSERT_TRUE(ThemeFonts::GetFont(ThemeFonts::kIconTitle, &menu));
     EXPECT_STREQ(L"Fake Icon Title", menu.lfFaceName);
     EXPECT_FALSE(ThemeFonts::GetFont(807, &menu));
+}
+
+TEST(FakeThemeWithoutCaption, DefaultFaceWhenTheThemeGivesNoCaptionFont)
+{
+    ASSERT_NO_FATAL_FAILURE(InstallFakeTheme());
+    FontSetting* setting = FontSetting::New();
+    EXPECT_STREQ(L"MS Shell Dlg 2", setting->GetFaceName()) << "never a font without a face";
+    setting->ReleaseToPool();
+    EXPECT_EQ(1, FakeCount("FakeThemeOpenCount"));
+    LOGFONTW menu = {};
+    EXPECT_FALSE(ThemeFonts::GetFont(ThemeFonts::kMenu, &menu));
 }
 
 TEST(MissingTheme, DefaultFaceWithoutTheThemeLibrary)
