@@ -268,6 +268,19 @@ TEST(TextDrawer, NothingToDrawLeavesTheContextAsItWas)
     h.drawer->DrawText(&canvas.dc, 10, 10, 100, 40, L"Text", h.font);
     expectUnchanged("unknown style");
 
+    // Nothing to measure gives nothing, and a missing out parameter is skipped.
+    int32_t width = -1, height = -1, minW = -1, minH = -1, maxW = -1, maxH = -1;
+    h.drawer->MeasureText(&canvas.dc, 0, 0, 100, 40, nullptr, h.font, &width, &height);
+    EXPECT_EQ(0, width);
+    EXPECT_EQ(0, height);
+    h.drawer->MeasureText(nullptr, 0, 0, 100, 40, L"Text", h.font, &width, nullptr);
+    h.drawer->GetTextSizeLimits(&canvas.dc, L"Text", nullptr, &minW, &minH, &maxW, &maxH);
+    EXPECT_EQ(0, minW + minH + maxW + maxH);
+    h.font->SetTextStyle(0);
+    h.drawer->MeasureText(&canvas.dc, 0, 0, 100, 40, L"Text", h.font, nullptr, &height);
+    EXPECT_GT(height, 0);
+    expectUnchanged("measuring");
+
     // A real draw restores what it changed.
     h.font->SetTextStyle(1);
     h.drawer->DrawText(&canvas.dc, 10, 10, 100, 40, L"Text", h.font);
