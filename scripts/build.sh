@@ -16,6 +16,21 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   DISPLAY= wineboot -i >/dev/null 2>&1 || true
   wineserver -w
 fi
+# The dialog font and the faces Wine takes in its place reach the script fonts that the setup
+# installs through font links, as Windows' own fonts reach theirs: the language pack's Arabic,
+# Chinese, Japanese and Korean texts show as letters, not as boxes.
+if [ ! -f "$WINEPREFIX/.script-fonts-linked" ]; then
+  links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+  for face in Tahoma "Microsoft Sans Serif" "Segoe UI"; do
+    DISPLAY= wine reg add "$links" /v "$face" /t REG_MULTI_SZ \
+      /d 'DejaVuSans.ttf,DejaVu Sans\0wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  done
+  # Without Wine's own Tahoma the first linked face stands in for it and needs the rest.
+  DISPLAY= wine reg add "$links" /v "DejaVu Sans" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f \
+    >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.script-fonts-linked"
+fi
 # Without a window manager on the virtual display nobody would draw the window frames: Wine
 # draws them itself, as Windows does, so that screenshots show captions and borders.
 if [ ! -f "$WINEPREFIX/.frames-drawn-by-wine" ]; then

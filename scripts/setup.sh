@@ -11,6 +11,9 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth cmake make libz-mingw-w64-dev googletest dpkg-dev xz-utils
 )
+# Fonts with the Greek, Cyrillic and Arabic letters and the Chinese, Japanese and Korean characters
+# of the language pack; Wine reads them from the system's font folders (linked in scripts/build.sh).
+packages+=(fonts-dejavu-core fonts-wqy-microhei)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,7 +23,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 # libjpeg-turbo and libpng come from Debian's source packages, cross-built once into a
