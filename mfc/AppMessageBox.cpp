@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cwchar>
 
+#include "core/base/ApplicationBox.h"
 #include "core/thread/ObjLocker.h"
 
 namespace {
@@ -15,6 +16,12 @@ int SystemMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UI
 }
 
 std::atomic<AfxMessageBoxHandler> boxHandler{&SystemMessageBox};
+
+// The layers below show their boxes through the core, which cannot reach this one: it passes
+// itself in wherever it is linked, so their boxes too go through the one replaceable handler.
+struct PassedDown {
+    PassedDown() { s::base::SetApplicationBox(&AfxShowMessageBox); }
+} passedDown;
 
 struct AppTitle {
     s::thread::ObjLocker locker;

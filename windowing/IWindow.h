@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "windowing/events/IEventListener.h"
+#include "storage/events/IEventListener.h"
 
 namespace s {
 namespace lang {

@@ -3,8 +3,8 @@
 #include <cwchar>
 
 #include "core/col/Arrays.h"
+#include "core/str/CodePageUse.h"
 #include "core/str/StrBuffer.h"
-#include "measurement/codepage/CodePage.h"
 
 namespace s {
 namespace str {
@@ -132,18 +132,19 @@ ArrayU08* EncodeUtf16(StrBuffer* text, bool bigEndian, ArrayU08* out, bool appen
 
 ArrayU08* EncodeWith(CodePage* cp, StrBuffer* text, ArrayU08* out, bool append, Ending ending)
 {
-    if (cp && cp == CodePage::GetUtf16())
+    const CodePageUse use = ResolveCodePage(cp);
+    if (use.form == CodePageUse::kUtf16)
         return EncodeUtf16(text, false, out, append, ending);
-    if (cp && cp == CodePage::GetUtf16Be())
+    if (use.form == CodePageUse::kUtf16Be)
         return EncodeUtf16(text, true, out, append, ending);
-    if (!cp) {
+    if (use.form == CodePageUse::kNone) {
         // No code page converts nothing; the ending still applies.
         out = TakeBytes(out, append);
         if (out)
             End(out, ending, false);
         return out;
     }
-    return Encode(static_cast<UINT>(cp->number), text, out, append, ending);
+    return Encode(use.number, text, out, append, ending);
 }
 
 // The byte count of a NUL-terminated run, clipped to what a signed count can say.
@@ -233,15 +234,15 @@ int32_t StrBuffer::FromOem(const char* bytes, bool append, int32_t count)
 
 int32_t StrBuffer::FromCodePage(CodePage* cp, const char* bytes, bool append, int32_t count)
 {
-    const bool utf16 = cp && cp == CodePage::GetUtf16();
-    const bool utf16Be = cp && cp == CodePage::GetUtf16Be();
-    if (!utf16 && !utf16Be) {
-        if (!cp) {
+    const CodePageUse use = ResolveCodePage(cp);
+    const bool utf16 = use.form == CodePageUse::kUtf16;
+    if (!utf16 && use.form != CodePageUse::kUtf16Be) {
+        if (use.form == CodePageUse::kNone) {
             if (!append)
                 ClearText();
             return 0;
         }
-        return Decode(this, static_cast<UINT>(cp->number), bytes, append, count);
+        return Decode(this, use.number, bytes, append, count);
     }
     if (!append)
         length_ = 0;

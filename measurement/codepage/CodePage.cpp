@@ -5,6 +5,7 @@
 
 #include "core/base/Cleaner.h"
 #include "core/col/MergeSort.h"
+#include "core/str/CodePageUse.h"
 #include "core/str/NumberText.h"
 #include "core/thread/ObjLocker.h"
 
@@ -146,9 +147,24 @@ Installed& LoadedInstalled()
     return installed;
 }
 
+// The string conversions' view of a record: the list's two UTF-16 records by identity (the list
+// loads first when it is not yet), any other by its number.
+str::CodePageUse UseForStrings(CodePage* cp)
+{
+    if (cp == CodePage::GetUtf16())
+        return str::CodePageUse{str::CodePageUse::kUtf16, kUtf16};
+    if (cp == CodePage::GetUtf16Be())
+        return str::CodePageUse{str::CodePageUse::kUtf16Be, kUtf16Be};
+    return str::CodePageUse{str::CodePageUse::kBytes, static_cast<uint32_t>(cp->number)};
+}
+
 } // namespace
 
-CodePage::CodePage() : number(0) {}
+CodePage::CodePage() : number(0)
+{
+    // A record reaches the string conversions only after it was built here.
+    str::SetCodePageResolver(&UseForStrings);
+}
 
 const wchar_t* CodePage::GetClassName()
 {

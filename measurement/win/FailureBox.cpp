@@ -2,17 +2,18 @@
 
 #include <atomic>
 
-#include "mfc/AppMessageBox.h"
+#include "core/base/ApplicationBox.h"
 
 namespace s {
 namespace system {
 namespace win {
 
 namespace {
-// The application's box, which every box of the process goes through.
+// The application's box, which every box of the process goes through; a null caption shows the
+// application's title.
 void SystemInformationBox(const wchar_t* text)
 {
-    AfxShowMessageBox(nullptr, text, nullptr, MB_OK | MB_ICONINFORMATION);
+    base::ShowApplicationBox(nullptr, text, nullptr, MB_OK | MB_ICONINFORMATION);
 }
 
 std::atomic<FailureBoxFunction> gFailureBox{&SystemInformationBox};

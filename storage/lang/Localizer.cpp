@@ -4,10 +4,10 @@
 
 #include "core/str/StrBuffer.h"
 #include "storage/archive/dll/win/Archive.h"
+#include "storage/events/IEventListener.h"
 #include "storage/lang/LangPack.h"
 #include "storage/lang/UiLanguage.h"
 #include "storage/xml/Node.h"
-#include "windowing/events/IEventListener.h"
 
 namespace s {
 namespace lang {

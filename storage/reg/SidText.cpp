@@ -2,10 +2,10 @@
 
 #include <cwchar>
 
+#include "core/base/ApplicationBox.h"
 #include "core/str/StrBuffer.h"
 #include "storage/reg/NtRegistryApi.h"
 #include "storage/reg/NtStatusText.h"
-#include "mfc/AppMessageBox.h"
 
 namespace s {
 namespace reg {
@@ -25,9 +25,10 @@ const uint32_t kSidTextBytesPerSubAuthority = 24;
 
 wchar_t currentUserSid[kSidTextChars];
 
+// The application's box, passed in by the layer that owns it.
 void ShowMessageBox(const wchar_t* text, const wchar_t* caption)
 {
-    AfxShowMessageBox(nullptr, text, caption, MB_ICONERROR);
+    base::ShowApplicationBox(nullptr, text, caption, MB_ICONERROR);
 }
 
 LookupFailureBox failureBox = &ShowMessageBox;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/base/ApplicationBox.h"
+#include "measurement/win/FailureBox.h"
 #include "mfc/AppMessageBox.h"
 #include "support/BoxRecorder.h"
 
@@ -48,6 +50,28 @@ TEST(AppMessageBox, ReplacementAnswersAndHandsBackThePreviousOne)
     EXPECT_EQ(IDYES, AfxMessageBox(L"sure?", MB_YESNO));
     BoxRecorder::SetAnswer(0);
     EXPECT_EQ(3u, BoxRecorder::Take().size());
+}
+
+// The layers below cannot include this box; it passes itself down, so theirs reach the handler.
+TEST(AppMessageBox, BoxesOfTheLayersBelowGoThroughIt)
+{
+    BoxRecorder::Take();
+    AfxSetAppName(L"Pulsegrid");
+    BoxRecorder::SetAnswer(IDYES);
+    EXPECT_EQ(IDYES, s::base::ShowApplicationBox(nullptr, L"from below", L"Lookup", MB_YESNO | MB_ICONERROR));
+    BoxRecorder::SetAnswer(0);
+    s::system::win::FailureBoxFunction previous = s::system::win::SetFailureBox(nullptr);
+    s::system::win::ShowFailureBox(L"Pdh.dll is missing");
+    s::system::win::SetFailureBox(previous);
+
+    const auto boxes = BoxRecorder::Take();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ(L"from below", boxes[0].text);
+    EXPECT_EQ(L"Lookup", boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONERROR), boxes[0].type);
+    EXPECT_EQ(L"Pdh.dll is missing", boxes[1].text);
+    EXPECT_EQ(L"Pulsegrid", boxes[1].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), boxes[1].type);
 }
 
 } // namespace

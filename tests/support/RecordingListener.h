@@ -5,7 +5,7 @@
 #include <mutex>
 #include <vector>
 
-#include "windowing/events/IEventListener.h"
+#include "storage/events/IEventListener.h"
 
 namespace testing_support {
 

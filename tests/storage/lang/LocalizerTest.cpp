@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/str/StrBuffer.h"
+#include "storage/events/IEventListener.h"
 #include "storage/lang/LangPack.h"
 #include "storage/lang/UiLanguage.h"
-#include "windowing/events/IEventListener.h"
 
 namespace {
 
