@@ -38,3 +38,11 @@ if [ ! -f "$WINEPREFIX/.frames-drawn-by-wine" ]; then
   wineserver -w
   touch "$WINEPREFIX/.frames-drawn-by-wine"
 fi
+# Wine's own fonts (Tahoma, Marlett for the caption buttons...) come with the setup's fonts-wine,
+# which this Wine does not look for by itself: the prefix's font folder gets them, or every native
+# frame would show the letters "0 1 r" in place of its caption buttons' glyphs.
+if [ ! -f "$WINEPREFIX/.wine-fonts-installed" ]; then
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  touch "$WINEPREFIX/.wine-fonts-installed"
+fi

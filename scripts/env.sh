@@ -1,7 +1,8 @@
 # Shared settings of the project's scripts; sourced, not run.
 PULSEGRID_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PULSEGRID_BUILD="${PULSEGRID_BUILD:-$PULSEGRID_ROOT/build}"
-deps_key="$(cat "$PULSEGRID_ROOT/scripts/setup.sh" "$PULSEGRID_ROOT/cmake/mingw-w64-x86_64.cmake" | sha1sum | cut -c1-12)"
+# The cross-built libraries depend on their recipe and the toolchain only, not on the package list.
+deps_key="$(cat "$PULSEGRID_ROOT/scripts/build-deps.sh" "$PULSEGRID_ROOT/cmake/mingw-w64-x86_64.cmake" | sha1sum | cut -c1-12)"
 PULSEGRID_DEPS="${PULSEGRID_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/pulsegrid/deps-$deps_key}"
 export PULSEGRID_ROOT PULSEGRID_BUILD PULSEGRID_DEPS
 # Wine: a prefix of our own under the build folder; no Mono or Gecko installer may ever ask.
