@@ -16,6 +16,8 @@ packages=(
 # Fonts with the Greek, Cyrillic and Arabic letters and the Chinese, Japanese and Korean characters
 # of the language pack; Wine reads them from the system's font folders (linked in scripts/build.sh).
 packages+=(fonts-dejavu-core fonts-wqy-microhei)
+# The language pack's tables are checked against the embedded document by a Python script.
+packages+=(python3)
 
 missing=()
 for p in "${packages[@]}"; do
