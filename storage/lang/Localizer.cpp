@@ -246,15 +246,7 @@ void Localizer::MakeCurrent(LangPack* pack)
     if (!pack || pack == current_)
         return;
     current_ = pack;
-    // A listener may leave the list while it is told (a window rebuilding its menus): the count is
-    // read each turn, and the walk moves on only while the one just told still stands at its
-    // place, so the listener that moved down into it is told as well.
-    for (uint32_t i = 0; i < listeners_.GetCount();) {
-        void* listener = listeners_.Get(i);
-        static_cast<gui::events::IEventListener*>(listener)->OnEvent(this, kLanguageChanged);
-        if (i < listeners_.GetCount() && listeners_.Get(i) == listener)
-            ++i;
-    }
+    gui::events::TellListeners(listeners_, this, kLanguageChanged);
 }
 
 void Localizer::SelectLanguage(const wchar_t* engName)

@@ -204,6 +204,20 @@ bool MappedData::SetFile(PathWin* path, bool load)
     return true;
 }
 
+void MappedData::SetDocument(Node* root)
+{
+    if (path_) {
+        path_->ReleaseToPool();
+        path_ = nullptr;
+    }
+    keepUnreadFile_ = false;
+    if (document_ && document_ != root)
+        document_->ReleaseToPool();
+    document_ = root;
+    section_->Clear();
+    current_ = document_;
+}
+
 bool MappedData::Save()
 {
     if (!path_ || !document_)

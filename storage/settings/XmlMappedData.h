@@ -89,6 +89,10 @@ public:
     // that could not be read whole or cleanly (damage after its root element, bytes that are
     // not UTF-8) is kept as "<file>.bak" by the next save, before anything replaces it.
     bool SetFile(PathWin* path, bool load);
+    // Makes root the document (owned from now on; null for none) and the current element, the
+    // previous document given back and no file attached: a store over a document read from
+    // elsewhere, such as a resource.
+    void SetDocument(Node* root);
     // The document; the current section's element (null after a failed selection).
     Node* GetDocument() { return document_; }
     Node* GetCurrent() { return current_; }
