@@ -4,7 +4,6 @@
 #include <map>
 
 #include "SkinTestSupport.h"
-#include "StandInSkin.h"
 #include "support/RecordingListener.h"
 
 using testing_support::RecordingListener;
@@ -98,11 +97,13 @@ TEST(SkinSetLoad, WithoutReplaceAppendsAndWithReplaceStandsIn)
 
     Manager builtIn(L"ThinWindow");
     builtIn->AddBuiltInSkins();
-    const int releasedBefore = StandInSkin::released;
+    // Three skins idle in the pool make the count exact: the load takes them for its new skins.
+    { Manager warm(L"ThinWindow"); AddNamed(warm.get(), {L"1", L"2", L"3"}); }
+    const uint32_t idleBefore = IdleSkins();
     builtIn->LoadSkinSet(store.get(), L"SkinSet", true);
     EXPECT_EQ((Names{L"A", L"B", L"C"}), SkinNames(builtIn.get()));
     EXPECT_EQ((Names{L"A", L"B", L"C"}), ListedNames(builtIn.get()));
-    EXPECT_EQ(releasedBefore + 16, StandInSkin::released);
+    EXPECT_EQ(idleBefore - 3 + 16, IdleSkins());
 }
 
 TEST(SkinSetLoad, AReplacingLoadHandsTheCurrentSkinToItsNamesakeBeforeTheOldOnesGo)
@@ -124,13 +125,12 @@ TEST(SkinSetLoad, AReplacingLoadHandsTheCurrentSkinToItsNamesakeBeforeTheOldOnes
         skinner->AddBuiltInSkins();
         skinner->SelectSkinByName(c.current);
         RecordingListener listener;
-        int releasedWhenTold = -1;
-        const int releasedBefore = StandInSkin::released;
-        listener.action = [&](int32_t) { releasedWhenTold = StandInSkin::released; };
+        uint32_t heldWhenTold = 0;
+        listener.action = [&](int32_t) { heldWhenTold = skinner->GetSkinCount(); };
         skinner->AddListener(&listener);
         skinner->LoadSkinSet(store.get(), L"SkinSet", true);
         EXPECT_EQ(1u, listener.Take().size()) << c.what;
-        EXPECT_EQ(releasedBefore, releasedWhenTold) << c.what;
+        EXPECT_EQ(16u + 3u, heldWhenTold) << c.what;
         ASSERT_NE(nullptr, skinner->GetCurrentSkin()) << c.what;
         EXPECT_EQ(0, _wcsicmp(c.expected, skinner->GetCurrentSkin()->GetName())) << c.what;
         EXPECT_EQ(3u, skinner->GetSkinCount()) << c.what;

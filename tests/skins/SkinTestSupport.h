@@ -18,6 +18,9 @@ using s::gui::drawer::ISkin;
 using s::gui::drawer::SkinColorSet;
 using s::gui::drawer::Skinner;
 
+// Skins idle in their pools: one more for every skin given back while fewer than 1,000 idle.
+uint32_t IdleSkins();
+
 // A skin manager of one type for the length of a test.
 class Manager {
 public:

@@ -165,9 +165,9 @@ TEST(SkinnerLists, ARemovedCurrentSkinIsNoLongerCurrent)
     skinner->AddListener(&listener);
     skinner->SelectSkinAt(1);
     listener.Take();
-    const int releasedBefore = StandInSkin::released;
+    const uint32_t idleBefore = IdleSkins();
     skinner->RemoveSkinAt(1);
-    EXPECT_EQ(releasedBefore + 1, StandInSkin::released);
+    EXPECT_EQ(idleBefore + 1, IdleSkins());
     EXPECT_EQ(nullptr, skinner->GetCurrentSkin());
     EXPECT_EQ(-1, skinner->GetCurrentSkinIndex());
     EXPECT_EQ(0u, listener.Count());
@@ -258,9 +258,9 @@ TEST(SkinnerLifecycle, ResetGivesEverySkinBackAndForgetsItsListeners)
     skinner->AddListener(&listener);
     skinner->SelectSkinAt(0);
     listener.Take();
-    const int releasedBefore = StandInSkin::released;
+    const uint32_t idleBefore = IdleSkins();
     skinner->ReleaseToPool();
-    EXPECT_EQ(releasedBefore + 3, StandInSkin::released);
+    EXPECT_EQ(idleBefore + 3, IdleSkins());
     EXPECT_EQ(0u, listener.Count());
 
     Skinner* again = Skinner::New();

@@ -1,9 +1,13 @@
 // Stands in for the skin builders until the drawer family lands (see StandInSkin.h).
+#include "core/thread/EasyPooler.h"
 #include "StandInSkin.h"
 #include "skins/skin/Builders.h"
 
 namespace skintest {
-int StandInSkin::released = 0;
+uint32_t IdleSkins()
+{
+    return s::thread::PoolOf<StandInSkin>().GetIdleCount();
+}
 }
 
 namespace s {

@@ -17,11 +17,7 @@ public:
 
     const wchar_t* GetClassName() override { return L"skintest_StandInSkin"; }
     s::base::IObject* NewInstance() override { return s::thread::TakeFromPool<StandInSkin>(); }
-    void ReleaseToPool() override
-    {
-        ++released;
-        s::thread::GiveToPool<StandInSkin>(this);
-    }
+    void ReleaseToPool() override { s::thread::GiveToPool<StandInSkin>(this); }
     void Reset() override
     {
         name_->Clear();
@@ -53,8 +49,6 @@ public:
 
     SkinColorSet colors;
     bool six = false;
-    // Skins given back to the pool in this process.
-    static int released;
 
 private:
     s::str::strbuffer::StrBuffer* name_;
