@@ -28,13 +28,32 @@ void Thin::Reset()
     foreground_ = RGB(120, 120, 120);
 }
 
-// The frame and the region are painted with the control drawers; until then a window keeps its
-// own background and rectangle.
-void Thin::DrawFrame(CDC*, int32_t, int32_t, int32_t, int32_t) {}
-
-HRGN Thin::CreateRegion(int32_t, int32_t, int32_t, int32_t)
+// Square corners (styles 0 and 0), the only ones skins use, so that skinned windows show their
+// colours; the rounded styles come with the control drawers' paint, and until then such a window
+// gets its background alone and keeps its rectangle.
+void Thin::DrawFrame(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    return nullptr;
+    if (!dc || left >= right || top >= bottom)
+        return;
+    // The rectangle taken as position and size: with left and top 0, the client area.
+    if (!backgroundTransparent_)
+        dc->FillSolidRect(left, top, right, bottom, background_);
+    if (topCornerStyle_ != 0 || bottomCornerStyle_ != 0)
+        return;
+    const int32_t width = right - left;
+    const int32_t height = bottom - top;
+    dc->FillSolidRect(0, 0, width, 1, foreground_);
+    dc->FillSolidRect(width - 1, 0, 1, height, foreground_);
+    dc->FillSolidRect(0, height - 1, width, 1, foreground_);
+    dc->FillSolidRect(0, 0, 1, height - 1, foreground_);
+}
+
+HRGN Thin::CreateRegion(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (topCornerStyle_ != 0 || bottomCornerStyle_ != 0)
+        return nullptr;
+    // Right and bottom come inclusive.
+    return CreateRectRgn(left, top, right + 1, bottom + 1);
 }
 
 uint8_t Thin::GetBackgroundRed()
