@@ -9,6 +9,8 @@
 #include "skins/SkinColorSet.h"
 #include "skins/skin/Builders.h"
 #include "skins/skin/Presets.h"
+#include "skins/skin/Thin.h"
+#include "skins/skin/ThinWindow.h"
 #include "storage/events/IEventListener.h"
 
 namespace s {

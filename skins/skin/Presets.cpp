@@ -2,6 +2,8 @@
 
 #include "skins/SkinColorSet.h"
 #include "skins/skin/Builders.h"
+#include "skins/skin/Thin.h"
+#include "skins/skin/ThinWindow.h"
 
 namespace s {
 namespace gui {
@@ -100,7 +102,7 @@ const ThinPreset kThinPresets[] = {
 const uint32_t kWindowPresetCount = sizeof(kWindowPresets) / sizeof(kWindowPresets[0]);
 const uint32_t kThinPresetCount = sizeof(kThinPresets) / sizeof(kThinPresets[0]);
 
-ISkin* BuildWindow(const WindowPreset& preset)
+ThinWindow* BuildWindow(const WindowPreset& preset)
 {
     SkinColorSet colors;
     for (uint32_t i = 0; i < SkinColorSet::kCount; ++i)
@@ -110,7 +112,7 @@ ISkin* BuildWindow(const WindowPreset& preset)
     return BuildThinWindow(preset.name, values);
 }
 
-ISkin* BuildSix(const ThinPreset& preset)
+Thin* BuildSix(const ThinPreset& preset)
 {
     int32_t values[18];
     for (uint32_t i = 0; i < 6; ++i) {
@@ -122,7 +124,7 @@ ISkin* BuildSix(const ThinPreset& preset)
 
 } // namespace
 
-ISkin* BuildThinWindowPreset(int32_t number)
+ThinWindow* BuildThinWindowPreset(int32_t number)
 {
     for (const WindowPreset& preset : kWindowPresets) {
         if (preset.number == number)
@@ -131,7 +133,7 @@ ISkin* BuildThinWindowPreset(int32_t number)
     return nullptr;
 }
 
-ISkin* BuildThinPreset(int32_t number)
+Thin* BuildThinPreset(int32_t number)
 {
     for (const ThinPreset& preset : kThinPresets) {
         if (preset.number == number)

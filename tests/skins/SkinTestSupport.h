@@ -9,6 +9,8 @@
 #include "skins/SkinColorSet.h"
 #include "skins/Skinner.h"
 #include "skins/skin/Builders.h"
+#include "skins/skin/Thin.h"
+#include "skins/skin/ThinWindow.h"
 #include "storage/settings/XmlMappedData.h"
 #include "storage/xml/Node.h"
 
@@ -19,7 +21,11 @@ using s::gui::drawer::SkinColorSet;
 using s::gui::drawer::Skinner;
 
 // Skins idle in their pools: one more for every skin given back while fewer than 1,000 idle.
-uint32_t IdleSkins();
+inline uint32_t IdleSkins()
+{
+    return s::gui::drawer::skin::ThinWindow::GetPool()->GetIdleCount() +
+           s::gui::drawer::skin::Thin::GetPool()->GetIdleCount();
+}
 
 // A skin manager of one type for the length of a test.
 class Manager {

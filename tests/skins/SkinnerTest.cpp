@@ -3,7 +3,6 @@
 #include <set>
 
 #include "SkinTestSupport.h"
-#include "StandInSkin.h"
 #include "core/str/StrArray.h"
 #include "support/RecordingListener.h"
 
@@ -242,11 +241,14 @@ TEST(SkinnerTypes, AThinManagerBuildsFromSixOfTheColours)
     Manager skinner(L"Thin");
     const SkinColorSet given = ColorsOf(9);
     ASSERT_TRUE(AddFromColors(skinner.get(), L"Six", given));
-    auto* skin = static_cast<StandInSkin*>(skinner->GetSkinAt(0));
-    EXPECT_TRUE(skin->six);
+    EXPECT_STREQ(L"s_gui_drawer_skin_Thin", skinner->GetSkinAt(0)->GetClassName());
+    const SkinColorSet read = ColorsAt(skinner.get(), 0);
     for (uint32_t index : {SkinColorSet::kWindowBg, SkinColorSet::kCompFg, SkinColorSet::kText,
                            SkinColorSet::kSliderBg, SkinColorSet::kCounter01, SkinColorSet::kCounter02})
-        EXPECT_EQ(given.GetColor(index), skin->colors.GetColor(index)) << SkinColorSet::NameOf(index);
+        EXPECT_EQ(given.GetColor(index), read.GetColor(index)) << SkinColorSet::NameOf(index);
+    // The other nine are not used: the frame and the group border take compFg.
+    EXPECT_EQ(given.GetColor(SkinColorSet::kCompFg), read.GetColor(SkinColorSet::kWindowFg));
+    EXPECT_EQ(given.GetColor(SkinColorSet::kCompFg), read.GetColor(SkinColorSet::kGroupBorder));
 }
 
 TEST(SkinnerLifecycle, ResetGivesEverySkinBackAndForgetsItsListeners)
