@@ -51,10 +51,165 @@ template <class Skin>
 Skin* TakeNamedSkin(const wchar_t* name)
 {
     Skin* skin = Skin::New();
-    if (!skin)
-        return nullptr;
-    skin->SetName(name);
+    if (skin)
+        skin->SetName(name);
     return skin;
+}
+
+// The drawers both builders make alike, each from the colours its builder routes to it; what
+// a builder sets after storing beyond these it sets itself.
+
+void AddWindow(ISkin* skin, const Rgb& frame, const Rgb& background)
+{
+    if (window::win::Thin* window = window::win::Thin::New()) {
+        window->SetTopCornerStyle(0);
+        window->SetBottomCornerStyle(0);
+        window->SetForegroundColor(frame.r, frame.g, frame.b);
+        window->SetBackgroundColor(background.r, background.g, background.b);
+        skin->SetWindowDrawer(window);
+    }
+}
+
+IButton* AddButton(ISkin* skin, const Rgb& foreground)
+{
+    if (button::win::Thin* button = button::win::Thin::New()) {
+        button->SetSecondOption(1);
+        button->SetFirstOption(0);
+        button->SetPushShift(1);
+        button->SetForegroundColor(foreground.r, foreground.g, foreground.b);
+        skin->SetButtonDrawer(button);
+    }
+    return skin->GetButtonDrawer();
+}
+
+IText* AddText(ISkin* skin)
+{
+    if (text::win::Basic* text = text::win::Basic::New())
+        skin->SetTextDrawer(text);
+    return skin->GetTextDrawer();
+}
+
+void AddScrollBar(ISkin* skin, const Rgb& foreground, const Rgb& track)
+{
+    if (scrollbar::win::Thin* scrollBar = scrollbar::win::Thin::New()) {
+        scrollBar->SetBarWidth(kBarWidth);
+        scrollBar->SetForegroundColor(foreground.r, foreground.g, foreground.b);
+        scrollBar->SetTrackColor(track.r, track.g, track.b);
+        skin->SetScrollBarDrawer(scrollBar);
+    }
+}
+
+void AddCheckBox(ISkin* skin, const Rgb& box, const Rgb& text, const Rgb& disabledText)
+{
+    if (checkbox::win::Thin* checkBox = checkbox::win::Thin::New()) {
+        checkBox->SetBoxColor(box.r, box.g, box.b);
+        checkBox->SetTextColor(text.r, text.g, text.b);
+        skin->SetCheckBoxDrawer(checkBox);
+        skin->GetCheckBoxDrawer()->SetDisabledTextColor(disabledText.r, disabledText.g, disabledText.b);
+    }
+}
+
+void AddRadioButton(ISkin* skin, const Rgb& frame, const Rgb& text, const Rgb& disabledText)
+{
+    if (radiobutton::win::Thin* radioButton = radiobutton::win::Thin::New()) {
+        radioButton->SetFrameColor(frame.r, frame.g, frame.b);
+        radioButton->SetTextColor(text.r, text.g, text.b);
+        skin->SetRadioButtonDrawer(radioButton);
+        skin->GetRadioButtonDrawer()->SetDisabledTextColor(disabledText.r, disabledText.g, disabledText.b);
+    }
+}
+
+ISlider* AddSlider(ISkin* skin, const Rgb& foreground, const Rgb& bar)
+{
+    if (slider::win::Thin* slider = slider::win::Thin::New()) {
+        slider->SetForegroundColor(foreground.r, foreground.g, foreground.b);
+        slider->SetBarColor(bar.r, bar.g, bar.b);
+        skin->SetSliderDrawer(slider);
+    }
+    return skin->GetSliderDrawer();
+}
+
+void AddCounter(ISkin* skin, const Rgb& first, const Rgb& second)
+{
+    if (counter::win::Basic* counter = counter::win::Basic::New()) {
+        counter->SetFirstColor(first.r, first.g, first.b);
+        counter->SetSecondColor(second.r, second.g, second.b);
+        skin->SetCounterDrawer(counter);
+    }
+}
+
+void AddListHeader(ISkin* skin, const Rgb& foreground, const Rgb& background, const Rgb& font)
+{
+    if (listheader::win::Thin* listHeader = listheader::win::Thin::New()) {
+        listHeader->SetPushShift(1);
+        listHeader->SetForegroundColor(foreground.r, foreground.g, foreground.b);
+        listHeader->SetBackgroundColor(background.r, background.g, background.b);
+        skin->SetListHeaderDrawer(listHeader);
+        SetColor(skin->GetListHeaderDrawer()->GetFontSetting(), font);
+    }
+}
+
+void AddListBox(ISkin* skin, const Rgb& background, const Rgb& text, const Rgb& selection, const Rgb& selectedText,
+                const Rgb& alternate)
+{
+    if (listbox::win::Thin* listBox = listbox::win::Thin::New()) {
+        listBox->SetBackgroundColor(background.r, background.g, background.b);
+        listBox->SetTextColor(text.r, text.g, text.b);
+        listBox->SetSelectionColor(selection.r, selection.g, selection.b);
+        listBox->SetSelectedTextColor(selectedText.r, selectedText.g, selectedText.b);
+        listBox->SetAlternateColor(alternate.r, alternate.g, alternate.b);
+        skin->SetListBoxDrawer(listBox);
+    }
+}
+
+void AddStatusBar(ISkin* skin, const Rgb& color)
+{
+    if (statusbar::win::Thin* statusBar = statusbar::win::Thin::New()) {
+        statusBar->SetColor(color.r, color.g, color.b);
+        skin->SetStatusBarDrawer(statusBar);
+    }
+}
+
+IMenu* AddMenu(ISkin* skin, const Rgb& text, const Rgb& highlight, const Rgb& highlightText)
+{
+    if (menu::win::Basic* menu = menu::win::Basic::New()) {
+        menu->SetTextColor(text.r, text.g, text.b);
+        menu->SetHighlightColor(highlight.r, highlight.g, highlight.b);
+        menu->SetHighlightTextColor(highlightText.r, highlightText.g, highlightText.b);
+        menu->SetHotFill(0);
+        menu->SetHotShift(1);
+        skin->SetMenuDrawer(menu);
+    }
+    return skin->GetMenuDrawer();
+}
+
+void AddCombo(ISkin* skin, const Rgb& text, const Rgb& foreground)
+{
+    if (combo::win::Thin* combo = combo::win::Thin::New()) {
+        combo->SetTextColor(text.r, text.g, text.b);
+        combo->SetForegroundColor(foreground.r, foreground.g, foreground.b);
+        skin->SetComboDrawer(combo);
+        skin->GetComboDrawer()->SetDisabledTextColor(text.r, text.g, text.b);
+    }
+}
+
+void AddGroupBox(ISkin* skin, const Rgb& frame, const Rgb& text)
+{
+    if (groupbox::win::Thin* groupBox = groupbox::win::Thin::New()) {
+        groupBox->SetFrameColor(frame.r, frame.g, frame.b);
+        skin->SetGroupBoxDrawer(groupBox);
+        SetColor(skin->GetGroupBoxDrawer()->GetFontSetting(), text);
+        SetColor(skin->GetGroupBoxDrawer()->GetDisabledFontSetting(), text);
+    }
+}
+
+ITabBox* AddTabBox(ISkin* skin, const Rgb& color)
+{
+    if (tabbox::win::Thin* tabBox = tabbox::win::Thin::New()) {
+        tabBox->SetColor(color.r, color.g, color.b);
+        skin->SetTabBoxDrawer(tabBox);
+    }
+    return skin->GetTabBoxDrawer();
 }
 
 } // namespace
@@ -75,118 +230,47 @@ ThinWindow* BuildThinWindow(const wchar_t* name, const int32_t* values)
               listFont = At(colors, SkinColorSet::kListFont), listAlternate = At(colors, SkinColorSet::kListAlternate),
               counter01 = At(colors, SkinColorSet::kCounter01), counter02 = At(colors, SkinColorSet::kCounter02);
 
-    if (window::win::Thin* window = window::win::Thin::New()) {
-        window->SetTopCornerStyle(0);
-        window->SetBottomCornerStyle(0);
-        window->SetForegroundColor(windowFg.r, windowFg.g, windowFg.b);
-        window->SetBackgroundColor(windowBg.r, windowBg.g, windowBg.b);
-        skin->SetWindowDrawer(window);
+    AddWindow(skin, windowFg, windowBg);
+    if (IButton* button = AddButton(skin, compFg)) {
+        button->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
+        button->SetDownColor(compFg.r, compFg.g, compFg.b);
+        button->SetDownBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
+        SetColor(button->GetFontSetting(), text);
+        SetColor(button->GetDisabledFontSetting(), compDisabled);
+        SetColor(button->GetSecondFontSetting(), listHeaderFont);
     }
-    if (button::win::Thin* button = button::win::Thin::New()) {
-        button->SetSecondOption(1);
-        button->SetFirstOption(0);
-        button->SetPushShift(1);
-        button->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        skin->SetButtonDrawer(button);
-        IButton* stored = skin->GetButtonDrawer();
-        stored->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
-        stored->SetDownColor(compFg.r, compFg.g, compFg.b);
-        stored->SetDownBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
-        SetColor(stored->GetFontSetting(), text);
-        SetColor(stored->GetDisabledFontSetting(), compDisabled);
-        SetColor(stored->GetSecondFontSetting(), listHeaderFont);
-    }
-    if (text::win::Basic* textDrawer = text::win::Basic::New()) {
-        skin->SetTextDrawer(textDrawer);
-        IText* stored = skin->GetTextDrawer();
-        if (IFontSetting* normal = stored->GetNormalFontSetting()) {
+    if (IText* textDrawer = AddText(skin)) {
+        if (IFontSetting* normal = textDrawer->GetNormalFontSetting()) {
             normal->SetColor(text.r, text.g, text.b);
             normal->SetColor2(windowBg.r, windowBg.g, windowBg.b);
             normal->SetColor3(outline.r, outline.g, outline.b);
         }
-        SetColor(stored->GetDisabledFontSetting(), compDisabled);
-        SetColor(stored->GetLinkFontSetting(), text);
-        SetColor(stored->GetLinkHoverFontSetting(), compFg);
+        SetColor(textDrawer->GetDisabledFontSetting(), compDisabled);
+        SetColor(textDrawer->GetLinkFontSetting(), text);
+        SetColor(textDrawer->GetLinkHoverFontSetting(), compFg);
     }
-    if (scrollbar::win::Thin* scrollBar = scrollbar::win::Thin::New()) {
-        scrollBar->SetBarWidth(kBarWidth);
-        scrollBar->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        scrollBar->SetTrackColor(sliderBg.r, sliderBg.g, sliderBg.b);
-        skin->SetScrollBarDrawer(scrollBar);
-    }
-    if (checkbox::win::Thin* checkBox = checkbox::win::Thin::New()) {
-        checkBox->SetBoxColor(compFg.r, compFg.g, compFg.b);
-        checkBox->SetTextColor(text.r, text.g, text.b);
-        skin->SetCheckBoxDrawer(checkBox);
-        skin->GetCheckBoxDrawer()->SetDisabledTextColor(compDisabled.r, compDisabled.g, compDisabled.b);
-    }
-    if (radiobutton::win::Thin* radioButton = radiobutton::win::Thin::New()) {
-        radioButton->SetFrameColor(compFg.r, compFg.g, compFg.b);
-        radioButton->SetTextColor(text.r, text.g, text.b);
-        skin->SetRadioButtonDrawer(radioButton);
-        skin->GetRadioButtonDrawer()->SetDisabledTextColor(compDisabled.r, compDisabled.g, compDisabled.b);
-    }
-    if (slider::win::Thin* slider = slider::win::Thin::New()) {
-        slider->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        slider->SetBarColor(sliderBg.r, sliderBg.g, sliderBg.b);
-        skin->SetSliderDrawer(slider);
-        skin->GetSliderDrawer()->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
-    }
-    if (counter::win::Basic* counter = counter::win::Basic::New()) {
-        counter->SetFirstColor(counter01.r, counter01.g, counter01.b);
-        counter->SetSecondColor(counter02.r, counter02.g, counter02.b);
-        skin->SetCounterDrawer(counter);
-    }
-    if (listheader::win::Thin* listHeader = listheader::win::Thin::New()) {
-        listHeader->SetPushShift(1);
-        listHeader->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        listHeader->SetBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
-        skin->SetListHeaderDrawer(listHeader);
-        SetColor(skin->GetListHeaderDrawer()->GetFontSetting(), listHeaderFont);
-    }
-    if (listbox::win::Thin* listBox = listbox::win::Thin::New()) {
-        listBox->SetBackgroundColor(listBg.r, listBg.g, listBg.b);
-        listBox->SetTextColor(listFont.r, listFont.g, listFont.b);
-        listBox->SetSelectionColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
-        listBox->SetSelectedTextColor(listHeaderFont.r, listHeaderFont.g, listHeaderFont.b);
-        listBox->SetAlternateColor(listAlternate.r, listAlternate.g, listAlternate.b);
-        skin->SetListBoxDrawer(listBox);
-    }
-    if (statusbar::win::Thin* statusBar = statusbar::win::Thin::New()) {
-        statusBar->SetColor(compFg.r, compFg.g, compFg.b);
-        skin->SetStatusBarDrawer(statusBar);
-    }
-    if (menu::win::Basic* menu = menu::win::Basic::New()) {
-        menu->SetTextColor(text.r, text.g, text.b);
-        menu->SetHighlightColor(compFg.r, compFg.g, compFg.b);
-        menu->SetHighlightTextColor(windowBg.r, windowBg.g, windowBg.b);
-        menu->SetHotFill(0);
-        menu->SetHotShift(1);
-        skin->SetMenuDrawer(menu);
-        if (ICombo* combo = skin->GetMenuDrawer()->GetComboDrawer()) {
+    AddScrollBar(skin, compFg, sliderBg);
+    AddCheckBox(skin, compFg, text, compDisabled);
+    AddRadioButton(skin, compFg, text, compDisabled);
+    if (ISlider* slider = AddSlider(skin, compFg, sliderBg))
+        slider->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
+    AddCounter(skin, counter01, counter02);
+    AddListHeader(skin, compFg, listHeaderBg, listHeaderFont);
+    AddListBox(skin, listBg, listFont, listHeaderBg, listHeaderFont, listAlternate);
+    AddStatusBar(skin, compFg);
+    if (IMenu* menu = AddMenu(skin, text, compFg, windowBg)) {
+        if (ICombo* combo = menu->GetComboDrawer()) {
             combo->SetTextColor(text.r, text.g, text.b);
             combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
             combo->SetDisabledTextColor(text.r, text.g, text.b);
         }
     }
-    if (combo::win::Thin* combo = combo::win::Thin::New()) {
-        combo->SetTextColor(text.r, text.g, text.b);
-        combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        skin->SetComboDrawer(combo);
-        skin->GetComboDrawer()->SetDisabledTextColor(text.r, text.g, text.b);
-    }
-    if (groupbox::win::Thin* groupBox = groupbox::win::Thin::New()) {
-        groupBox->SetFrameColor(groupBorder.r, groupBorder.g, groupBorder.b);
-        skin->SetGroupBoxDrawer(groupBox);
-        SetColor(skin->GetGroupBoxDrawer()->GetFontSetting(), text);
-        SetColor(skin->GetGroupBoxDrawer()->GetDisabledFontSetting(), text);
-    }
-    if (tabbox::win::Thin* tabBox = tabbox::win::Thin::New()) {
-        tabBox->SetColor(compFg.r, compFg.g, compFg.b);
-        skin->SetTabBoxDrawer(tabBox);
-        SetColor(skin->GetTabBoxDrawer()->GetFontSetting(), text);
-        SetColor(skin->GetTabBoxDrawer()->GetDisabledFontSetting(), text);
-        SetColor(skin->GetTabBoxDrawer()->GetTabFontSetting(), text);
+    AddCombo(skin, text, compFg);
+    AddGroupBox(skin, groupBorder, text);
+    if (ITabBox* tabBox = AddTabBox(skin, compFg)) {
+        SetColor(tabBox->GetFontSetting(), text);
+        SetColor(tabBox->GetDisabledFontSetting(), text);
+        SetColor(tabBox->GetTabFontSetting(), text);
     }
     return skin;
 }
@@ -200,98 +284,27 @@ Thin* BuildThin(const wchar_t* name, const int32_t* values)
               text = {values[6], values[7], values[8]}, sliderBg = {values[9], values[10], values[11]},
               counter01 = {values[12], values[13], values[14]}, counter02 = {values[15], values[16], values[17]};
 
-    if (window::win::Thin* window = window::win::Thin::New()) {
-        window->SetTopCornerStyle(0);
-        window->SetBottomCornerStyle(0);
-        window->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        window->SetBackgroundColor(windowBg.r, windowBg.g, windowBg.b);
-        skin->SetWindowDrawer(window);
+    AddWindow(skin, compFg, windowBg);
+    if (IButton* button = AddButton(skin, compFg)) {
+        SetColor(button->GetFontSetting(), text);
+        SetColor(button->GetDisabledFontSetting(), text);
     }
-    if (button::win::Thin* button = button::win::Thin::New()) {
-        button->SetSecondOption(1);
-        button->SetFirstOption(0);
-        button->SetPushShift(1);
-        button->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        skin->SetButtonDrawer(button);
-        SetColor(skin->GetButtonDrawer()->GetFontSetting(), text);
-        SetColor(skin->GetButtonDrawer()->GetDisabledFontSetting(), text);
+    if (IText* textDrawer = AddText(skin)) {
+        SetColor(textDrawer->GetNormalFontSetting(), text);
+        SetColor(textDrawer->GetDisabledFontSetting(), text);
     }
-    if (text::win::Basic* textDrawer = text::win::Basic::New()) {
-        skin->SetTextDrawer(textDrawer);
-        SetColor(skin->GetTextDrawer()->GetNormalFontSetting(), text);
-        SetColor(skin->GetTextDrawer()->GetDisabledFontSetting(), text);
-    }
-    if (scrollbar::win::Thin* scrollBar = scrollbar::win::Thin::New()) {
-        scrollBar->SetBarWidth(kBarWidth);
-        scrollBar->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        scrollBar->SetTrackColor(windowBg.r, windowBg.g, windowBg.b);
-        skin->SetScrollBarDrawer(scrollBar);
-    }
-    if (checkbox::win::Thin* checkBox = checkbox::win::Thin::New()) {
-        checkBox->SetBoxColor(compFg.r, compFg.g, compFg.b);
-        checkBox->SetTextColor(text.r, text.g, text.b);
-        skin->SetCheckBoxDrawer(checkBox);
-        skin->GetCheckBoxDrawer()->SetDisabledTextColor(text.r, text.g, text.b);
-    }
-    if (radiobutton::win::Thin* radioButton = radiobutton::win::Thin::New()) {
-        radioButton->SetFrameColor(compFg.r, compFg.g, compFg.b);
-        radioButton->SetTextColor(text.r, text.g, text.b);
-        skin->SetRadioButtonDrawer(radioButton);
-        skin->GetRadioButtonDrawer()->SetDisabledTextColor(text.r, text.g, text.b);
-    }
-    if (slider::win::Thin* slider = slider::win::Thin::New()) {
-        slider->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        slider->SetBarColor(sliderBg.r, sliderBg.g, sliderBg.b);
-        skin->SetSliderDrawer(slider);
-    }
-    if (counter::win::Basic* counter = counter::win::Basic::New()) {
-        counter->SetFirstColor(counter01.r, counter01.g, counter01.b);
-        counter->SetSecondColor(counter02.r, counter02.g, counter02.b);
-        skin->SetCounterDrawer(counter);
-    }
-    if (listheader::win::Thin* listHeader = listheader::win::Thin::New()) {
-        listHeader->SetPushShift(1);
-        listHeader->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        listHeader->SetBackgroundColor(windowBg.r, windowBg.g, windowBg.b);
-        skin->SetListHeaderDrawer(listHeader);
-        SetColor(skin->GetListHeaderDrawer()->GetFontSetting(), text);
-    }
-    if (listbox::win::Thin* listBox = listbox::win::Thin::New()) {
-        listBox->SetBackgroundColor(windowBg.r, windowBg.g, windowBg.b);
-        listBox->SetTextColor(text.r, text.g, text.b);
-        listBox->SetSelectionColor(compFg.r, compFg.g, compFg.b);
-        listBox->SetSelectedTextColor(windowBg.r, windowBg.g, windowBg.b);
-        listBox->SetAlternateColor(kListAlternateOfSix.r, kListAlternateOfSix.g, kListAlternateOfSix.b);
-        skin->SetListBoxDrawer(listBox);
-    }
-    if (statusbar::win::Thin* statusBar = statusbar::win::Thin::New()) {
-        statusBar->SetColor(compFg.r, compFg.g, compFg.b);
-        skin->SetStatusBarDrawer(statusBar);
-    }
-    if (menu::win::Basic* menu = menu::win::Basic::New()) {
-        menu->SetTextColor(text.r, text.g, text.b);
-        menu->SetHighlightColor(compFg.r, compFg.g, compFg.b);
-        menu->SetHighlightTextColor(windowBg.r, windowBg.g, windowBg.b);
-        menu->SetHotFill(0);
-        menu->SetHotShift(1);
-        skin->SetMenuDrawer(menu);
-    }
-    if (combo::win::Thin* combo = combo::win::Thin::New()) {
-        combo->SetTextColor(text.r, text.g, text.b);
-        combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        skin->SetComboDrawer(combo);
-        skin->GetComboDrawer()->SetDisabledTextColor(text.r, text.g, text.b);
-    }
-    if (groupbox::win::Thin* groupBox = groupbox::win::Thin::New()) {
-        groupBox->SetFrameColor(compFg.r, compFg.g, compFg.b);
-        skin->SetGroupBoxDrawer(groupBox);
-        SetColor(skin->GetGroupBoxDrawer()->GetFontSetting(), text);
-        SetColor(skin->GetGroupBoxDrawer()->GetDisabledFontSetting(), text);
-    }
-    if (tabbox::win::Thin* tabBox = tabbox::win::Thin::New()) {
-        tabBox->SetColor(compFg.r, compFg.g, compFg.b);
-        skin->SetTabBoxDrawer(tabBox);
-    }
+    AddScrollBar(skin, compFg, windowBg);
+    AddCheckBox(skin, compFg, text, text);
+    AddRadioButton(skin, compFg, text, text);
+    AddSlider(skin, compFg, sliderBg);
+    AddCounter(skin, counter01, counter02);
+    AddListHeader(skin, compFg, windowBg, text);
+    AddListBox(skin, windowBg, text, compFg, windowBg, kListAlternateOfSix);
+    AddStatusBar(skin, compFg);
+    AddMenu(skin, text, compFg, windowBg);
+    AddCombo(skin, text, compFg);
+    AddGroupBox(skin, compFg, text);
+    AddTabBox(skin, compFg);
     return skin;
 }
 
