@@ -416,43 +416,35 @@ bool AppBase::Init(CWinApp* app, const wchar_t* softwareType, int32_t, const wch
 {
     if (!scratch_ || !scratch2_)
         return false;
-    // 1. COM security is the process's once: a second set-up fails as too late, which is no error.
+    // COM security is the process's once: a second set-up fails as too late, which is no error.
     AfxOleInit();
     CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,
                          EOAC_NONE, nullptr);
-    // 2.
     SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
-    // 3.
     baseTextId_ = kBaseTextId;
     softwareType_ = softwareType ? softwareType : kFreeware;
-    // 4.
     commandLine_ = CommandLine::New();
     if (commandLine_) {
         if (app)
             app->ParseCommandLine(*commandLine_);
         commandLine_->Walk();
     }
-    // 5.
     ReadModulePath();
-    // 6. The icon archive waits for its class; the pictures (7.) for the image codecs.
+    // The icon archive waits for its class, and the pictures for the image codecs.
     resources_ = modulePath_ ? archive::dll::win::Archive::OpenModule(modulePath_) : nullptr;
     langPack_ = lang::Localizer::CreateFromResource(resources_, langPackType, langPackId);
-    // 8.
     defaultSkinName_ = StrBuffer::New();
-    // 9.
+    // What start-up stores reaches the file with the next change or at the end.
     settings_ = OpenSettingsFile();
     if (!settings_)
         return false;
     settings_->SetAutoSave(false);
-    // 10.
     CheckVersion();
-    // 11.
     settings_->SetString(kSectionSoftwareType, kEmpty, softwareType_);
     settings_->SetString(kSectionSoftwareId, kEmpty, TextOf(kSoftwareIdText));
     settings_->SetString(kSectionVersion, kEmpty, GetVersion());
-    // 12. A skinner is never attached during start-up (13.).
+    // A skinner is never attached during start-up, so no skin is chosen here.
     SelectStoredLanguage();
-    // 14.
     settings_->SetAutoSave(true);
     return true;
 }

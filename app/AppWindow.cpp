@@ -390,12 +390,11 @@ bool AppWindow::Create(AppWindow* holder, AppBase* app, const wchar_t* name, con
 {
     if (!holder || !app || !holder->name_ || !holder->defaultSkinName_)
         return false;
-    // 1.
     holder->app_ = app;
     holder->name_->Assign(name ? name : kEmpty);
     holder->softwareType_ = softwareType ? softwareType : app->GetSoftwareType();
     holder->baseTextId_ = kBaseTextId;
-    // 2. The skin set of an own skinner is loaded once the skin manager exists.
+    // The skin set of an own skinner is loaded once the skin manager exists.
     if (skinner == app->GetSkinner()) {
         holder->ownsSkinner_ = 0;
     } else {
@@ -404,14 +403,13 @@ bool AppWindow::Create(AppWindow* holder, AppBase* app, const wchar_t* name, con
             holder->defaultSkinName_->Assign(defaultSkinName);
     }
     holder->skinner_ = skinner;
-    // 3.
     holder->defaultWidth_ = defaultWidth;
     holder->defaultHeight_ = defaultHeight;
     holder->defaultKeepOnTop_ = defaultKeepOnTop ? 1 : 0;
     holder->defaultEasyDrag_ = 1;
     holder->defaultMaximized_ = 0;
     holder->middleClickAction_ = ToMiddleClickAction(middleClickAction);
-    // 4.
+    // The window's own bookkeeping goes out with the next write, not one write each.
     map::IMappedData* settings = holder->Settings();
     if (settings) {
         settings->SetAutoSave(false);
@@ -421,13 +419,11 @@ bool AppWindow::Create(AppWindow* holder, AppBase* app, const wchar_t* name, con
                             pack ? pack->GetText(kSoftwareIdText) : kEmpty);
         settings->SetString(holder->GetSectionPath(kGroupVersion), kEmpty, app->GetVersion());
     }
-    // 5.
     if (holder->langPack_)
         holder->langPack_->SelectLanguage(app->GetLanguage());
-    // 6. An own skinner selects the stored skin once the skin manager exists.
-    // 7. A stored action wins over the given default.
+    // An own skinner selects the stored skin once the skin manager exists.
+    // A stored action wins over the given default.
     holder->middleClickAction_ = holder->GetMiddleClickAction();
-    // 8.
     if (settings)
         settings->SetAutoSave(true);
     return true;

@@ -38,17 +38,14 @@ bool CPulsegridApp::IsSupportedWindows()
 
 BOOL CPulsegridApp::InitInstance()
 {
-    // 1.
     INITCOMMONCONTROLSEX controls = {sizeof controls, kAllControlClasses};
     InitCommonControlsEx(&controls);
     CWinApp::InitInstance();
-    // 2.
     AppBase* app = AppBase::Create(this);
     if (!app)
         return FALSE;
-    // 3. and 4. The skin manager joins the holder once it exists.
+    // The skin manager joins the holder once it exists.
     AppWindow* holder = s::app::win::CreateAppWindow(app, s::app::win::kMainWindowDefaults, nullptr);
-    // 5.
     if (!IsSupportedWindows()) {
         s::gui::win::MessageBoxW* box = s::gui::win::MessageBoxW::New();
         if (box) {
@@ -56,11 +53,11 @@ BOOL CPulsegridApp::InitInstance()
             box->ReleaseToPool();
         }
     } else {
-        // 6. The start-with-Windows entries pass "-startup": any argument skips the hook.
+        // The start-with-Windows entries pass "-startup": any argument skips the hook.
         s::process::commandline::win::CommandLine* arguments = app->GetCommandLine();
         if (!arguments || arguments->GetCount() == 0)
             app->RunFirstStartHook();
-        // 7. and 8.
+        // Another running instance is told to show itself instead of a second window.
         if (!app->SignalOtherInstance(true, false, true) && holder) {
             s::app::win::StartWindow window;
             if (window.Open(holder))
@@ -68,7 +65,7 @@ BOOL CPulsegridApp::InitInstance()
             window.Release();
         }
     }
-    // 9. The base's reset writes the settings file.
+    // The base's reset writes the settings file.
     if (holder)
         holder->ReleaseToPool();
     app->ReleaseToPool();
