@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/AppBase.h"
 #include "app/AppWindow.h"
 #include "app/TextIds.h"
 #include "windowing/Window.h"
@@ -16,7 +17,7 @@ const int32_t kNoVersionText = -1;
 
 } // namespace
 
-StartWindow::StartWindow() : window_(nullptr), holder_(nullptr) {}
+StartWindow::StartWindow() : window_(nullptr), holder_(nullptr), smallIcon_(nullptr), bigIcon_(nullptr) {}
 
 StartWindow::~StartWindow()
 {
@@ -43,6 +44,7 @@ bool StartWindow::Open(AppWindow* holder)
     if (holder->HasPosition())
         SetWindowPos(window_->GetSafeHwnd(), nullptr, holder->GetX(), holder->GetY(), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetProgramIcons();
     window_->AddCloseListener(this);
     window_->SetVisible(true);
     return true;
@@ -61,6 +63,29 @@ void StartWindow::Release()
         window_ = nullptr;
     }
     holder_ = nullptr;
+    // Only once the frame that showed them is gone.
+    if (smallIcon_)
+        DestroyIcon(smallIcon_);
+    if (bigIcon_)
+        DestroyIcon(bigIcon_);
+    smallIcon_ = nullptr;
+    bigIcon_ = nullptr;
+}
+
+void StartWindow::SetProgramIcons()
+{
+    HINSTANCE program = GetModuleHandleW(nullptr);
+    smallIcon_ = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(AppBase::kIconGroupId), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                               LR_DEFAULTCOLOR));
+    bigIcon_ = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(AppBase::kIconGroupId), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                             LR_DEFAULTCOLOR));
+    HWND frame = window_->GetSafeHwnd();
+    if (smallIcon_)
+        SendMessageW(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    if (bigIcon_)
+        SendMessageW(frame, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
 }
 
 void StartWindow::OnEvent(base::IObject*, int32_t code)

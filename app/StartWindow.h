@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 
 #include "storage/events/IEventListener.h"
@@ -40,8 +42,13 @@ private:
     StartWindow(const StartWindow&) = delete;
     StartWindow& operator=(const StartWindow&) = delete;
 
+    // The program's icons from its own icon group, until the window takes them from the holder.
+    void SetProgramIcons();
+
     gui::win::Window* window_;
     AppWindow* holder_;
+    HICON smallIcon_;
+    HICON bigIcon_;
 };
 
 } // namespace win
