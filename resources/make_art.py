@@ -71,9 +71,11 @@ def icon_pixel(x, y, size):
         line = 1.0 / size * cells * 0.9
         if fu < line or fv < line:
             colour = mix(colour, GRID, 0.8)
-    width = max(0.04, 1.6 / size)
+    # Half the stroke: about a pixel and a half of line at the small sizes, and no glow there to
+    # blur it.
+    width = max(0.04, 0.75 / size)
     d = polyline_distance(u, v, PULSE_POINTS)
-    if d < width * 2.2:
+    if size >= 32 and d < width * 2.2:
         colour = mix(colour, GLOW, 0.45)
     if d < width:
         colour = PULSE
