@@ -1,7 +1,4 @@
-#include <windows.h>
+// The process's one application object; the framework's entry runs its start-up.
+#include "app/PulsegridApp.h"
 
-// The gadget's start-up is not built yet: the program ends at once.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
-{
-    return 0;
-}
+CPulsegridApp theApp;

@@ -31,6 +31,9 @@ public:
     // Asks the window to close on its own thread; close listeners may refuse.
     virtual void Close() = 0;
     virtual bool IsClosed() = 0;
+    // Blocks the calling thread, looking every 10 ms, until the window has been closed; returns
+    // at once for a window without a native frame, which can never close.
+    virtual void WaitUntilClosed() = 0;
     // Called by a close listener to keep the window open.
     virtual void CancelClose() = 0;
     // Restores a minimized window and brings it to the front.

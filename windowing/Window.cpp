@@ -29,6 +29,7 @@ const int kFrameHeight = 120;
 // The creator polls for the new thread in these steps; teardown gives the thread this long.
 const DWORD kReadyPollMillis = 10;
 const DWORD kQuitPollMillis = 10;
+const DWORD kClosePollMillis = 10;
 const ULONGLONG kStopLimitMillis = 5000;
 // The low bit of the process key marks a posted record, which belongs to the message and is
 // freed once dispatched.
@@ -295,6 +296,12 @@ void Window::Close()
 bool Window::IsClosed()
 {
     return closed_;
+}
+
+void Window::WaitUntilClosed()
+{
+    while (m_hWnd && !closed_)
+        Sleep(kClosePollMillis);
 }
 
 void Window::CancelClose()

@@ -76,6 +76,7 @@ public:
     bool SetCaption(const wchar_t* caption) override;
     void Close() override;
     bool IsClosed() override;
+    void WaitUntilClosed() override;
     void CancelClose() override;
     void Restore() override;
 

@@ -6,6 +6,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <atomic>
+
 #include "core/str/StrBuffer.h"
 #include "core/thread/ObjLocker.h"
 #include "measurement/win/OsVersion.h"
@@ -135,7 +137,9 @@ void FillDriveRoot(StrBuffer* target)
 
 } // namespace
 
-bool ShellOpen(const wchar_t* target)
+namespace {
+
+bool SystemShellOpen(const wchar_t* target)
 {
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;
@@ -144,6 +148,20 @@ bool ShellOpen(const wchar_t* target)
     info.lpParameters = L"";
     info.nShow = SW_SHOW;
     return ShellExecuteExW(&info) != FALSE;
+}
+
+std::atomic<ShellOpenHandler> shellOpenHandler{&SystemShellOpen};
+
+} // namespace
+
+bool ShellOpen(const wchar_t* target)
+{
+    return shellOpenHandler.load()(target);
+}
+
+ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler)
+{
+    return shellOpenHandler.exchange(handler ? handler : &SystemShellOpen);
 }
 
 bool ShellRun(const wchar_t* file, const wchar_t* parameters, bool wait, bool elevate)

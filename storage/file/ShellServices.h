@@ -24,8 +24,14 @@ const int32_t kCsidlStartup = 0x7;
 const int32_t kCsidlWindows = 0x24;
 const int32_t kCsidlSystem = 0x25;
 
-// Opens a document, folder or web address with its program ("open" verb).
+// Opens a document, folder or web address with its program ("open" verb), through the
+// replaceable opener below.
 bool ShellOpen(const wchar_t* target);
+// Every ShellOpen of the process goes through one opener, so that a test program can put a
+// recorder in its place and no browser ever starts. Returns the opener it replaces; null puts
+// the system's own back.
+typedef bool (*ShellOpenHandler)(const wchar_t* target);
+ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler);
 // Runs a program or document; an existing .bat file runs hidden. With wait the call returns when
 // the started process has ended (the result is then that of closing its handle); elevate asks for
 // the "runas" verb on Windows 6.0 and later.

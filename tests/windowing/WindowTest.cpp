@@ -288,6 +288,29 @@ TEST_F(WindowTest, CloseListenerMayKeepTheWindowOpen)
     EXPECT_TRUE(listener.Take().empty());
 }
 
+TEST_F(WindowTest, WaitUntilClosedReturnsOnceAVetoedCloseIsLetThrough)
+{
+    RecordingListener listener;
+    std::atomic<int> closes{0};
+    listener.action = [&](int32_t) {
+        if (++closes == 1)
+            window_->CancelClose();
+    };
+    window_->AddCloseListener(&listener);
+    window_->SetVisible(true);
+    std::thread user([this] {
+        PostMessageW(frame_, WM_CLOSE, 0, 0);
+        Sleep(100);
+        PostMessageW(frame_, WM_CLOSE, 0, 0);
+    });
+    window_->WaitUntilClosed();
+    EXPECT_TRUE(window_->IsClosed());
+    EXPECT_EQ(2, closes.load());
+    user.join();
+    // A closed window is waited for no longer.
+    window_->WaitUntilClosed();
+}
+
 TEST_F(WindowTest, SizingTallerThanTheWorkAreaMovesTheTopEdgeDown)
 {
     MONITORINFO monitor = {};

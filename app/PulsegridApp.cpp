@@ -1,0 +1,73 @@
+#include "app/PulsegridApp.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/AppBase.h"
+#include "app/AppWindow.h"
+#include "app/AppWindowDefaults.h"
+#include "app/CommandLine.h"
+#include "app/StartWindow.h"
+#include "measurement/win/OsVersion.h"
+#include "windowing/MessageBoxW.h"
+
+namespace {
+
+using s::app::win::AppBase;
+using s::app::win::AppWindow;
+
+const DWORD kAllControlClasses = 0xFF;
+
+} // namespace
+
+const wchar_t CPulsegridApp::kUnsupportedWindowsText[] =
+    L"This Operating System is currently not supported by this Application. We are sorry for the inconvenience.";
+
+CPulsegridApp::CPulsegridApp() {}
+
+bool CPulsegridApp::IsSupportedWindows()
+{
+    s::system::win::OsVersionInfo& os = s::system::win::GetOsVersion();
+    if (!os.done)
+        s::system::win::LoadOsVersion();
+    if (os.isVistaOrLater)
+        return true;
+    return os.isNtPlatform && os.major == 5 && (os.minor == 1 || os.minor == 2);
+}
+
+BOOL CPulsegridApp::InitInstance()
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, kAllControlClasses};
+    InitCommonControlsEx(&controls);
+    CWinApp::InitInstance();
+    AppBase* app = AppBase::Create(this);
+    if (!app)
+        return FALSE;
+    // The skin manager joins the holder once it exists.
+    AppWindow* holder = s::app::win::CreateAppWindow(app, s::app::win::kMainWindowDefaults, nullptr);
+    if (!IsSupportedWindows()) {
+        s::gui::win::MessageBoxW* box = s::gui::win::MessageBoxW::New();
+        if (box) {
+            box->ShowInfo(kUnsupportedWindowsText);
+            box->ReleaseToPool();
+        }
+    } else {
+        // The start-with-Windows entries pass "-startup": any argument skips the hook.
+        s::process::commandline::win::CommandLine* arguments = app->GetCommandLine();
+        if (!arguments || arguments->GetCount() == 0)
+            app->RunFirstStartHook();
+        // Another running instance is told to show itself instead of a second window.
+        if (!app->SignalOtherInstance(true, false, true) && holder) {
+            s::app::win::StartWindow window;
+            if (window.Open(holder))
+                window.WaitUntilClosed();
+            window.Release();
+        }
+    }
+    // The base's reset writes the settings file.
+    if (holder)
+        holder->ReleaseToPool();
+    app->ReleaseToPool();
+    return FALSE;
+}
