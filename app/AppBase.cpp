@@ -3,10 +3,12 @@
 #include <objbase.h>
 
 #include "app/CommandLine.h"
+#include "app/SkinNames.h"
 #include "app/TextIds.h"
 #include "core/str/StrBuffer.h"
 #include "mfc/Ole.h"
 #include "mfc/WinApp.h"
+#include "skins/Skinner.h"
 #include "storage/archive/dll/win/Archive.h"
 #include "storage/file/ModulePath.h"
 #include "storage/file/PathWin.h"
@@ -123,11 +125,11 @@ void AppBase::Reset()
     ReleaseObject(&member23_);
     ReleaseObject(&member24_);
     ReleaseObject(&member25_);
-    // The icon archive, the pictures and the skinner are never set until their classes exist.
+    // The icon archive and the pictures are never set until their classes exist.
     iconArchive_ = nullptr;
     picture1_ = nullptr;
     picture2_ = nullptr;
-    skinner_ = nullptr;
+    GiveBack(&skinner_);
     // The normal end of the program: the settings reach the file here.
     if (settings_) {
         if (!settingsWritten_)
@@ -279,6 +281,9 @@ const wchar_t* AppBase::GetSkin()
     if (!scratch2_ || !settings_)
         return fallback;
     scratch2_->Assign(settings_->GetString(kSectionSkin, kEmpty, fallback, nullptr, false));
+    // A skin that was deleted or renamed since it was stored is no choice any more.
+    if (skinner_ && !HasSkinNamed(skinner_, scratch2_->GetText()))
+        return fallback;
     return scratch2_->GetText();
 }
 
@@ -443,8 +448,10 @@ bool AppBase::Init(CWinApp* app, const wchar_t* softwareType, int32_t, const wch
     settings_->SetString(kSectionSoftwareType, kEmpty, softwareType_);
     settings_->SetString(kSectionSoftwareId, kEmpty, TextOf(kSoftwareIdText));
     settings_->SetString(kSectionVersion, kEmpty, GetVersion());
-    // A skinner is never attached during start-up, so no skin is chosen here.
     SelectStoredLanguage();
+    // Never during start-up: the base gets no skin manager of its own there.
+    if (skinner_)
+        skinner_->SelectSkinByName(GetSkin());
     settings_->SetAutoSave(true);
     return true;
 }

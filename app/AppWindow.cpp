@@ -3,9 +3,14 @@
 #include <windows.h>
 
 #include "app/AppBase.h"
+#include "app/SkinNames.h"
 #include "app/TextIds.h"
 #include "core/str/AsciiFold.h"
 #include "core/str/StrBuffer.h"
+#include "skins/ISkin.h"
+#include "skins/Skinner.h"
+#include "storage/archive/dll/win/Archive.h"
+#include "storage/file/PathWin.h"
 #include "storage/lang/Localizer.h"
 #include "storage/settings/IMappedData.h"
 #include "windowing/MiddleClickActions.h"
@@ -99,7 +104,8 @@ void AppWindow::Reset()
         langPack_->ReleaseToPool();
         langPack_ = nullptr;
     }
-    // No skinner is ever attached until the skin manager exists.
+    if (skinner_ && ownsSkinner_)
+        skinner_->ReleaseToPool();
     skinner_ = nullptr;
     ownsSkinner_ = 0;
     if (defaultSkinName_)
@@ -163,6 +169,9 @@ const wchar_t* AppWindow::GetSkinName()
     if (!settings || !scratch_)
         return fallback;
     scratch_->Assign(settings->GetString(GetSectionPath(kGroupSkin), kEmpty, fallback, nullptr, false));
+    // A skin that was deleted or renamed since it was stored is no choice any more.
+    if (skinner_ && !HasSkinNamed(skinner_, scratch_->GetText()))
+        return fallback;
     return scratch_->GetText();
 }
 
@@ -386,7 +395,7 @@ bool AppWindow::HasViewValue(const wchar_t* valueName)
 bool AppWindow::Create(AppWindow* holder, AppBase* app, const wchar_t* name, const wchar_t* softwareType,
                        int32_t defaultWidth, int32_t defaultHeight, bool defaultKeepOnTop,
                        const wchar_t* middleClickAction, gui::drawer::Skinner* skinner, const wchar_t* defaultSkinName,
-                       const wchar_t*, uint32_t)
+                       const wchar_t* skinSetType, uint32_t skinSetId)
 {
     if (!holder || !app || !holder->name_ || !holder->defaultSkinName_)
         return false;
@@ -394,15 +403,26 @@ bool AppWindow::Create(AppWindow* holder, AppBase* app, const wchar_t* name, con
     holder->name_->Assign(name ? name : kEmpty);
     holder->softwareType_ = softwareType ? softwareType : app->GetSoftwareType();
     holder->baseTextId_ = kBaseTextId;
-    // The skin set of an own skinner is loaded once the skin manager exists.
+    // The application's skin manager is shared; any other is the window's own, and takes the
+    // embedded skin set in place of the skins it holds.
+    holder->skinner_ = skinner;
     if (skinner == app->GetSkinner()) {
         holder->ownsSkinner_ = 0;
+        gui::drawer::ISkin* current = skinner ? skinner->GetCurrentSkin() : nullptr;
+        if (current)
+            holder->defaultSkinName_->Assign(current->GetName());
     } else {
         holder->ownsSkinner_ = 1;
         if (defaultSkinName)
             holder->defaultSkinName_->Assign(defaultSkinName);
+        if (skinner && skinSetType) {
+            archive::dll::win::Archive* resources = archive::dll::win::Archive::OpenModule(app->GetModulePath());
+            if (resources) {
+                skinner->LoadSkinSetSetting(resources, skinSetType, skinSetId);
+                resources->ReleaseToPool();
+            }
+        }
     }
-    holder->skinner_ = skinner;
     holder->defaultWidth_ = defaultWidth;
     holder->defaultHeight_ = defaultHeight;
     holder->defaultKeepOnTop_ = defaultKeepOnTop ? 1 : 0;
@@ -421,7 +441,8 @@ bool AppWindow::Create(AppWindow* holder, AppBase* app, const wchar_t* name, con
     }
     if (holder->langPack_)
         holder->langPack_->SelectLanguage(app->GetLanguage());
-    // An own skinner selects the stored skin once the skin manager exists.
+    if (holder->skinner_ && holder->ownsSkinner_)
+        holder->skinner_->SelectSkinByName(holder->GetSkinName());
     // A stored action wins over the given default.
     holder->middleClickAction_ = holder->GetMiddleClickAction();
     if (settings)

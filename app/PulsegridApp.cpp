@@ -10,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/StartWindow.h"
 #include "measurement/win/OsVersion.h"
+#include "skins/Skinner.h"
 #include "windowing/MessageBoxW.h"
 
 namespace {
@@ -18,6 +19,7 @@ using s::app::win::AppBase;
 using s::app::win::AppWindow;
 
 const DWORD kAllControlClasses = 0xFF;
+const wchar_t kDrawerType[] = L"ThinWindow";
 
 } // namespace
 
@@ -44,8 +46,16 @@ BOOL CPulsegridApp::InitInstance()
     AppBase* app = AppBase::Create(this);
     if (!app)
         return FALSE;
-    // The skin manager joins the holder once it exists.
-    AppWindow* holder = s::app::win::CreateAppWindow(app, s::app::win::kMainWindowDefaults, nullptr);
+    // The main window's skins: the built-in ones, then the embedded skin set in their place.
+    s::gui::drawer::Skinner* skinner = s::gui::drawer::Skinner::New();
+    if (skinner) {
+        skinner->SetDrawerType(kDrawerType);
+        skinner->AddBuiltInSkins(0);
+    }
+    // The holder owns the skin manager from here on.
+    AppWindow* holder = s::app::win::CreateAppWindow(app, s::app::win::kMainWindowDefaults, skinner);
+    if (!holder && skinner)
+        skinner->ReleaseToPool();
     if (!IsSupportedWindows()) {
         s::gui::win::MessageBoxW* box = s::gui::win::MessageBoxW::New();
         if (box) {

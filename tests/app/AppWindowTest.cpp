@@ -12,6 +12,8 @@
 #include "app/AppWindow.h"
 #include "app/AppWindowDefaults.h"
 #include "mfc/WinApp.h"
+#include "skins/ISkin.h"
+#include "skins/Skinner.h"
 #include "storage/settings/IMappedData.h"
 #include "windowing/MiddleClickActions.h"
 
@@ -212,6 +214,43 @@ TEST_F(AppWindowTest, WithoutAnOwnSkinManagerTheSkinIsTheApplications)
     EXPECT_STREQ(L"Classic LG", holder->GetSkinName());
     EXPECT_STREQ(L"CustomizerWindow\\View", holder->GetSectionPath(L"View"));
     holder->ReleaseToPool();
+}
+
+TEST_F(AppWindowTest, AnOwnSkinManagerTakesTheStoredSkinWhileItExists)
+{
+    struct Case {
+        const wchar_t* stored;
+        const wchar_t* chosen;
+    };
+    const Case cases[] = {
+        {nullptr, L"Black Black"},
+        {L"Classic LG", L"Classic LG"},
+        {L"classic lg", L"classic lg"},
+        {L"A Skin Deleted Since", L"Black Black"},
+        {L"", L"Black Black"},
+    };
+    for (const Case& c : cases) {
+        if (c.stored)
+            settings_->SetString(L"MainWindow\\Skin", L"", c.stored);
+        else
+            settings_->RemoveValue(L"MainWindow\\Skin", L"");
+        s::gui::drawer::Skinner* skinner = s::gui::drawer::Skinner::New();
+        skinner->SetDrawerType(L"ThinWindow");
+        skinner->AddBuiltInSkins(0);
+        // The test program holds no skin set: the built-in skins stay.
+        AppWindow* holder = s::app::win::CreateAppWindow(base_, s::app::win::kMainWindowDefaults, skinner);
+        ASSERT_NE(nullptr, holder);
+        EXPECT_TRUE(holder->HasSkinner());
+        EXPECT_STREQ(c.chosen, holder->GetSkinName()) << (c.stored ? c.stored : L"(none)");
+        ASSERT_NE(nullptr, skinner->GetCurrentSkin());
+        EXPECT_TRUE(_wcsicmp(c.chosen, skinner->GetCurrentSkin()->GetName()) == 0);
+        // The holder's own choice, not the application's.
+        holder->SetSkinName(L"Beige");
+        EXPECT_STREQ(L"Beige", settings_->GetString(L"MainWindow\\Skin", L"", L"-", nullptr, false));
+        EXPECT_STREQ(L"", base_->GetSkin());
+        // The holder gives its own skin manager back with itself.
+        holder->ReleaseToPool();
+    }
 }
 
 TEST_F(AppWindowTest, AResetHolderKnowsNoApplication)
