@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "storage/events/IEventListener.h"
+#include "windowing/component/IContainer.h"
 
 namespace s {
 namespace lang {
@@ -18,15 +19,15 @@ class NamedEvent;
 // A top-level window on its own user-interface thread. Other threads reach it only through
 // window messages; its listeners run on the window's thread with the window as source (those
 // of a language change on the thread that changed the language). It listens itself to the
-// language manager it is given.
-class IWindow : public events::IEventListener {
+// language manager it is given. As a container it holds the root components of its content.
+class IWindow : public IContainer, public events::IEventListener {
 public:
+    using IComponent::SetVisible;
 
     // True once the native frame exists.
     virtual bool IsReady() = 0;
 
     virtual void SetVisible(bool visible) = 0;
-    virtual bool IsShown() = 0;
     virtual bool SetCaption(const wchar_t* caption) = 0;
     // Asks the window to close on its own thread; close listeners may refuse.
     virtual void Close() = 0;
@@ -62,6 +63,43 @@ public:
     virtual void AddHotKeyListener(events::IEventListener* listener) = 0;
     virtual void AddClipboardChangeListener(events::IEventListener* listener) = 0;
     virtual void AddLanguageChangeListener(events::IEventListener* listener) = 0;
+    virtual void AddCaptureChangedListener(events::IEventListener* listener) = 0;
+    virtual void AddTrayMenuListener(events::IEventListener* listener) = 0;
+    virtual void AddContextMenuListener(events::IEventListener* listener) = 0;
+    virtual void AddTrayClickListener(events::IEventListener* listener) = 0;
+
+    // Captures the mouse; the loss of the capture then reaches the capture listeners, and the
+    // cursor position at that moment is kept.
+    virtual void CaptureMouse() = 0;
+    virtual POINT GetCapturePoint() = 0;
+    // With the flag a double click also gets the default handling; without it is swallowed.
+    virtual void SetDefaultDoubleClick(bool enabled) = 0;
+    // While set and shown, the window sets no cursor.
+    virtual void SetHideCursor(bool hide) = 0;
+    // Moves the keyboard focus on, as Tab does.
+    virtual void FocusNextControl() = 0;
+
+    // Fixed outer sizes (-1 = free; a size of 0 or more is applied at once).
+    virtual void SetFixedWidth(int32_t width) = 0;
+    virtual void SetFixedHeight(int32_t height) = 0;
+    // Grows the window to its minimum size where it is smaller.
+    virtual void EnsureMinimumSize() = 0;
+    virtual void ShrinkHeightToMinimum() = 0;
+    virtual void ShrinkToMinimumSize() = 0;
+    virtual void GrowToMaximumSize() = 0;
+    // Outer size minus client size.
+    virtual int32_t GetFrameWidth() = 0;
+    virtual int32_t GetFrameHeight() = 0;
+    // Explicit minimum outer sizes (-1 = none).
+    virtual void SetMinWidth(int32_t width) = 0;
+    virtual void SetMinHeight(int32_t height) = 0;
+    // While the user sizes the window it keeps its minimum size: the dragged side gives way.
+    virtual void SetEnforceMinSize(bool enforce) = 0;
+    virtual void SetEnforceMinSizeHV(bool horizontal, bool vertical) = 0;
+
+    // Captures the top-level window under this one's corner and saves it as a GIF of 8-bit
+    // colour on white; false when nothing could be captured or written.
+    virtual bool SaveScreenshotGif(const wchar_t* path) = 0;
 
     // The language manager whose texts name the window; the window follows its changes.
     virtual void SetLocalizer(lang::Localizer* localizer) = 0;

@@ -23,6 +23,11 @@ const UINT kKillUserTimer = WM_USER + 21;  // wParam: user timer id
 // Handled by the toolkit window class.
 const UINT kCloseOnOwnThread = WM_APP + 1;
 
+// Handled by every component's own native window.
+const UINT kCreateChild = WM_APP + 2;       // wParam: the child component, created in the receiver
+const UINT kDestroyOwnWindow = WM_USER + 15; // the component's window destroys itself on its thread
+const UINT kUrlDropped = WM_USER + 22;      // a box's drop target holds a dropped web address
+
 // A thread message of a window's own loop: the window was released on its own thread and is
 // given back once the handler that released it has returned.
 const UINT kReleaseOnOwnThread = WM_APP + 30;

@@ -1,7 +1,5 @@
 #include "windowing/Window.h"
 
-#include <ntsecapi.h>
-
 #include <algorithm>
 #include <cstdint>
 
@@ -14,8 +12,10 @@
 #include "windowing/Messages.h"
 #include "windowing/MessageBoxW.h"
 #include "windowing/NamedEvent.h"
+#include "windowing/ProcessKey.h"
 #include "windowing/ToolkitWindowClass.h"
 #include "windowing/UIThread.h"
+#include "windowing/WorkArea.h"
 
 namespace s {
 namespace gui {
@@ -31,11 +31,6 @@ const DWORD kReadyPollMillis = 10;
 const DWORD kQuitPollMillis = 10;
 const DWORD kClosePollMillis = 10;
 const ULONGLONG kStopLimitMillis = 5000;
-// The low bit of the process key marks a posted record, which belongs to the message and is
-// freed once dispatched.
-const uint64_t kOwnedRecordBit = 1;
-// Only for a process key that came out all zero.
-const uint64_t kSpareKey = 0x5A17C0DE5EEDF00Dull & ~kOwnedRecordBit;
 const COLORREF kClassicBackground = RGB(240, 240, 240);
 const int32_t kNoTextId = -1;
 const wchar_t kVersionSeparator[] = L" v";
@@ -77,56 +72,15 @@ COLORREF DefaultBackground()
     return version.major >= 6 ? GetSysColor(COLOR_BTNFACE) : kClassicBackground;
 }
 
-int32_t WorkAreaHeight(HWND window)
-{
-    MONITORINFO info = {};
-    info.cbSize = sizeof(info);
-    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info))
-        return 0;
-    return info.rcWork.bottom - info.rcWork.top;
-}
-
-uint64_t MakeProcessKey()
-{
-    uint64_t key = 0;
-    if (!RtlGenRandom(&key, sizeof(key))) {
-        // Without the system's generator: what differs between processes and runs, mixed.
-        LARGE_INTEGER counter = {};
-        QueryPerformanceCounter(&counter);
-        key = (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^ static_cast<uint64_t>(counter.QuadPart);
-        key ^= key >> 33;
-        key *= 0xFF51AFD7ED558CCDull;
-        key ^= key >> 33;
-    }
-    key &= ~kOwnedRecordBit;
-    return key ? key : kSpareKey;
-}
-
-// Any program on the desktop can send our private message numbers to a top-level window, and a
-// number from another process is no address here: a message whose word is read as an address
-// is honoured only with this process's random key in its other word.
-LPARAM ProcessKey()
-{
-    static const uint64_t key = MakeProcessKey();
-    return static_cast<LPARAM>(key);
-}
-
-LPARAM OwnedRecordKey()
-{
-    return ProcessKey() | static_cast<LPARAM>(kOwnedRecordBit);
-}
-
-bool FromThisProcess(LPARAM key)
-{
-    return key == ProcessKey();
-}
-
 } // namespace
 
 Window::Window()
     : thread_(nullptr), event_(), eventResult_(0), closed_(false), cancelClose_(false), active_(false), deactivatedAt_(0),
       suspending_(false), sessionEnding_(false), lastKey_(0), wheelLines_(1), currentTimerId_(0),
-      timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0), localizer_(nullptr), captionTextId_(kNoTextId),
+      timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0), fixedWidth_(-1), fixedHeight_(-1),
+      minWidth_(-1), minHeight_(-1), enforceMinWidth_(false), enforceMinHeight_(false), capturing_(false),
+      capturePoint_(), defaultDoubleClick_(false), hideCursor_(false), layoutManager_(nullptr), bottomBar_(nullptr),
+      localizer_(nullptr), captionTextId_(kNoTextId),
       versionTextId_(kNoTextId), clipboardViewer_(false), inClipboardChain_(false),
       nextClipboardViewer_(nullptr), lastHotKeyAtom_(0)
 {
@@ -185,6 +139,19 @@ void Window::Reset()
     wheelLines_ = 1;
     UnregisterAllHotKeys();
     SetClipboardViewer(false);
+    RemoveAllChildren(true);
+    layoutManager_ = nullptr;
+    bottomBar_ = nullptr;
+    fixedWidth_ = -1;
+    fixedHeight_ = -1;
+    minWidth_ = -1;
+    minHeight_ = -1;
+    enforceMinWidth_ = false;
+    enforceMinHeight_ = false;
+    capturing_ = false;
+    capturePoint_ = POINT();
+    defaultDoubleClick_ = false;
+    hideCursor_ = false;
 }
 
 bool Window::StartUIThread()
@@ -277,6 +244,11 @@ void Window::SetVisible(bool visible)
     ::ShowWindow(m_hWnd, visible ? SW_SHOW : SW_HIDE);
 }
 
+void Window::SetVisible(bool show, bool)
+{
+    SetVisible(show);
+}
+
 bool Window::IsShown()
 {
     return m_hWnd && IsWindowVisible(m_hWnd);
@@ -317,140 +289,6 @@ void Window::Restore()
         ::ShowWindow(m_hWnd, SW_RESTORE);
     BringWindowToTop(m_hWnd);
     SetForegroundWindow(m_hWnd);
-}
-
-void Window::AddListener(int32_t code, events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[code].Append(listener);
-}
-
-bool Window::HasListeners(int32_t code)
-{
-    return listeners_[code].GetCount() > 0;
-}
-
-void Window::TellListeners(int32_t code)
-{
-    // A listener may add another; it is told too.
-    col::_array::ArrayP& list = listeners_[code];
-    for (uint32_t i = 0; i < list.GetCount(); ++i)
-        static_cast<events::IEventListener*>(list.Get(i))->OnEvent(this, code);
-}
-
-void Window::AddCloseListener(events::IEventListener* listener)
-{
-    AddListener(kEventClose, listener);
-}
-
-void Window::AddUserEventListener(events::IEventListener* listener)
-{
-    AddListener(kEventUser, listener);
-}
-
-void Window::AddRightButtonDownListener(events::IEventListener* listener)
-{
-    AddListener(kEventRightDown, listener);
-}
-
-void Window::AddResizeListener(events::IEventListener* listener)
-{
-    AddListener(kEventResized, listener);
-}
-
-void Window::AddLeftButtonDownListener(events::IEventListener* listener)
-{
-    AddListener(kEventLeftDown, listener);
-}
-
-void Window::AddActivateListener(events::IEventListener* listener)
-{
-    AddListener(kEventActivated, listener);
-}
-
-void Window::AddDeactivateListener(events::IEventListener* listener)
-{
-    AddListener(kEventDeactivated, listener);
-}
-
-void Window::AddSizingListener(events::IEventListener* listener)
-{
-    AddListener(kEventSizing, listener);
-}
-
-void Window::AddMiddleButtonListener(events::IEventListener* listener)
-{
-    AddListener(kEventMiddleDown, listener);
-}
-
-void Window::AddMovingListener(events::IEventListener* listener)
-{
-    AddListener(kEventMoving, listener);
-}
-
-void Window::AddMovedListener(events::IEventListener* listener)
-{
-    AddListener(kEventMoved, listener);
-}
-
-void Window::AddKeyDownListener(events::IEventListener* listener)
-{
-    AddListener(kEventKeyDown, listener);
-}
-
-void Window::AddMouseMoveListener(events::IEventListener* listener)
-{
-    AddListener(kEventMouseMove, listener);
-}
-
-void Window::AddMouseWheelListener(events::IEventListener* listener)
-{
-    AddListener(kEventMouseWheel, listener);
-}
-
-void Window::AddNotifyListener(events::IEventListener* listener)
-{
-    AddListener(kEventNotify, listener);
-}
-
-void Window::AddDoubleClickListener(events::IEventListener* listener)
-{
-    AddListener(kEventDoubleClick, listener);
-}
-
-void Window::AddRestoreListener(events::IEventListener* listener)
-{
-    AddListener(kEventRestore, listener);
-}
-
-void Window::AddRightButtonUpListener(events::IEventListener* listener)
-{
-    AddListener(kEventRightUp, listener);
-}
-
-void Window::AddLeftButtonUpListener(events::IEventListener* listener)
-{
-    AddListener(kEventLeftUp, listener);
-}
-
-void Window::AddTimerListener(events::IEventListener* listener)
-{
-    AddListener(kEventTimer, listener);
-}
-
-void Window::AddHotKeyListener(events::IEventListener* listener)
-{
-    AddListener(kEventHotKey, listener);
-}
-
-void Window::AddClipboardChangeListener(events::IEventListener* listener)
-{
-    AddListener(kEventClipboardChange, listener);
-}
-
-void Window::AddLanguageChangeListener(events::IEventListener* listener)
-{
-    AddListener(kEventLanguageChange, listener);
 }
 
 void Window::SetLocalizer(lang::Localizer* localizer)
@@ -898,9 +736,11 @@ void Window::HandleSizing(WPARAM edge, RECT* rect)
         return;
     sizingEdge_ = SizingEdgeFromSystem(edge);
     sizingRect_ = *rect;
-    FitSizingHeight(&sizingRect_, sizingEdge_, WorkAreaHeight(m_hWnd));
+    const RECT workArea = WorkAreaNear(WindowRect());
+    FitSizingHeight(&sizingRect_, sizingEdge_, workArea.bottom - workArea.top);
     TellListeners(kEventSizing);
     *rect = sizingRect_;
+    EnforceMinimumSize(rect);
 }
 
 void Window::HandleMouseWheel(WPARAM wParam)
@@ -975,7 +815,15 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONDBLCLK:
     case WM_NCLBUTTONDBLCLK:
         TellListeners(kEventDoubleClick);
+        return !defaultDoubleClick_;
+    case WM_SETCURSOR:
+        if (!hideCursor_ || !IsShown())
+            return false;
+        *result = TRUE;
         return true;
+    case WM_CAPTURECHANGED:
+        HandleCaptureChanged();
+        return false;
     case WM_MBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
         TellListeners(kEventMiddleDown);
@@ -1024,6 +872,9 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
     case msg::kEvent:
         *result = HandleEvent(wParam, lParam);
         return true;
+    case msg::kCreateChild:
+        *result = HandleCreateChild(wParam, lParam) ? 1 : 0;
+        return true;
     case msg::kRestoreInstance:
         Restore();
         return true;
@@ -1070,6 +921,8 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
 void Window::HandleSizeMove(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SIZE) {
+        if (wParam != SIZE_MINIMIZED)
+            DoLayout();
         if (wParam == SIZE_RESTORED)
             TellListeners(kEventRestore);
         TellListeners(kEventResized);

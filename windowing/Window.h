@@ -53,7 +53,7 @@ enum WindowEventCode : int32_t {
 // The toolkit's top-level window. Taking one from its pool starts its own user-interface
 // thread, which makes the hidden owner window and the frame (hidden, 240 by 120) and then runs
 // their messages; giving it back tears the native windows down on that thread and ends it.
-class Window : public IWindow, public base::IObject, public thread::IPoolable, public CWnd {
+class Window : public IWindow, public thread::IPoolable, public CWnd {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_Window";
     static const int32_t kPoolCapacity = 0;
@@ -72,6 +72,7 @@ public:
 
     bool IsReady() override;
     void SetVisible(bool visible) override;
+    void SetVisible(bool show, bool children) override;
     bool IsShown() override;
     bool SetCaption(const wchar_t* caption) override;
     void Close() override;
@@ -103,6 +104,104 @@ public:
     void AddHotKeyListener(events::IEventListener* listener) override;
     void AddClipboardChangeListener(events::IEventListener* listener) override;
     void AddLanguageChangeListener(events::IEventListener* listener) override;
+    void AddCaptureChangedListener(events::IEventListener* listener) override;
+    void AddTrayMenuListener(events::IEventListener* listener) override;
+    void AddContextMenuListener(events::IEventListener* listener) override;
+    void AddTrayClickListener(events::IEventListener* listener) override;
+
+    void CaptureMouse() override;
+    POINT GetCapturePoint() override;
+    void SetDefaultDoubleClick(bool enabled) override;
+    void SetHideCursor(bool hide) override;
+    void FocusNextControl() override;
+
+    void SetFixedWidth(int32_t width) override;
+    void SetFixedHeight(int32_t height) override;
+    void EnsureMinimumSize() override;
+    void ShrinkHeightToMinimum() override;
+    void ShrinkToMinimumSize() override;
+    void GrowToMaximumSize() override;
+    int32_t GetFrameWidth() override;
+    int32_t GetFrameHeight() override;
+    void SetMinWidth(int32_t width) override;
+    void SetMinHeight(int32_t height) override;
+    void SetEnforceMinSize(bool enforce) override;
+    void SetEnforceMinSizeHV(bool horizontal, bool vertical) override;
+    bool SaveScreenshotGif(const wchar_t* path) override;
+
+    // The component protocol of a top-level window: its bounds are the window rectangle in
+    // screen coordinates, its client area holds the children.
+    IComponent* GetParent() override;
+    IWindow* GetWindow() override;
+    bool CreateWindowIn(IComponent* parent) override;
+    bool IsContainer() override;
+    int32_t GetX() override;
+    int32_t GetY() override;
+    void SetX(int32_t x) override;
+    void SetY(int32_t y) override;
+    int32_t GetScreenX() override;
+    int32_t GetScreenY() override;
+    bool ContainsScreenPoint(int32_t x, int32_t y) override;
+    int32_t GetWidth() override;
+    int32_t GetHeight() override;
+    void SetWidth(int32_t width) override;
+    void SetHeight(int32_t height) override;
+    int32_t GetClientWidth() override;
+    int32_t GetClientHeight() override;
+    void SetClientWidth(int32_t width) override;
+    void SetClientHeight(int32_t height) override;
+    void SetPosition(int32_t x, int32_t y) override;
+    void SetSize(int32_t width, int32_t height) override;
+    void SetBounds(int32_t x, int32_t y, int32_t width, int32_t height) override;
+    void SetOffset(int32_t dx, int32_t dy) override;
+    void OffsetBy(int32_t dx, int32_t dy) override;
+    int32_t GetMinWidth() override;
+    int32_t GetMinHeight() override;
+    int32_t GetMinClientWidth() override;
+    int32_t GetMinClientHeight() override;
+    int32_t GetMaxWidth() override;
+    int32_t GetMaxHeight() override;
+    int32_t GetMaxClientWidth() override;
+    int32_t GetMaxClientHeight() override;
+    void SetLayoutSize(int32_t width, int32_t height) override;
+    void SuspendBounds() override;
+    void ResumeBounds() override;
+    bool IsBoundsSuspended() override;
+    void ValidateLayout() override;
+    void RequestLayout() override;
+    void CenterHorizontally() override;
+    void CenterVertically() override;
+    // In the work area of the desktop.
+    void Center() override;
+    bool IsEnabled() override;
+    void SetEnabled(bool enabled) override;
+    bool IsEditable() override;
+    void SetEditable(bool editable) override;
+    void Redraw() override;
+    void RedrawRect(int32_t x, int32_t y, int32_t width, int32_t height) override;
+    COLORREF GetBackgroundColor() override;
+    bool IsBackgroundInherited() override;
+    void InheritBackground(bool redraw) override;
+    void ResetBackgroundColor(bool redraw) override;
+    void SetBackgroundColor(int32_t red, int32_t green, int32_t blue, bool redraw) override;
+    void SetBackgroundWhite() override;
+    void SetBackgroundBlack() override;
+    void SetBackgroundPale(bool redraw) override;
+    COLORREF GetEffectiveBackgroundColor() override;
+    image::win::BufferedImage* GetBackBuffer(int32_t* x, int32_t* y) override;
+    void AddChild(IComponent* child) override;
+    void RemoveChild(IComponent* child, bool recursive) override;
+    void RemoveAllChildren(bool recursive) override;
+    int32_t GetChildCount() override;
+    IComponent* GetChildAt(int32_t index) override;
+    col::_array::ArrayP* GetChildren() override;
+    void DoLayout() override;
+    ILayoutManager* GetLayoutManager() override;
+    void SetLayoutManager(ILayoutManager* manager) override;
+
+    // A component along the bottom of the client area, placed after the layout at the full
+    // client width and its maximum height while it is shown; null for none. Not owned.
+    void SetBottomBar(IComponent* bar);
 
     void SetLocalizer(lang::Localizer* localizer) override;
     bool HasLocalizer() override;
@@ -202,7 +301,14 @@ private:
     void FreeUndeliveredEvents();
     void HandleSizing(WPARAM edge, RECT* rect);
     void HandleMouseWheel(WPARAM wParam);
+    void EnforceMinimumSize(RECT* rect);
+    void HandleCaptureChanged();
+    void PlaceBottomBar();
+    bool HandleCreateChild(WPARAM wParam, LPARAM lParam);
     void EraseBackground(HDC dc);
+    RECT WindowRect();
+    RECT ClientRect();
+    void ApplyWindowPos(int32_t x, int32_t y, int32_t width, int32_t height, UINT flags);
     void ApplyCaptionTextIds();
     void JoinClipboardChain();
     void LeaveClipboardChain();
@@ -231,6 +337,21 @@ private:
     int32_t sizingEdge_;
     RECT sizingRect_;
     COLORREF background_;
+    // Geometry: fixed and explicit minimum outer sizes (-1 = free).
+    int32_t fixedWidth_;
+    int32_t fixedHeight_;
+    int32_t minWidth_;
+    int32_t minHeight_;
+    bool enforceMinWidth_;
+    bool enforceMinHeight_;
+    bool capturing_;
+    POINT capturePoint_;
+    bool defaultDoubleClick_;
+    bool hideCursor_;
+    // The root components, in insertion order; released to their pools when removed.
+    col::_array::ArrayP children_;
+    ILayoutManager* layoutManager_;
+    IComponent* bottomBar_;
     lang::Localizer* localizer_;
     int32_t captionTextId_;
     int32_t versionTextId_;

@@ -1,0 +1,30 @@
+#pragma once
+#include "core/thread/EasyPooler.h"
+#include "core/thread/IPoolable.h"
+#include "windowing/component/ILayoutManager.h"
+
+namespace s {
+namespace gui {
+namespace layout {
+
+// The flow with start alignments and no gaps: the default manager of boxes.
+class FlowH : public ILayoutManager, public thread::IPoolable {
+public:
+    static constexpr const wchar_t* kClassName = L"s_gui_layout_FlowH";
+
+    static thread::EasyPooler* GetPool();
+    static FlowH* New();
+    // The one instance that containers share; it holds no state.
+    static FlowH* Shared();
+
+    const wchar_t* GetClassName() override;
+    base::IObject* NewInstance() override;
+    void ReleaseToPool() override;
+    void Reset() override;
+
+    void Layout(IComponent* container) override;
+};
+
+} // namespace layout
+} // namespace gui
+} // namespace s
