@@ -28,15 +28,20 @@ Box::~Box()
         droppedUrl_->ReleaseToPool();
 }
 
+// The pools of what a Box holds are made first, so that they outlive the Box pool at exit,
+// when the idle Boxes give their texts back.
 thread::EasyPooler* Box::GetPool()
 {
+    static const bool heldPoolsMade = str::strarray::StrArray::GetPool() && str::strbuffer::StrBuffer::GetPool() &&
+                                      col::_array::ArrayP::GetPool();
+    (void)heldPoolsMade;
     return &thread::PoolOf<Box, kPoolCapacity>();
 }
 
 Box* Box::Create(int32_t kind, int32_t widthPercent, int32_t heightPercent, int32_t hAlign, int32_t vAlign,
                  int32_t hGap, int32_t vGap, int32_t hMargins, int32_t vMargins)
 {
-    Box* box = thread::TakeFromPool<Box, kPoolCapacity>();
+    Box* box = static_cast<Box*>(GetPool()->Take());
     if (!box)
         return nullptr;
     switch (kind) {
@@ -89,7 +94,7 @@ const wchar_t* Box::GetClassName()
 
 base::IObject* Box::NewInstance()
 {
-    return thread::TakeFromPool<Box, kPoolCapacity>();
+    return static_cast<Box*>(GetPool()->Take());
 }
 
 void Box::ReleaseToPool()
