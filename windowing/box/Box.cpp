@@ -102,8 +102,11 @@ void Box::ReleaseToPool()
     GetPool()->Give(this);
 }
 
+// Listeners first: a Box on its way back to the pool tells nobody of its emptying.
 void Box::Reset()
 {
+    for (col::_array::ArrayP& list : listeners_)
+        list.Clear();
     pageLocked_ = false;
     SetAcceptUrls(false);
     RemoveAllChildren(true);

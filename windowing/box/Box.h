@@ -32,9 +32,9 @@ namespace win {
 class Box : public Component<IBox>, public thread::IPoolable, public events::IEventListener {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_Box";
-    static const int32_t kPoolCapacity = 1000;
+    static constexpr int32_t kPoolCapacity = 1000;
     // A Box hidden by ShowOnlyChild waits this far below its page.
-    static const int32_t kPageAwayY = 3000;
+    static constexpr int32_t kPageAwayY = 3000;
 
     Box();
     ~Box() override;

@@ -155,11 +155,12 @@ int32_t Box::GetMaxClientHeight()
 }
 
 // Below the maximum a size is kept but raised to the minimum (so 0 gives the minimum); from the
-// maximum on it is the maximum.
+// maximum on it is the maximum. A maximum below the minimum (an explicit minimum width above
+// what the content needs) is raised to it, so that no size cuts the Box below its minimum.
 void Box::SetLayoutSize(int32_t width, int32_t height)
 {
-    const int32_t maxWidth = GetMaxWidth();
-    const int32_t maxHeight = GetMaxHeight();
+    const int32_t maxWidth = std::max(GetMaxWidth(), GetMinWidth());
+    const int32_t maxHeight = std::max(GetMaxHeight(), GetMinHeight());
     const int32_t w = width < maxWidth ? std::max(width, GetMinWidth()) : maxWidth;
     const int32_t h = height < maxHeight ? std::max(height, GetMinHeight()) : maxHeight;
     SetSize(w, h);

@@ -30,19 +30,19 @@ public:
     static constexpr const wchar_t* kInterfaceName = L"s_gui_IBox";
 
     // The layout kinds.
-    static const int32_t kRow = 0;
-    static const int32_t kColumn = 1;
-    static const int32_t kFlow = 2;
-    static const int32_t kPile = 3;
+    static constexpr int32_t kRow = 0;
+    static constexpr int32_t kColumn = 1;
+    static constexpr int32_t kFlow = 2;
+    static constexpr int32_t kPile = 3;
 
     // The event codes a Box tells its listeners.
-    static const int32_t kEventFilesDropped = 1;
-    static const int32_t kEventWheel = 2;
-    static const int32_t kEventLayout = 3;
-    static const int32_t kEventBounds = 4;
-    static const int32_t kEventPaint = 5;
-    static const int32_t kEventClick = 6;
-    static const int32_t kEventUrlDropped = 7;
+    static constexpr int32_t kEventFilesDropped = 1;
+    static constexpr int32_t kEventWheel = 2;
+    static constexpr int32_t kEventLayout = 3;
+    static constexpr int32_t kEventBounds = 4;
+    static constexpr int32_t kEventPaint = 5;
+    static constexpr int32_t kEventClick = 6;
+    static constexpr int32_t kEventUrlDropped = 7;
 
     virtual void SetHGap(int32_t gap) = 0;
     virtual void SetVGap(int32_t gap) = 0;

@@ -21,10 +21,10 @@ namespace win {
 template <class Interface>
 class Component : public Interface, public CWnd {
 public:
-    static const int32_t kNotSet = -1;
+    static constexpr int32_t kNotSet = -1;
     // Where a hidden widget waits, away from every screen.
-    static const int32_t kHiddenX = -10000;
-    static const int32_t kHiddenY = -10000;
+    static constexpr int32_t kHiddenX = -10000;
+    static constexpr int32_t kHiddenY = -10000;
 
     IComponent* GetParent() override { return parent_; }
     IWindow* GetWindow() override { return window_; }
