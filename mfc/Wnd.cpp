@@ -197,6 +197,82 @@ BOOL CWnd::ShowWindow(int command)
     return ::ShowWindow(m_hWnd, command);
 }
 
+BOOL CWnd::IsWindowVisible() const
+{
+    return m_hWnd && ::IsWindowVisible(m_hWnd);
+}
+
+BOOL CWnd::EnableWindow(BOOL enable)
+{
+    return m_hWnd ? ::EnableWindow(m_hWnd, enable) : FALSE;
+}
+
+BOOL CWnd::GetWindowRect(RECT* rect) const
+{
+    if (!rect)
+        return FALSE;
+    if (m_hWnd && ::GetWindowRect(m_hWnd, rect))
+        return TRUE;
+    *rect = RECT();
+    return FALSE;
+}
+
+BOOL CWnd::GetClientRect(RECT* rect) const
+{
+    if (!rect)
+        return FALSE;
+    if (m_hWnd && ::GetClientRect(m_hWnd, rect))
+        return TRUE;
+    *rect = RECT();
+    return FALSE;
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags)
+{
+    if (!m_hWnd)
+        return FALSE;
+    return ::SetWindowPos(m_hWnd, insertAfter ? insertAfter->m_hWnd : nullptr, x, y, width, height, flags);
+}
+
+BOOL CWnd::ClientToScreen(POINT* point) const
+{
+    return m_hWnd && point && ::ClientToScreen(m_hWnd, point);
+}
+
+BOOL CWnd::ScreenToClient(POINT* point) const
+{
+    return m_hWnd && point && ::ScreenToClient(m_hWnd, point);
+}
+
+BOOL CWnd::ScreenToClient(RECT* rect) const
+{
+    if (!rect)
+        return FALSE;
+    POINT* corners = reinterpret_cast<POINT*>(rect);
+    return ScreenToClient(&corners[0]) && ScreenToClient(&corners[1]);
+}
+
+int CWnd::SetWindowRgn(HRGN region, BOOL redraw)
+{
+    if (!m_hWnd) {
+        if (region)
+            DeleteObject(region);
+        return 0;
+    }
+    return ::SetWindowRgn(m_hWnd, region, redraw);
+}
+
+BOOL CWnd::RedrawWindow(const RECT* area, HRGN region, UINT flags)
+{
+    return m_hWnd && ::IsWindow(m_hWnd) && ::RedrawWindow(m_hWnd, area, region, flags);
+}
+
+void CWnd::Invalidate(BOOL erase)
+{
+    if (m_hWnd)
+        ::InvalidateRect(m_hWnd, nullptr, erase);
+}
+
 void CWnd::UpdateWindow()
 {
     ::UpdateWindow(m_hWnd);
@@ -217,7 +293,7 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
         return FALSE;
     SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
     if (flags)
-        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     return TRUE;
 }
 

@@ -37,6 +37,23 @@ public:
     operator HWND() const { return GetSafeHwnd(); }
 
     BOOL ShowWindow(int command);
+    BOOL IsWindowVisible() const;
+    BOOL EnableWindow(BOOL enable);
+
+    // Rectangles, moves and coordinate conversion of the bound window; each fails (FALSE, an
+    // empty rectangle, a point left as it was) without one.
+    BOOL GetWindowRect(RECT* rect) const;
+    BOOL GetClientRect(RECT* rect) const;
+    BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags);
+    BOOL ClientToScreen(POINT* point) const;
+    BOOL ScreenToClient(POINT* point) const;
+    // Both corners of a rectangle.
+    BOOL ScreenToClient(RECT* rect) const;
+    // The window takes the region over (it is then the system's to delete).
+    int SetWindowRgn(HRGN region, BOOL redraw);
+    BOOL RedrawWindow(const RECT* area = nullptr, HRGN region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    void Invalidate(BOOL erase = TRUE);
     void UpdateWindow();
     BOOL SetMenu(HMENU menu);
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);

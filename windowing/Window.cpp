@@ -251,7 +251,7 @@ void Window::SetVisible(bool show, bool)
 
 bool Window::IsShown()
 {
-    return m_hWnd && IsWindowVisible(m_hWnd);
+    return IsWindowVisible() != FALSE;
 }
 
 bool Window::SetCaption(const wchar_t* caption)
@@ -756,7 +756,7 @@ void Window::HandleMouseWheel(WPARAM wParam)
 void Window::EraseBackground(HDC dc)
 {
     RECT client;
-    if (!GetClientRect(m_hWnd, &client))
+    if (!GetClientRect(&client))
         return;
     CDC target;
     target.Attach(dc);

@@ -33,26 +33,22 @@ int32_t CenteredStart(int32_t start, int32_t span, int32_t length)
 RECT Window::WindowRect()
 {
     RECT rect = {};
-    if (m_hWnd)
-        ::GetWindowRect(m_hWnd, &rect);
+    GetWindowRect(&rect);
     return rect;
 }
 
 RECT Window::ClientRect()
 {
     RECT rect = {};
-    if (m_hWnd)
-        ::GetClientRect(m_hWnd, &rect);
+    GetClientRect(&rect);
     return rect;
 }
 
 void Window::ApplyWindowPos(int32_t x, int32_t y, int32_t width, int32_t height, UINT flags)
 {
-    if (!m_hWnd)
-        return;
     if (IsShown())
         flags |= SWP_SHOWWINDOW;
-    ::SetWindowPos(m_hWnd, nullptr, x, y, std::max(width, 0), std::max(height, 0), flags | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, x, y, std::max(width, 0), std::max(height, 0), flags | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 IComponent* Window::GetParent()
@@ -283,8 +279,7 @@ bool Window::IsEnabled()
 
 void Window::SetEnabled(bool enabled)
 {
-    if (m_hWnd)
-        ::EnableWindow(m_hWnd, enabled ? TRUE : FALSE);
+    EnableWindow(enabled ? TRUE : FALSE);
 }
 
 bool Window::IsEditable()
@@ -296,13 +291,13 @@ void Window::SetEditable(bool) {}
 
 void Window::Redraw()
 {
-    RedrawNative(m_hWnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
 void Window::RedrawRect(int32_t x, int32_t y, int32_t width, int32_t height)
 {
     const RECT area = {x, y, x + width, y + height};
-    RedrawNative(m_hWnd, &area, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    RedrawWindow(&area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
 COLORREF Window::GetBackgroundColor()

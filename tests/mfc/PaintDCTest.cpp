@@ -20,7 +20,7 @@ public:
             return CWnd::WindowProc(message, wParam, lParam);
         CPaintDC dc(this);
         RECT client;
-        GetClientRect(m_hWnd, &client);
+        ::GetClientRect(m_hWnd, &client);
         dc.FillSolidRect(client, kFill);
         ++paints;
         return 0;

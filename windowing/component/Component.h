@@ -34,8 +34,8 @@ public:
     int32_t GetY() override { return y_; }
     void SetX(int32_t x) override { this->SetPosition(x, y_); }
     void SetY(int32_t y) override { this->SetPosition(x_, y); }
-    int32_t GetScreenX() override { return m_hWnd ? ScreenOrigin(m_hWnd).x : x_ + offsetX_; }
-    int32_t GetScreenY() override { return m_hWnd ? ScreenOrigin(m_hWnd).y : y_ + offsetY_; }
+    int32_t GetScreenX() override { return m_hWnd ? ScreenOrigin().x : x_ + offsetX_; }
+    int32_t GetScreenY() override { return m_hWnd ? ScreenOrigin().y : y_ + offsetY_; }
     bool ContainsScreenPoint(int32_t x, int32_t y) override
     {
         return this->IsShown() && WindowContainsPoint(m_hWnd, x, y);
@@ -135,7 +135,7 @@ public:
         boundsSuspended_ = false;
         if (boundsPending_ && m_hWnd) {
             boundsPending_ = false;
-            MoveNative(m_hWnd, x_ + offsetX_, y_ + offsetY_, width_, height_, PlacingFlags());
+            Place(0);
         }
         for (int32_t i = 0; i < this->GetChildCount(); ++i) {
             if (IComponent* child = this->GetChildAt(i))
@@ -193,21 +193,20 @@ public:
     void SetEnabled(bool enabled) override
     {
         enabled_ = enabled;
-        if (m_hWnd)
-            ::EnableWindow(m_hWnd, enabled ? TRUE : FALSE);
+        EnableWindow(enabled ? TRUE : FALSE);
     }
     bool IsEditable() override { return false; }
     void SetEditable(bool) override {}
     void Redraw() override
     {
         if (visible_)
-            RedrawNative(m_hWnd, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+            RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
     }
     void RedrawRect(int32_t x, int32_t y, int32_t width, int32_t height) override
     {
         const RECT area = {x, y, x + width, y + height};
         if (visible_)
-            RedrawNative(m_hWnd, &area, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+            RedrawWindow(&area, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
     }
 
     COLORREF GetBackgroundColor() override { return background_; }
@@ -323,15 +322,25 @@ protected:
             boundsPending_ = true;
             return;
         }
-        MoveNative(m_hWnd, x_ + offsetX_, y_ + offsetY_, width_, height_, flags | PlacingFlags());
+        Place(flags);
     }
-    UINT PlacingFlags() const { return SWP_NOZORDER | (visible_ ? SWP_SHOWWINDOW : 0); }
+    void Place(UINT flags)
+    {
+        const UINT show = visible_ ? SWP_SHOWWINDOW : 0;
+        SetWindowPos(nullptr, x_ + offsetX_, y_ + offsetY_, width_, height_, flags | show | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     void RedrawWhenAsked(bool redraw)
     {
         if (redraw)
             this->Redraw();
     }
     static int32_t CenteredIn(int32_t span, int32_t size) { return span > size ? (span - size) / 2 : 0; }
+    POINT ScreenOrigin() const
+    {
+        POINT origin = {0, 0};
+        ClientToScreen(&origin);
+        return origin;
+    }
 
     // The construction and pool-reset values of the shared state.
     void ResetComponent()

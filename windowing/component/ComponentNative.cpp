@@ -1,7 +1,5 @@
 #include "windowing/component/ComponentNative.h"
 
-#include <algorithm>
-
 #include "mfc/Wnd.h"
 #include "windowing/MessageBoxW.h"
 #include "windowing/Messages.h"
@@ -53,27 +51,6 @@ void DestroyOnOwnThread(CWnd* object)
     // Destroyed by now when its thread answered; else the object lets go of the handle.
     if (object->m_hWnd == window)
         object->Detach();
-}
-
-void MoveNative(HWND window, int32_t x, int32_t y, int32_t width, int32_t height, UINT flags)
-{
-    if (!window)
-        return;
-    ::SetWindowPos(window, nullptr, x, y, std::max(width, 0), std::max(height, 0), flags | SWP_NOACTIVATE);
-}
-
-void RedrawNative(HWND window, const RECT* area, UINT flags)
-{
-    if (window && IsWindow(window))
-        ::RedrawWindow(window, area, nullptr, flags);
-}
-
-POINT ScreenOrigin(HWND window)
-{
-    POINT origin = {0, 0};
-    if (window)
-        ::ClientToScreen(window, &origin);
-    return origin;
 }
 
 bool WindowContainsPoint(HWND window, int32_t x, int32_t y)

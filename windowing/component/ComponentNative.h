@@ -28,12 +28,6 @@ bool HandleChildCreation(IComponent* receiver, WPARAM wParam, LPARAM lParam);
 // Asks the component's window to destroy itself on its own thread and lets go of the handle.
 void DestroyOnOwnThread(CWnd* object);
 
-// Moves and sizes a child window in one call; sizes below 0 become 0.
-void MoveNative(HWND window, int32_t x, int32_t y, int32_t width, int32_t height, UINT flags);
-// RedrawWindow of the whole window or a rectangle of it, when it is a window.
-void RedrawNative(HWND window, const RECT* area, UINT flags);
-// The client origin of a window in screen coordinates.
-POINT ScreenOrigin(HWND window);
 // Shown, and the point inside the window rectangle, edges included.
 bool WindowContainsPoint(HWND window, int32_t x, int32_t y);
 
