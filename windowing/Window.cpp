@@ -5,6 +5,7 @@
 
 #include "core/str/StrBuffer.h"
 #include "core/time/Time.h"
+#include "images/win/BufferedImage.h"
 #include "measurement/win/OsVersion.h"
 #include "storage/lang/Localizer.h"
 #include "mfc/DC.h"
@@ -80,6 +81,7 @@ Window::Window()
       timerHandled_(false), sizingEdge_(kSizingNone), sizingRect_(), background_(0), fixedWidth_(-1), fixedHeight_(-1),
       minWidth_(-1), minHeight_(-1), enforceMinWidth_(false), enforceMinHeight_(false), capturing_(false),
       capturePoint_(), defaultDoubleClick_(false), hideCursor_(false), layoutManager_(nullptr), bottomBar_(nullptr),
+      drawer_(nullptr), backBuffer_(nullptr),
       localizer_(nullptr), captionTextId_(kNoTextId),
       versionTextId_(kNoTextId), clipboardViewer_(false), inClipboardChain_(false),
       nextClipboardViewer_(nullptr), lastHotKeyAtom_(0)
@@ -142,6 +144,11 @@ void Window::Reset()
     RemoveAllChildren(true);
     layoutManager_ = nullptr;
     bottomBar_ = nullptr;
+    drawer_ = nullptr;
+    if (backBuffer_) {
+        backBuffer_->ReleaseToPool();
+        backBuffer_ = nullptr;
+    }
     fixedWidth_ = -1;
     fixedHeight_ = -1;
     minWidth_ = -1;
@@ -784,8 +791,20 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
     case WM_CLOSE:
         return HandleClose();
     case WM_ERASEBKGND:
-        EraseBackground(reinterpret_cast<HDC>(wParam));
+        // With a drawer the client paint covers everything.
+        if (!drawer_)
+            EraseBackground(reinterpret_cast<HDC>(wParam));
         *result = 1;
+        return true;
+    case WM_PAINT:
+        if (!drawer_)
+            return false;
+        PaintClient();
+        return true;
+    case WM_NCPAINT:
+        if (!drawer_)
+            return false;
+        PaintFrame();
         return true;
     case WM_ENDSESSION:
         if (wParam && lParam == 0) {
@@ -921,8 +940,10 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
 void Window::HandleSizeMove(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SIZE) {
-        if (wParam != SIZE_MINIMIZED)
+        if (wParam != SIZE_MINIMIZED) {
+            ApplyRegion();
             DoLayout();
+        }
         if (wParam == SIZE_RESTORED)
             TellListeners(kEventRestore);
         TellListeners(kEventResized);

@@ -15,6 +15,9 @@
 
 namespace s {
 namespace gui {
+namespace drawer {
+class IWindow;
+}
 namespace win {
 
 class UIThread;
@@ -199,6 +202,15 @@ public:
     ILayoutManager* GetLayoutManager() override;
     void SetLayoutManager(ILayoutManager* manager) override;
 
+    // The skin's window drawer (not owned): it paints the client area and the frame through the
+    // back buffer and shapes the window with its region. Null paints the background colour.
+    void SetDrawer(drawer::IWindow* drawer);
+    drawer::IWindow* GetDrawer() { return drawer_; }
+    // Fits the back buffer to a rectangle's size: a buffer far larger than needed (below 70 % of
+    // its area used) is replaced by an exact one, one large enough is kept, a smaller one grows
+    // each side by the image capacity rule. False when no pixels could be had.
+    bool EnsureBackBuffer(const RECT& rect);
+
     // A component along the bottom of the client area, placed after the layout at the full
     // client width and its maximum height while it is shown; null for none. Not owned.
     void SetBottomBar(IComponent* bar);
@@ -306,6 +318,9 @@ private:
     void PlaceBottomBar();
     bool HandleCreateChild(WPARAM wParam, LPARAM lParam);
     void EraseBackground(HDC dc);
+    void PaintClient();
+    void PaintFrame();
+    void ApplyRegion();
     RECT WindowRect();
     RECT ClientRect();
     void ApplyWindowPos(int32_t x, int32_t y, int32_t width, int32_t height, UINT flags);
@@ -352,6 +367,8 @@ private:
     col::_array::ArrayP children_;
     ILayoutManager* layoutManager_;
     IComponent* bottomBar_;
+    drawer::IWindow* drawer_;
+    image::win::BufferedImage* backBuffer_;
     lang::Localizer* localizer_;
     int32_t captionTextId_;
     int32_t versionTextId_;

@@ -1,18 +1,157 @@
-// The window's painting.
+// The window's painting with its skin drawer: client and frame drawn into the back buffer and
+// copied to the screen in one transfer each, the children's rectangles left out; the drawer's
+// region shapes the window; screenshots of the window as GIF.
+#include <cstdint>
+
+#include "images/ImageCapacity.h"
+#include "images/win/BufferedImage.h"
+#include "mfc/PaintDC.h"
+#include "skins/drawer/IWindow.h"
 #include "windowing/Window.h"
+#include "windowing/paint/MemDC.h"
+#include "windowing/paint/ScreenCapture.h"
 
 namespace s {
 namespace gui {
 namespace win {
 
-image::win::BufferedImage* Window::GetBackBuffer(int32_t*, int32_t*)
+namespace {
+
+// A buffer using less than this share of its area is replaced by an exact one.
+const double kKeepAreaShare = 0.7;
+const int32_t kScreenshotBits = 8;
+
+int64_t AreaOf(int32_t width, int32_t height)
 {
-    return nullptr;
+    return static_cast<int64_t>(width) * height;
 }
 
-bool Window::SaveScreenshotGif(const wchar_t*)
+// When the file was last written; 0 when there is none.
+uint64_t WrittenAt(const wchar_t* path)
 {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+} // namespace
+
+void Window::SetDrawer(drawer::IWindow* drawer)
+{
+    drawer_ = drawer;
+    ApplyRegion();
+    Redraw();
+}
+
+bool Window::EnsureBackBuffer(const RECT& rect)
+{
+    const int32_t width = rect.right - rect.left;
+    const int32_t height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    if (backBuffer_) {
+        const int32_t bufferWidth = backBuffer_->GetWidth();
+        const int32_t bufferHeight = backBuffer_->GetHeight();
+        if (static_cast<double>(AreaOf(width, height)) < kKeepAreaShare * static_cast<double>(AreaOf(bufferWidth, bufferHeight))) {
+            backBuffer_->ReleaseToPool();
+            backBuffer_ = nullptr;
+        } else if (bufferWidth >= width && bufferHeight >= height) {
+            return true;
+        } else {
+            return backBuffer_->Create(image::GrowImageSide(bufferWidth, width), image::GrowImageSide(bufferHeight, height));
+        }
+    }
+    backBuffer_ = image::win::BufferedImage::New();
+    if (backBuffer_ && backBuffer_->Create(width, height))
+        return true;
+    if (backBuffer_)
+        backBuffer_->ReleaseToPool();
+    backBuffer_ = nullptr;
     return false;
+}
+
+image::win::BufferedImage* Window::GetBackBuffer(int32_t*, int32_t*)
+{
+    return backBuffer_;
+}
+
+void Window::PaintClient()
+{
+    RECT client = ClientRect();
+    CPaintDC dc(this);
+    if (!EnsureBackBuffer(client))
+        return;
+    MemDC* memory = MemDC::Create(this, backBuffer_, false);
+    if (!memory)
+        return;
+    drawer_->DrawFrame(memory, 0, 0, client.right, client.bottom);
+    for (int32_t i = 0; i < GetChildCount(); ++i) {
+        IComponent* child = GetChildAt(i);
+        if (!child || !child->IsShown())
+            continue;
+        const int32_t x = child->GetX();
+        const int32_t y = child->GetY();
+        dc.ExcludeClipRect(RECT{x, y, x + child->GetWidth(), y + child->GetHeight()});
+    }
+    dc.BitBlt(0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    memory->ReleaseToPool();
+}
+
+void Window::PaintFrame()
+{
+    const RECT window = WindowRect();
+    const int32_t width = window.right - window.left;
+    const int32_t height = window.bottom - window.top;
+    if (!EnsureBackBuffer(RECT{0, 0, width, height}))
+        return;
+    HDC windowDc = ::GetWindowDC(m_hWnd);
+    if (!windowDc)
+        return;
+    CDC dc;
+    dc.Attach(windowDc);
+    // The client rectangle in window coordinates stays as the client paint leaves it.
+    RECT client = ClientRect();
+    POINT origin = {0, 0};
+    ClientToScreen(&origin);
+    OffsetRect(&client, origin.x - window.left, origin.y - window.top);
+    dc.ExcludeClipRect(client);
+    MemDC* memory = MemDC::Create(this, backBuffer_, false);
+    if (memory) {
+        drawer_->DrawFrame(memory, 0, 0, width, height);
+        dc.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
+        memory->ReleaseToPool();
+    }
+    dc.Detach();
+    ::ReleaseDC(m_hWnd, windowDc);
+}
+
+// The drawer's region for the window rectangle at the origin (right and bottom inclusive).
+void Window::ApplyRegion()
+{
+    if (!drawer_ || !m_hWnd)
+        return;
+    const RECT window = WindowRect();
+    SetWindowRgn(drawer_->CreateRegion(0, 0, window.right - window.left - 1, window.bottom - window.top - 1), TRUE);
+}
+
+// What shows at the window's corner: the top-level window there, normally this one.
+bool Window::SaveScreenshotGif(const wchar_t* path)
+{
+    if (!path || !*path || !m_hWnd)
+        return false;
+    const RECT window = WindowRect();
+    HWND shown = ::WindowFromPoint(POINT{window.left + 1, window.top + 1});
+    HWND topLevel = shown ? ::GetAncestor(shown, GA_ROOT) : nullptr;
+    image::win::BufferedImage* image = system::monitor::CaptureWindow(topLevel ? topLevel : m_hWnd);
+    if (!image)
+        return false;
+    // A file of that name is replaced, never removed first: a save that writes nothing keeps it.
+    const uint64_t before = WrittenAt(path);
+    image->SaveAsGif(path, kScreenshotBits, false, 255, 255, 255);
+    image->ReleaseToPool();
+    const uint64_t after = WrittenAt(path);
+    return after != 0 && after != before;
 }
 
 } // namespace win

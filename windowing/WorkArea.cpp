@@ -1,17 +1,26 @@
 #include "windowing/WorkArea.h"
 
+#include "windowing/paint/Monitor.h"
+#include "windowing/paint/MonitorList.h"
+
 namespace s {
 namespace gui {
 namespace win {
 
+// The monitor list may not know a monitor connected after it was built: then the primary area.
 RECT WorkAreaNear(const RECT& rect)
 {
-    MONITORINFO info = {};
-    info.cbSize = sizeof(info);
-    HMONITOR monitor = ::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST);
-    if (monitor && GetMonitorInfoW(monitor, &info))
-        return info.rcWork;
-    return PrimaryWorkArea();
+    system::monitor::win::Monitor* monitor =
+        system::monitor::MonitorFromRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    if (!monitor)
+        return PrimaryWorkArea();
+    const int32_t left = monitor->GetWorkLeft();
+    const int32_t top = monitor->GetWorkTop();
+    const int32_t width = monitor->GetWorkWidth();
+    const int32_t height = monitor->GetWorkHeight();
+    if (width <= 0 || height <= 0)
+        return PrimaryWorkArea();
+    return RECT{left, top, left + width, top + height};
 }
 
 RECT PrimaryWorkArea()

@@ -10,6 +10,8 @@
 #include "windowing/component/Component.h"
 #include "storage/events/IEventListener.h"
 
+class CDC;
+
 namespace s {
 namespace image {
 namespace win {
@@ -164,7 +166,7 @@ private:
     void RelayoutAfterSizeChange(bool relayout);
     void RequestParentLayout();
     void Paint();
-    void FillBackground(HDC dc, const RECT& client);
+    void FillBackground(CDC* dc, const RECT& client);
     LRESULT HandleMouseWheel(WPARAM wParam, LPARAM lParam);
     void HandleDropFiles(HDROP drop);
     void HandleMouseMove(LPARAM lParam);

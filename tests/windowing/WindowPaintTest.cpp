@@ -1,0 +1,124 @@
+// The window's back buffer replaced, kept or grown; painting through a drawer of the tests' own
+// with the children left out; the drawer's region set after a size change; screenshots as GIF.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "images/win/BufferedImage.h"
+#include "support/Screenshot.h"
+#include "support/Wait.h"
+#include "windowing/ShownWindow.h"
+#include "windowing/TestWindowDrawer.h"
+#include "windowing/box/Box.h"
+
+namespace {
+
+using s::gui::IBox;
+using s::gui::win::Box;
+using testing_support::ShownWindowTest;
+using testing_support::TestWindowDrawer;
+
+struct BufferCase {
+    const char* name;
+    int32_t width;
+    int32_t height;
+    // What the buffer must be afterwards, and whether it is the same image as before.
+    int32_t bufferWidth;
+    int32_t bufferHeight;
+    bool same;
+};
+
+class WindowPaintTest : public ShownWindowTest {};
+
+TEST_F(WindowPaintTest, TheBackBufferIsReplacedKeptOrGrown)
+{
+    // Each case starts from a buffer of 1,000 x 1,000.
+    const BufferCase cases[] = {
+        {"64 % of the area: an exact buffer", 800, 800, 800, 800, false},
+        {"81 %: kept", 900, 900, 1000, 1000, true},
+        {"1,100 x 500 is 55 %: the area rule gives an exact buffer before any growth", 1100, 500, 1100, 500, false},
+        {"108 %, wider: the width grows by 1.2, the height is kept", 1200, 900, 1200, 1000, true},
+        {"taller and wider: both sides grow", 1001, 1300, 1200, 1440, true},
+    };
+    for (const BufferCase& c : cases) {
+        // A buffer of 2,000 x 2,000 or more, then a rectangle of a quarter of its area, gives an
+        // exact 1,000 x 1,000.
+        ASSERT_TRUE(window_->EnsureBackBuffer(RECT{0, 0, 2000, 2000}));
+        ASSERT_TRUE(window_->EnsureBackBuffer(RECT{0, 0, 1000, 1000}));
+        s::image::win::BufferedImage* before = window_->GetBackBuffer(nullptr, nullptr);
+        ASSERT_EQ(1000, before->GetWidth()) << c.name;
+        ASSERT_EQ(1000, before->GetHeight()) << c.name;
+        ASSERT_TRUE(window_->EnsureBackBuffer(RECT{5, 5, 5 + c.width, 5 + c.height})) << c.name;
+        s::image::win::BufferedImage* after = window_->GetBackBuffer(nullptr, nullptr);
+        EXPECT_EQ(c.bufferWidth, after->GetWidth()) << c.name;
+        EXPECT_EQ(c.bufferHeight, after->GetHeight()) << c.name;
+        if (c.same) {
+            EXPECT_EQ(before, after) << c.name;
+        }
+    }
+    EXPECT_FALSE(window_->EnsureBackBuffer(RECT{0, 0, 0, 10})) << "an empty rectangle";
+}
+
+TEST_F(WindowPaintTest, TheDrawerPaintsAndShapesTheWindowTheChildrenLeftOut)
+{
+    TestWindowDrawer drawer(RGB(30, 160, 90));
+    window_->SetDrawer(&drawer);
+    window_->SetSize(300, 220);
+    EXPECT_GT(drawer.regions, 0);
+    EXPECT_EQ(0, drawer.lastRegionRect.left);
+    EXPECT_EQ(299, drawer.lastRegionRect.right) << "right and bottom inclusive";
+    EXPECT_EQ(219, drawer.lastRegionRect.bottom);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(COMPLEXREGION, GetWindowRgn(frame_, region)) << "rounded corners";
+    DeleteObject(region);
+
+    Box* child = Box::Create(IBox::kColumn, -1, -1, 0, 0, 0, 0, 0, 0);
+    child->SetWidthPixels(60, false);
+    child->SetHeightPixels(40, false);
+    child->SetBackgroundColor(200, 40, 40, false);
+    window_->AddChild(child);
+    Show();
+    window_->Redraw();
+    EXPECT_GT(drawer.frames, 0);
+
+    testing_support::ScreenImage image;
+    ASSERT_TRUE(testing_support::CaptureWindow(frame_, &image));
+    testing_support::SaveScreenshot(image, L"WindowPaintedByDrawer");
+    RECT client;
+    GetClientRect(frame_, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(frame_, &origin);
+    RECT window;
+    GetWindowRect(frame_, &window);
+    const int32_t dx = origin.x - window.left;
+    const int32_t dy = origin.y - window.top;
+    EXPECT_EQ(RGB(30, 160, 90), image.At(dx + 150, dy + 100)) << "the client area";
+    EXPECT_EQ(RGB(200, 40, 40), image.At(dx + 20, dy + 20)) << "the child's own colour, not the drawer's";
+    EXPECT_EQ(RGB(30, 160, 90), image.At(window.right - window.left - 20, 3)) << "the frame through the drawer";
+    // The caller gets no region back: the window owns the one it was given.
+    window_->SetDrawer(nullptr);
+}
+
+TEST_F(WindowPaintTest, AScreenshotGifNeedsTheEncoderAndKeepsAnExistingFile)
+{
+    Show();
+    const std::wstring path = testing_support::ScreenshotFolder() + L"\\window-screenshot.gif";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, "old", 3, &written, nullptr);
+    CloseHandle(file);
+    // Until the GIF encoder exists nothing is written, and the old file stays.
+    const bool saved = window_->SaveScreenshotGif(path.c_str());
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
+    if (!saved) {
+        EXPECT_EQ(3u, data.nFileSizeLow);
+    }
+    EXPECT_FALSE(window_->SaveScreenshotGif(L""));
+    DeleteFileW(path.c_str());
+}
+
+} // namespace

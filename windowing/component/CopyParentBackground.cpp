@@ -1,0 +1,40 @@
+#include "windowing/component/CopyParentBackground.h"
+
+#include "images/win/BufferedImage.h"
+#include "mfc/DC.h"
+#include "mfc/Wnd.h"
+#include "windowing/component/ComponentNative.h"
+#include "windowing/component/IComponent.h"
+#include "windowing/paint/MemDC.h"
+
+namespace s {
+namespace gui {
+namespace win {
+
+bool CopyParentBackground(IComponent* component, CDC* dc)
+{
+    IComponent* parent = component ? component->GetParent() : nullptr;
+    CWnd* self = dynamic_cast<CWnd*>(component);
+    CWnd* parentWindow = dynamic_cast<CWnd*>(parent);
+    if (!parent || !dc || !self || !self->m_hWnd || !parentWindow || !parentWindow->m_hWnd)
+        return false;
+    int32_t x = 0;
+    int32_t y = 0;
+    image::win::BufferedImage* buffer = parent->GetBackBuffer(&x, &y);
+    if (!buffer)
+        return false;
+    RECT place;
+    self->GetWindowRect(&place);
+    parentWindow->ScreenToClient(&place);
+    MemDC* source = MemDC::Create(self, buffer, false);
+    if (!source)
+        return false;
+    const BOOL copied = dc->BitBlt(0, 0, place.right - place.left, place.bottom - place.top, source, place.left + x,
+                                   place.top + y, SRCCOPY);
+    source->ReleaseToPool();
+    return copied != FALSE;
+}
+
+} // namespace win
+} // namespace gui
+} // namespace s
