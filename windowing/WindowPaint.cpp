@@ -82,7 +82,7 @@ void Window::PaintClient()
     CPaintDC dc(this);
     if (!EnsureBackBuffer(client))
         return;
-    MemDC* memory = MemDC::Create(this, backBuffer_, false);
+    MemDC* memory = MemDC::Create(nullptr, backBuffer_, false);
     if (!memory)
         return;
     drawer_->DrawFrame(memory, 0, 0, client.right, client.bottom);
@@ -116,7 +116,7 @@ void Window::PaintFrame()
     ClientToScreen(&origin);
     OffsetRect(&client, origin.x - window.left, origin.y - window.top);
     dc.ExcludeClipRect(client);
-    MemDC* memory = MemDC::Create(this, backBuffer_, false);
+    MemDC* memory = MemDC::Create(nullptr, backBuffer_, false);
     if (memory) {
         drawer_->DrawFrame(memory, 0, 0, width, height);
         dc.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);

@@ -5,12 +5,14 @@
 
 namespace testing_support {
 
-// A window drawer of the tests' own: fills what it is asked to draw with one colour, gives a
-// region with rounded corners, and counts both.
+// A window drawer of the tests' own: fills what it is asked to draw with one colour (or, with
+// stripes, 10-pixel columns of that colour and white), gives a region with rounded corners, and
+// counts both.
 class TestWindowDrawer : public s::gui::drawer::IWindow {
 public:
     explicit TestWindowDrawer(COLORREF color) : color_(color) {}
 
+    bool stripes = false;
     int frames = 0;
     int regions = 0;
     RECT lastRegionRect = {};
@@ -23,7 +25,12 @@ public:
     void DrawFrame(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom) override
     {
         ++frames;
-        dc->FillSolidRect(RECT{left, top, right, bottom}, color_);
+        if (!stripes) {
+            dc->FillSolidRect(RECT{left, top, right, bottom}, color_);
+            return;
+        }
+        for (int32_t x = left; x < right; x += 10)
+            dc->FillSolidRect(RECT{x, top, x + 10 < right ? x + 10 : right, bottom}, StripeAt(x - left));
     }
     HRGN CreateRegion(int32_t left, int32_t top, int32_t right, int32_t bottom) override
     {
@@ -31,6 +38,9 @@ public:
         lastRegionRect = RECT{left, top, right, bottom};
         return CreateRoundRectRgn(left, top, right + 1, bottom + 1, 11, 11);
     }
+    // The colour the stripes give a column of the drawn rectangle.
+    COLORREF StripeAt(int32_t x) const { return (x / 10) % 2 == 0 ? color_ : RGB(255, 255, 255); }
+
     COLORREF GetBackgroundColor() override { return color_; }
     uint8_t GetBackgroundRed() override { return GetRValue(color_); }
     uint8_t GetBackgroundGreen() override { return GetGValue(color_); }

@@ -83,17 +83,21 @@ TEST_F(WindowPaintTest, TheDrawerPaintsAndShapesTheWindowTheChildrenLeftOut)
     window_->Redraw();
     EXPECT_GT(drawer.frames, 0);
 
-    testing_support::ScreenImage image;
-    ASSERT_TRUE(testing_support::CaptureWindow(frame_, &image));
-    testing_support::SaveScreenshot(image, L"WindowPaintedByDrawer");
-    RECT client;
-    GetClientRect(frame_, &client);
     POINT origin = {0, 0};
     ClientToScreen(frame_, &origin);
     RECT window;
     GetWindowRect(frame_, &window);
     const int32_t dx = origin.x - window.left;
     const int32_t dy = origin.y - window.top;
+    // The window's thread paints in its own time.
+    testing_support::ScreenImage image;
+    testing_support::WaitUntil(
+        [&] {
+            return testing_support::CaptureWindow(frame_, &image) &&
+                   image.At(dx + 150, dy + 100) == RGB(30, 160, 90) && image.At(dx + 20, dy + 20) == RGB(200, 40, 40);
+        },
+        5000);
+    testing_support::SaveScreenshot(image, L"WindowPaintedByDrawer");
     EXPECT_EQ(RGB(30, 160, 90), image.At(dx + 150, dy + 100)) << "the client area";
     EXPECT_EQ(RGB(200, 40, 40), image.At(dx + 20, dy + 20)) << "the child's own colour, not the drawer's";
     EXPECT_EQ(RGB(30, 160, 90), image.At(window.right - window.left - 20, 3)) << "the frame through the drawer";

@@ -43,7 +43,7 @@ void Box::Paint()
     if (!backImage_)
         backImage_ = image::win::BufferedImage::New();
     MemDC* memory = backImage_ && image::FitImageSize(backImage_, width, height, false)
-                        ? MemDC::Create(this, backImage_, false)
+                        ? MemDC::Create(nullptr, backImage_, false)
                         : nullptr;
     if (!memory) {
         // No pixels to spare: painted straight on the screen.

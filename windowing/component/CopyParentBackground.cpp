@@ -26,7 +26,9 @@ bool CopyParentBackground(IComponent* component, CDC* dc)
     RECT place;
     self->GetWindowRect(&place);
     parentWindow->ScreenToClient(&place);
-    MemDC* source = MemDC::Create(self, buffer, false);
+    // Compatible with the screen: asking the painting window for another context in the middle of
+    // its paint empties what the paint then copies (seen under Wine).
+    MemDC* source = MemDC::Create(nullptr, buffer, false);
     if (!source)
         return false;
     const BOOL copied = dc->BitBlt(0, 0, place.right - place.left, place.bottom - place.top, source, place.left + x,
