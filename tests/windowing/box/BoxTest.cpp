@@ -273,7 +273,9 @@ TEST_F(BoxTest, AHiddenBoxWaitsAwayAndAPageLockKeepsItThere)
     EXPECT_EQ(10000, away.top);
     int32_t x = 0;
     int32_t y = 0;
-    EXPECT_EQ(nullptr, box->GetBackBuffer(&x, &y));
+    EXPECT_EQ(nullptr, box->GetBackBuffer(&x, &y)) << "its own back image went";
+    window_->DoLayout();
+    EXPECT_FALSE(GetWindowLongPtrW(box->m_hWnd, GWL_STYLE) & WS_VISIBLE) << "placing a hidden Box never shows it";
 
     box->SetPageLock(true);
     box->SetVisible(true, true);
