@@ -5,6 +5,7 @@
 #include "app/monitor/FieldRowRules.h"
 #include "app/monitor/FieldSources.h"
 #include "app/monitor/ScratchText.h"
+#include "core/str/AsciiFold.h"
 
 namespace s {
 namespace system {
@@ -151,8 +152,14 @@ void ShowCountVillain(IFieldRow* field, FieldSources::InstanceReader reader, int
 
 bool IsOwnProcessName(const wchar_t* name)
 {
-    return name && CompareStringOrdinal(name, kOwnPrefixLength <= lstrlenW(name) ? kOwnPrefixLength : -1,
-                                        kOwnPrefix, kOwnPrefixLength, FALSE) == CSTR_EQUAL;
+    // The counters name a process after its executable file, whose letter case is the user's.
+    if (!name)
+        return false;
+    for (int32_t i = 0; i < kOwnPrefixLength; ++i) {
+        if (str::ToLowerAscii(name[i]) != str::ToLowerAscii(kOwnPrefix[i]))
+            return false;
+    }
+    return true;
 }
 
 Bottleneck FindBottleneck(int64_t* diskOperations)
