@@ -105,6 +105,7 @@ FieldSources SystemFieldSources()
     sources.totalHandles = win::GetTotalHandleCount;
     sources.upTimeSeconds = win::GetSystemUpTime;
     sources.driveFreeMegabytes = win::GetDriveFreeMegabytes;
+    sources.refreshInstances = win::RefreshInstances;
     sources.processCount = ProcessCount;
     sources.processName = ProcessName;
     sources.processProcessorTime = win::GetProcessProcessorTime;

@@ -34,6 +34,8 @@ struct FieldSources {
     TotalReader upTimeSeconds;
     InstanceReader driveFreeMegabytes;
 
+    // Expands the processor and process lists again, once per refresh before any field reads.
+    void (*refreshInstances)();
     // The process list of this refresh and its per-process readings.
     int32_t (*processCount)();
     bool (*processName)(int32_t index, str::strbuffer::StrBuffer* out);

@@ -8,9 +8,18 @@ namespace counter {
 // A display row as its update callback sees it: the value text, the red highlight of its counter
 // panel and the samples of its series. MonitorBlock is the row of the gadget; the callbacks know
 // nothing else of it, so their rules can be shown over a recording row.
+class IFieldRow;
+// Called on every refresh of an enabled field with its user data and extra value.
+typedef void (*FieldUpdateCallback)(IFieldRow* field, void* userData, int64_t extraValue);
+
 class IFieldRow {
 public:
     virtual ~IFieldRow() {}
+    // What the refresh reads of a field: switched off fields are not read at all.
+    virtual bool IsEnabled() = 0;
+    virtual FieldUpdateCallback GetUpdateCallback() = 0;
+    virtual void* GetUserData() = 0;
+    virtual int64_t GetExtraValue() = 0;
     // 0 labels only; 1 and 2 a graph with one or two series; 3 and 4 the meter style.
     virtual int32_t GetDisplayType() = 0;
     virtual bool IsHighlighted() = 0;
@@ -31,9 +40,6 @@ public:
     // Lays the row out again after its name changed size.
     virtual void RelayoutRow() = 0;
 };
-
-// Called on every refresh of an enabled field with its user data and extra value.
-typedef void (*FieldUpdateCallback)(IFieldRow* field, void* userData, int64_t extraValue);
 
 } // namespace counter
 } // namespace system

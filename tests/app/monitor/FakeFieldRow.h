@@ -8,6 +8,10 @@
 class FakeFieldRow : public s::system::counter::IFieldRow {
 public:
     explicit FakeFieldRow(int32_t displayType = 3) : type(displayType) {}
+    bool IsEnabled() override { return enabled; }
+    s::system::counter::FieldUpdateCallback GetUpdateCallback() override { return callback; }
+    void* GetUserData() override { return userData; }
+    int64_t GetExtraValue() override { return extraValue; }
     int32_t GetDisplayType() override { return type; }
     bool IsHighlighted() override { return highlighted; }
     void SetHighlighted(bool on) override
@@ -43,6 +47,10 @@ public:
     }
 
     int32_t type;
+    bool enabled = true;
+    s::system::counter::FieldUpdateCallback callback = nullptr;
+    void* userData = nullptr;
+    int64_t extraValue = 0;
     bool highlighted = false;
     int32_t colourChanges = 0;
     std::vector<int64_t> primary, secondary;

@@ -46,6 +46,7 @@ FakeSourcesScope::FakeSourcesScope() : saved_(GetFieldSources())
     s.totalThreads = [](int64_t* out) { *out = Fake().threads; return true; };
     s.totalHandles = [](int64_t* out) { *out = Fake().handles; return true; };
     s.upTimeSeconds = [](int64_t* out) { *out = Fake().upTime; return true; };
+    s.refreshInstances = []() { ++Fake().instanceRefreshes; };
     s.processCount = []() { return static_cast<int32_t>(Fake().processes.size()); };
     s.processName = [](int32_t index, s::str::strbuffer::StrBuffer* out) {
         const FakeProcess* p = ProcessAt(index);

@@ -69,6 +69,7 @@ struct FakeReadings {
     // Performance counters by instance; -1 is the total.
     std::map<int32_t, int64_t> processorTime, processorUser, diskReadBytes, diskWriteBytes, diskReads, diskWrites,
         diskTime, networkReceived, networkSent, driveFreeMegabytes;
+    int32_t instanceRefreshes = 0;
     int64_t threads = 0, handles = 0, upTime = 0;
     std::vector<FakeProcess> processes;
     int32_t cpuTemperature = -100;
