@@ -29,6 +29,27 @@ bool ProcessName(int32_t index, str::strbuffer::StrBuffer* out)
     return win::GetInstanceName(win::kProcessInstances, index, out);
 }
 
+int32_t InstanceCount(int32_t list)
+{
+    return win::GetInstanceCount(static_cast<win::InstanceList>(list));
+}
+
+bool InstanceName(int32_t list, int32_t index, str::strbuffer::StrBuffer* out)
+{
+    return win::GetInstanceName(static_cast<win::InstanceList>(list), index, out);
+}
+
+bool ComputerName(str::strbuffer::StrBuffer* out)
+{
+    // The NetBIOS name fits 15 characters and its end.
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
+    if (!GetComputerNameW(name, &length))
+        return false;
+    out->Assign(name);
+    return true;
+}
+
 bool MemoryStatus(MEMORYSTATUSEX* out)
 {
     out->dwLength = sizeof(*out);
@@ -106,6 +127,9 @@ FieldSources SystemFieldSources()
     sources.upTimeSeconds = win::GetSystemUpTime;
     sources.driveFreeMegabytes = win::GetDriveFreeMegabytes;
     sources.refreshInstances = win::RefreshInstances;
+    sources.instanceCount = InstanceCount;
+    sources.instanceName = InstanceName;
+    sources.computerName = ComputerName;
     sources.processCount = ProcessCount;
     sources.processName = ProcessName;
     sources.processProcessorTime = win::GetProcessProcessorTime;

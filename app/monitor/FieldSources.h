@@ -36,6 +36,10 @@ struct FieldSources {
 
     // Expands the processor and process lists again, once per refresh before any field reads.
     void (*refreshInstances)();
+    // The counter instance lists the per-core and per-disk fields are made from
+    // (counter::win::InstanceList).
+    int32_t (*instanceCount)(int32_t list);
+    bool (*instanceName)(int32_t list, int32_t index, str::strbuffer::StrBuffer* out);
     // The process list of this refresh and its per-process readings.
     int32_t (*processCount)();
     bool (*processName)(int32_t index, str::strbuffer::StrBuffer* out);
@@ -72,6 +76,7 @@ struct FieldSources {
     network::IGipFinder* (*gipFinder)();
 
     // Windows itself.
+    bool (*computerName)(str::strbuffer::StrBuffer* out);
     bool (*memoryStatus)(MEMORYSTATUSEX* out);
     bool (*performanceInfo)(PERFORMANCE_INFORMATION* out);
     bool (*powerStatus)(SYSTEM_POWER_STATUS* out);

@@ -1,5 +1,7 @@
 #include "FakeSources.h"
 
+#include "measurement/counter/CounterReaders.h"
+
 using namespace s::system::counter;
 
 namespace {
@@ -47,6 +49,19 @@ FakeSourcesScope::FakeSourcesScope() : saved_(GetFieldSources())
     s.totalHandles = [](int64_t* out) { *out = Fake().handles; return true; };
     s.upTimeSeconds = [](int64_t* out) { *out = Fake().upTime; return true; };
     s.refreshInstances = []() { ++Fake().instanceRefreshes; };
+    s.instanceCount = [](int32_t list) {
+        return static_cast<int32_t>(list == s::system::counter::win::kProcessorInstances ? Fake().processors.size()
+                                    : list == s::system::counter::win::kPhysicalDiskInstances ? Fake().disks.size() : 0);
+    };
+    s.instanceName = [](int32_t list, int32_t index, s::str::strbuffer::StrBuffer* out) {
+        const std::vector<std::wstring>& names =
+            list == s::system::counter::win::kProcessorInstances ? Fake().processors : Fake().disks;
+        if (index < 0 || index >= static_cast<int32_t>(names.size()))
+            return false;
+        out->Assign(names[index].c_str());
+        return true;
+    };
+    s.computerName = [](s::str::strbuffer::StrBuffer* out) { out->Assign(Fake().computer.c_str()); return true; };
     s.processCount = []() { return static_cast<int32_t>(Fake().processes.size()); };
     s.processName = [](int32_t index, s::str::strbuffer::StrBuffer* out) {
         const FakeProcess* p = ProcessAt(index);

@@ -70,6 +70,8 @@ struct FakeReadings {
     std::map<int32_t, int64_t> processorTime, processorUser, diskReadBytes, diskWriteBytes, diskReads, diskWrites,
         diskTime, networkReceived, networkSent, driveFreeMegabytes;
     int32_t instanceRefreshes = 0;
+    std::vector<std::wstring> processors, disks;
+    std::wstring computer = L"DESKTOP-7";
     int64_t threads = 0, handles = 0, upTime = 0;
     std::vector<FakeProcess> processes;
     int32_t cpuTemperature = -100;
