@@ -1,9 +1,9 @@
 #include "app/monitor/FieldCatalogue.h"
 
+#include "app/monitor/FieldKey.h"
 #include "app/monitor/FieldSources.h"
 #include "app/monitor/ProcessFields.h"
 #include "app/monitor/ScratchText.h"
-#include "core/str/AsciiFold.h"
 #include "measurement/counter/CounterReaders.h"
 #include "storage/lang/Localizer.h"
 #include "storage/settings/IMappedData.h"
@@ -30,15 +30,6 @@ const wchar_t kSampleDashes[] = L"-----";
 const wchar_t kSampleRate[] = L"00.0 KB";
 const wchar_t kSamplePercent[] = L"100%";
 const wchar_t kSampleBytes[] = L"000 GB";
-
-bool EqualsIgnoreCase(const wchar_t* a, const wchar_t* b)
-{
-    for (; *a && *b; ++a, ++b) {
-        if (str::ToLowerAscii(*a) != str::ToLowerAscii(*b))
-            return false;
-    }
-    return *a == *b;
-}
 
 std::wstring Number(int64_t value)
 {
@@ -141,7 +132,7 @@ bool FieldCatalogue::IsDefaultField(const wchar_t* key)
     if (!key)
         return false;
     for (const wchar_t* candidate : kDefaultKeys) {
-        if (EqualsIgnoreCase(candidate, key))
+        if (SameFieldKey(candidate, key))
             return true;
     }
     return false;
@@ -150,7 +141,7 @@ bool FieldCatalogue::IsDefaultField(const wchar_t* key)
 const FieldSpec* FieldCatalogue::Find(const wchar_t* key) const
 {
     for (const FieldSpec& spec : fields_) {
-        if (EqualsIgnoreCase(spec.key.c_str(), key))
+        if (SameFieldKey(spec.key.c_str(), key))
             return &spec;
     }
     return nullptr;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/str/AsciiFold.h"
+#include "app/monitor/FieldKey.h"
 #include "storage/settings/IMappedData.h"
 
 namespace s {
@@ -11,17 +11,6 @@ namespace counter {
 
 namespace {
 const wchar_t kCount[] = L"count";
-
-bool SameKey(const wchar_t* a, const wchar_t* b)
-{
-    if (!a || !b)
-        return false;
-    for (; *a && *b; ++a, ++b) {
-        if (str::ToLowerAscii(*a) != str::ToLowerAscii(*b))
-            return false;
-    }
-    return *a == *b;
-}
 
 std::wstring PositionName(int32_t i)
 {
@@ -38,10 +27,10 @@ void ApplyFieldOrder(map::IMappedData* settings, const wchar_t* section, void** 
     const int32_t positions = stored < count ? stored : count;
     for (int32_t i = 0; i < positions; ++i) {
         const wchar_t* key = settings->GetString(section, PositionName(i).c_str(), L"", nullptr, false);
-        if (!key || !key[0] || SameKey(keyOf(fields[i]), key))
+        if (!key || !key[0] || SameFieldKey(keyOf(fields[i]), key))
             continue;
         for (int32_t j = i + 1; j < count; ++j) {
-            if (!SameKey(keyOf(fields[j]), key))
+            if (!SameFieldKey(keyOf(fields[j]), key))
                 continue;
             void* moved = fields[j];
             for (int32_t k = j; k > i; --k)
