@@ -30,6 +30,9 @@ public:
     uint8_t GetSecondColorGreen() override { return GreenOf(second_); }
     uint8_t GetSecondColorBlue() override { return BlueOf(second_); }
     void SetSecondColor(int32_t red, int32_t green, int32_t blue) override { second_ = ComposeColor(red, green, blue); }
+    // BasicGraph.cpp.
+    void DrawGraph(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t mode,
+                   gui::counter::CounterData* first, gui::counter::CounterData* second, bool swap) override;
 
     bool IsBackgroundTransparent() const { return backgroundTransparent_ != 0; }
     COLORREF GetBackgroundColor() const { return background_; }
