@@ -1,0 +1,374 @@
+#include "windowing/widgets/Counter.h"
+
+#include <algorithm>
+
+#include "images/win/BufferedImage.h"
+#include "mfc/PaintDC.h"
+#include "skins/drawer/counter/Basic.h"
+#include "windowing/box/Box.h"
+#include "windowing/component/ChildList.h"
+#include "windowing/component/ComponentNative.h"
+#include "windowing/layout/LayoutPile.h"
+#include "windowing/layout/Pile.h"
+#include "windowing/paint/CounterData.h"
+#include "windowing/paint/MemDC.h"
+
+namespace s {
+namespace gui {
+namespace win {
+
+namespace {
+
+// The content Box: a column filling the counter, centred and top-aligned.
+const int32_t kContentKind = IBox::kColumn;
+const int32_t kContentPercent = 100;
+const int32_t kCentre = 1;
+const int32_t kTop = 0;
+
+} // namespace
+
+Counter::Counter()
+    : backImage_(nullptr), layoutManager_(nullptr), defaultDrawer_(nullptr), drawer_(nullptr), ownsDrawer_(false),
+      swapColors_(false), content_(nullptr), graphMode_(kHistoryColumns), marginLeft_(0), marginTop_(0),
+      marginRight_(0), marginBottom_(0), primary_(counter::CounterData::New()),
+      secondary_(counter::CounterData::New()), showSecondary_(false)
+{
+    drawer::counter::win::Basic* basic = drawer::counter::win::Basic::New();
+    if (basic)
+        basic->SetFirstColor(0, 0, 0);
+    defaultDrawer_ = basic;
+    hiddenY_ = kHiddenCounterY;
+}
+
+Counter::~Counter()
+{
+    Reset();
+    if (defaultDrawer_)
+        defaultDrawer_->ReleaseToPool();
+    if (primary_)
+        primary_->ReleaseToPool();
+    if (secondary_)
+        secondary_->ReleaseToPool();
+}
+
+// The pools of what a counter holds are made first, so that they outlive the counter pool at exit.
+thread::EasyPooler* Counter::GetPool()
+{
+    static const bool heldPoolsMade = counter::CounterData::GetPool() &&
+                                      drawer::counter::win::Basic::GetPool() && Box::GetPool() &&
+                                      image::win::BufferedImage::GetPool();
+    (void)heldPoolsMade;
+    return &thread::PoolOf<Counter, kPoolCapacity>();
+}
+
+Counter* Counter::Create(double widthPercent)
+{
+    Counter* counter = static_cast<Counter*>(GetPool()->Take());
+    if (!counter)
+        return nullptr;
+    Box* content = Box::Create(kContentKind, kContentPercent, kContentPercent, kCentre, kTop, -1, -1, -1, -1);
+    if (content)
+        counter->SetContent(content);
+    if (widthPercent >= 0)
+        counter->SetWidthPercent(static_cast<int32_t>(widthPercent));
+    return counter;
+}
+
+const wchar_t* Counter::GetClassName()
+{
+    return kClassName;
+}
+
+base::IObject* Counter::NewInstance()
+{
+    return static_cast<Counter*>(GetPool()->Take());
+}
+
+void Counter::ReleaseToPool()
+{
+    GetPool()->Give(this);
+}
+
+void Counter::Reset()
+{
+    SetVisible(true, true);
+    RemoveAllChildrenFrom(&children_, true);
+    CreateWindowIn(nullptr);
+    ResetComponent();
+    hiddenY_ = kHiddenCounterY;
+    ReleaseExplicitDrawer();
+    layoutManager_ = nullptr;
+    content_ = nullptr;
+    graphMode_ = kHistoryColumns;
+    marginLeft_ = marginTop_ = marginRight_ = marginBottom_ = 0;
+    if (primary_)
+        primary_->Reset();
+    if (secondary_)
+        secondary_->Reset();
+    showSecondary_ = false;
+    swapColors_ = false;
+    ReleaseBackImage();
+}
+
+bool Counter::CreateWindowIn(IComponent* parent)
+{
+    if (!parent) {
+        if (parent_ || m_hWnd)
+            DetachFromParent();
+        return true;
+    }
+    if (m_hWnd)
+        return true;
+    AttachTo(parent);
+    if (!CreateToolkitChild(this, NativeWindowOf(parent), 0)) {
+        parent_ = nullptr;
+        window_ = nullptr;
+        return false;
+    }
+    // The content's window is made by the counter's own procedure, on this thread, as its child.
+    if (content_)
+        RequestChildCreation(m_hWnd, content_);
+    DoLayout();
+    return true;
+}
+
+void Counter::SetVisible(bool show, bool)
+{
+    if (show == visible_)
+        return;
+    visible_ = show;
+    if (show) {
+        if (m_hWnd)
+            ::ShowWindow(m_hWnd, SW_SHOW);
+        if (content_)
+            content_->SetVisible(true, true);
+        if (m_hWnd && parent_)
+            parent_->RequestLayout();
+        return;
+    }
+    if (m_hWnd) {
+        ::ShowWindow(m_hWnd, SW_HIDE);
+        if (::IsWindow(m_hWnd))
+            SetPosition(hiddenX_, hiddenY_);
+    }
+    if (content_)
+        content_->SetVisible(false, true);
+    ReleaseBackImage();
+}
+
+void Counter::SetLayoutSize(int32_t width, int32_t height)
+{
+    Component<ICounter>::SetLayoutSize(width, height);
+    DoLayout();
+}
+
+image::win::BufferedImage* Counter::GetBackBuffer(int32_t*, int32_t*)
+{
+    return backImage_;
+}
+
+void Counter::AddChild(IComponent* child)
+{
+    if (content_)
+        content_->AddChild(child);
+}
+
+void Counter::RemoveChild(IComponent* child, bool recursive)
+{
+    if (RemoveChildFrom(&children_, child, recursive) && child == content_)
+        content_ = nullptr;
+    DoLayout();
+}
+
+void Counter::RemoveAllChildren(bool recursive)
+{
+    RemoveAllChildrenFrom(&children_, recursive);
+    content_ = nullptr;
+    DoLayout();
+}
+
+int32_t Counter::GetChildCount()
+{
+    return ChildCount(&children_);
+}
+
+IComponent* Counter::GetChildAt(int32_t index)
+{
+    return ChildAt(&children_, index);
+}
+
+void Counter::DoLayout()
+{
+    minWidth_ = minHeight_ = preferredWidth_ = preferredHeight_ = 0;
+    if (content_)
+        layout::LayoutPile(this, 0, 0, 0, &minWidth_, &minHeight_, &preferredWidth_, &preferredHeight_);
+}
+
+ILayoutManager* Counter::GetLayoutManager()
+{
+    return layoutManager_ ? layoutManager_ : layout::Pile::Shared();
+}
+
+void Counter::SetContent(IBox* box)
+{
+    content_ = box;
+    if (box)
+        children_.Append(static_cast<IComponent*>(box));
+}
+
+void Counter::SetDrawer(drawer::ICounter* drawer, bool owned)
+{
+    ReleaseExplicitDrawer();
+    drawer_ = drawer;
+    ownsDrawer_ = drawer && owned;
+    Redraw();
+}
+
+drawer::ICounter* Counter::GetDrawer()
+{
+    return drawer_ ? drawer_ : defaultDrawer_;
+}
+
+void Counter::SetMargins(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    // Callers pass -1 for "the default", which is none.
+    marginLeft_ = std::max(left, 0);
+    marginTop_ = std::max(top, 0);
+    marginRight_ = std::max(right, 0);
+    marginBottom_ = std::max(bottom, 0);
+}
+
+bool Counter::ToggleFlag()
+{
+    swapColors_ = !swapColors_;
+    return swapColors_;
+}
+
+void Counter::SetWidthPercent(int32_t percent)
+{
+    widthPercent_ = percent;
+    fixedWidth_ = kNotSet;
+}
+
+void Counter::SetHeightPercent(int32_t percent)
+{
+    heightPercent_ = percent;
+    fixedHeight_ = kNotSet;
+}
+
+void Counter::ReleaseBackImages()
+{
+    ReleaseBackImage();
+    if (content_)
+        content_->ReleaseBackImage();
+}
+
+RECT Counter::GraphRect(int32_t width, int32_t height) const
+{
+    return RECT{marginLeft_, marginTop_, width - marginRight_, height - marginBottom_};
+}
+
+bool Counter::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    *result = 0;
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return true;
+    case WM_ERASEBKGND:
+        *result = 1;
+        return true;
+    case WM_NCHITTEST:
+        // Clicks go to what lies beneath the graph.
+        *result = ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+        if (*result == HTCLIENT)
+            *result = HTTRANSPARENT;
+        return true;
+    case WM_MOUSEWHEEL: {
+        const HWND content = content_ ? NativeWindowOf(content_) : nullptr;
+        *result = content ? ::SendMessageW(content, message, wParam, lParam) : 0;
+        return true;
+    }
+    default:
+        return Component<ICounter>::HandleMessage(result, message, wParam, lParam);
+    }
+}
+
+void Counter::Paint()
+{
+    if (!m_hWnd)
+        return;
+    // Every paint covers the whole counter.
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    CPaintDC dc(this);
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    const int32_t width = client.right;
+    const int32_t height = client.bottom;
+    if (width <= 0 || height <= 0)
+        return;
+    if (backImage_ && (backImage_->GetCapacityWidth() != width || backImage_->GetCapacityHeight() != height))
+        ReleaseBackImage();
+    if (!backImage_)
+        backImage_ = image::win::NewBufferedImage(width, height);
+    MemDC* memory = backImage_ ? MemDC::Create(this, backImage_, false) : nullptr;
+    if (memory) {
+        if (inheritBackground_)
+            CaptureParentBackground(memory);
+        else
+            memory->FillSolidRect(client, background_);
+    }
+    const RECT graph = GraphRect(width, height);
+    if (drawer::ICounter* drawer = GetDrawer())
+        drawer->DrawGraph(memory, graph.left, graph.top, graph.right, graph.bottom, graphMode_, primary_,
+                          showSecondary_ ? secondary_ : nullptr, swapColors_);
+    // The content paints itself over the graph; a counter without one copies everything.
+    if (content_) {
+        const int32_t left = content_->GetX();
+        const int32_t top = content_->GetY();
+        const RECT area = {left, top, left + content_->GetWidth(), top + content_->GetHeight()};
+        dc.ExcludeClipRect(area);
+    }
+    dc.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
+    if (memory)
+        memory->ReleaseToPool();
+}
+
+void Counter::CaptureParentBackground(CDC* target)
+{
+    if (!parent_)
+        return;
+    int32_t x = 0;
+    int32_t y = 0;
+    image::win::BufferedImage* picture = parent_->GetBackBuffer(&x, &y);
+    if (!picture)
+        return;
+    MemDC* source = MemDC::Create(this, picture, false);
+    if (!source)
+        return;
+    RECT place = {};
+    ::GetWindowRect(m_hWnd, &place);
+    ::MapWindowPoints(nullptr, NativeWindowOf(parent_), reinterpret_cast<POINT*>(&place), 2);
+    target->BitBlt(0, 0, place.right - place.left, place.bottom - place.top, source, place.left + x, place.top + y,
+                   SRCCOPY);
+    source->ReleaseToPool();
+}
+
+void Counter::ReleaseBackImage()
+{
+    if (backImage_)
+        backImage_->ReleaseToPool();
+    backImage_ = nullptr;
+}
+
+void Counter::ReleaseExplicitDrawer()
+{
+    if (drawer_ && ownsDrawer_)
+        drawer_->ReleaseToPool();
+    drawer_ = nullptr;
+    ownsDrawer_ = false;
+}
+
+} // namespace win
+} // namespace gui
+} // namespace s
