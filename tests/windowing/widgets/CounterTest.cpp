@@ -260,6 +260,29 @@ TEST_F(CounterTest, AFixedSizeWinsOverThePercent)
     EXPECT_EQ(kCounterHeight, counter_->GetMaxHeight());
 }
 
+TEST_F(CounterTest, DeferredMovesWaitForTheEndOfTheLayoutPassAndEdgesCountAsInside)
+{
+    window_->AddChild(counter_);
+    Show();
+    const RECT placed = PlaceInParent(counter_->m_hWnd);
+    counter_->SuspendBounds();
+    EXPECT_TRUE(counter_->IsBoundsSuspended());
+    counter_->SetBounds(10, 20, 120, 30);
+    EXPECT_EQ(placed.left, PlaceInParent(counter_->m_hWnd).left) << "only stored while deferred";
+    counter_->ResumeBounds();
+    EXPECT_FALSE(counter_->IsBoundsSuspended());
+    const RECT moved = PlaceInParent(counter_->m_hWnd);
+    EXPECT_EQ(10, moved.left);
+    EXPECT_EQ(20, moved.top);
+    EXPECT_EQ(120, moved.right - moved.left);
+    EXPECT_EQ(30, moved.bottom - moved.top);
+
+    const int32_t x = counter_->GetScreenX();
+    const int32_t y = counter_->GetScreenY();
+    EXPECT_TRUE(counter_->ContainsScreenPoint(x + 120, y + 30));
+    EXPECT_FALSE(counter_->ContainsScreenPoint(x + 121, y));
+}
+
 TEST(Counter, GoesBackToItsPoolReset)
 {
     Counter* counter = Counter::Create(-1);
