@@ -122,6 +122,29 @@ TEST_F(CounterTest, TheGraphShowsBehindTheLabelsOnItsContentBox)
     EXPECT_TRUE(painted) << "the graph and the label as the screenshot CounterGraphBehindLabel shows";
 }
 
+TEST_F(CounterTest, AnInheritedBackgroundIsCapturedFromTheParentsBackImage)
+{
+    FillPrimary(50);
+    // A counter on the first one's content, inheriting its background: its own (empty) graph
+    // lies over the picture of the outer graph under it.
+    Counter* inner = Counter::Create(-1);
+    ASSERT_NE(nullptr, inner);
+    inner->SetWidthPixels(40);
+    inner->SetHeightPixels(kCounterHeight);
+    counter_->AddChild(inner);
+    window_->AddChild(counter_);
+    Show();
+    ASSERT_NE(nullptr, inner->m_hWnd);
+    const RECT place = PlaceInParent(inner->m_hWnd);
+    EXPECT_EQ(130, place.left);
+    EXPECT_TRUE(RepaintUntil([&](const ScreenImage& shot) {
+        inner->Redraw();
+        ScreenImage innerShot;
+        return shot.At(150, 30) == kGraph && CaptureWindow(inner->m_hWnd, &innerShot) &&
+               innerShot.At(20, 30) == kGraph && innerShot.At(20, 10) == kCounterBack;
+    }));
+}
+
 TEST_F(CounterTest, WithoutAContentBoxTheWholeGraphIsCopied)
 {
     FillPrimary(100);
