@@ -8,6 +8,7 @@
 #include "windowing/box/Box.h"
 #include "windowing/component/ChildList.h"
 #include "windowing/component/ComponentNative.h"
+#include "windowing/component/CopyParentBackground.h"
 #include "windowing/layout/LayoutPile.h"
 #include "windowing/layout/Pile.h"
 #include "windowing/paint/CounterData.h"
@@ -311,7 +312,9 @@ void Counter::Paint()
         ReleaseBackImage();
     if (!backImage_)
         backImage_ = image::win::NewBufferedImage(width, height);
-    MemDC* memory = backImage_ ? MemDC::Create(this, backImage_, false) : nullptr;
+    // Compatible with the screen: another context of this window in the middle of its paint
+    // would empty what the paint copies (seen under Wine).
+    MemDC* memory = backImage_ ? MemDC::Create(nullptr, backImage_, false) : nullptr;
     if (memory) {
         if (inheritBackground_)
             CaptureParentBackground(memory);
@@ -336,22 +339,7 @@ void Counter::Paint()
 
 void Counter::CaptureParentBackground(CDC* target)
 {
-    if (!parent_)
-        return;
-    int32_t x = 0;
-    int32_t y = 0;
-    image::win::BufferedImage* picture = parent_->GetBackBuffer(&x, &y);
-    if (!picture)
-        return;
-    MemDC* source = MemDC::Create(this, picture, false);
-    if (!source)
-        return;
-    RECT place = {};
-    ::GetWindowRect(m_hWnd, &place);
-    ::MapWindowPoints(nullptr, NativeWindowOf(parent_), reinterpret_cast<POINT*>(&place), 2);
-    target->BitBlt(0, 0, place.right - place.left, place.bottom - place.top, source, place.left + x, place.top + y,
-                   SRCCOPY);
-    source->ReleaseToPool();
+    CopyParentBackground(this, target);
 }
 
 void Counter::ReleaseBackImage()
