@@ -12,6 +12,9 @@ class Localizer;
 }
 namespace gui {
 
+namespace drawer {
+class Skinner;
+}
 namespace win {
 class NamedEvent;
 }
@@ -108,6 +111,12 @@ public:
     // The caption becomes the text of the id, followed by " v" and the text of the version id
     // unless that is -1; a caption id of -1 changes nothing.
     virtual void SetCaptionTextId(int32_t textId, int32_t versionTextId) = 0;
+
+    // The skin manager whose current skin's window drawer paints the window; the window follows
+    // its changes until it is given another or none. Without one the background colour paints.
+    virtual void SetSkinner(drawer::Skinner* skinner) = 0;
+    virtual bool HasSkinner() = 0;
+    virtual drawer::Skinner* GetSkinner() = 0;
 
     // Hands the four words to the window's thread and returns, after every user-event listener
     // ran there, the result they set; 0 at once without a native frame.

@@ -9,6 +9,7 @@
 #include "measurement/win/OsVersion.h"
 #include "storage/lang/Localizer.h"
 #include "mfc/DC.h"
+#include "skins/Skinner.h"
 #include "windowing/FrameEdges.h"
 #include "windowing/Messages.h"
 #include "windowing/MessageBoxW.h"
@@ -82,7 +83,7 @@ Window::Window()
       minWidth_(-1), minHeight_(-1), enforceMinWidth_(false), enforceMinHeight_(false), capturing_(false),
       capturePoint_(), defaultDoubleClick_(false), hideCursor_(false), layoutManager_(nullptr), bottomBar_(nullptr),
       drawer_(nullptr), backBuffer_(nullptr),
-      localizer_(nullptr), captionTextId_(kNoTextId),
+      localizer_(nullptr), skinner_(nullptr), captionTextId_(kNoTextId),
       versionTextId_(kNoTextId), clipboardViewer_(false), inClipboardChain_(false),
       nextClipboardViewer_(nullptr), lastHotKeyAtom_(0)
 {
@@ -132,6 +133,7 @@ void Window::Reset()
     SetCaption(L"");
     background_ = DefaultBackground();
     SetLocalizer(nullptr);
+    SetSkinner(nullptr);
     captionTextId_ = kNoTextId;
     versionTextId_ = kNoTextId;
     for (col::_array::ArrayP& list : listeners_)
@@ -200,8 +202,10 @@ void Window::DestroyAndStopThread()
             ::SendMessageW(invisible_.m_hWnd, msg::kCloseOnOwnThread, 0, 0);
         DestroyWindow();
     } else {
-        // Needs no word with the window's thread, and the language manager outlives this window.
+        // Needs no word with the window's thread, and the managers outlive this window.
         SetLocalizer(nullptr);
+        if (skinner_)
+            LeaveSkinner();
     }
     if (!thread_)
         return;
@@ -346,7 +350,15 @@ void Window::ApplyCaptionTextIds()
 
 void Window::OnEvent(base::IObject* source, int32_t)
 {
-    if (!source || source != static_cast<base::IObject*>(localizer_))
+    if (!source)
+        return;
+    if (source == static_cast<base::IObject*>(skinner_)) {
+        // Synchronous, so the old skin's drawer is dropped before its manager may give it back.
+        if (m_hWnd)
+            ::SendMessageW(m_hWnd, msg::kSkinChanged, 0, 0);
+        return;
+    }
+    if (source != static_cast<base::IObject*>(localizer_))
         return;
     ApplyCaptionTextIds();
     TellListeners(kEventLanguageChange);
@@ -921,6 +933,9 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         return true;
     case msg::kUnregisterAllHotKeys:
         HandleUnregisterAllHotKeys();
+        return true;
+    case msg::kSkinChanged:
+        TakeSkinDrawer();
         return true;
     case msg::kSetUserTimer:
         ::KillTimer(m_hWnd, wParam + msg::kUserTimerBase);

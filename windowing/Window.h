@@ -17,6 +17,7 @@ namespace s {
 namespace gui {
 namespace drawer {
 class IWindow;
+class Skinner;
 }
 namespace win {
 
@@ -220,8 +221,13 @@ public:
     lang::Localizer* GetLocalizer() override;
     void SetCaptionTextId(int32_t textId, int32_t versionTextId) override;
 
+    void SetSkinner(drawer::Skinner* skinner) override;
+    bool HasSkinner() override;
+    drawer::Skinner* GetSkinner() override;
+
     // A change of language from the window's language manager: the caption is read again and
-    // the language-change listeners are told.
+    // the language-change listeners are told. A new skin from the skin manager: its window
+    // drawer is taken on the window's own thread.
     void OnEvent(base::IObject* source, int32_t code) override;
 
     INT_PTR SendEvent(INT_PTR data, INT_PTR arg1, INT_PTR arg2, INT_PTR arg3) override;
@@ -331,6 +337,8 @@ private:
     bool HandleRegisterHotKey(const HotKeyRequest* request);
     void HandleUnregisterHotKey(const wchar_t* name);
     void HandleUnregisterAllHotKeys();
+    void TakeSkinDrawer();
+    void LeaveSkinner();
 
     UIThread* thread_;
     InvisibleWindow invisible_;
@@ -370,6 +378,7 @@ private:
     drawer::IWindow* drawer_;
     image::win::BufferedImage* backBuffer_;
     lang::Localizer* localizer_;
+    drawer::Skinner* skinner_;
     int32_t captionTextId_;
     int32_t versionTextId_;
     bool clipboardViewer_;

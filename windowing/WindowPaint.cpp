@@ -39,6 +39,9 @@ uint64_t WrittenAt(const wchar_t* path)
 
 void Window::SetDrawer(drawer::IWindow* drawer)
 {
+    // The shape of a drawer that goes would no longer follow the window's size.
+    if (drawer_ && !drawer && m_hWnd)
+        SetWindowRgn(nullptr, TRUE);
     drawer_ = drawer;
     ApplyRegion();
     Redraw();
