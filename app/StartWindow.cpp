@@ -41,6 +41,8 @@ bool StartWindow::Open(AppWindow* holder)
     // with the frame's text.
     window_->SetLocalizer(holder->GetLangPack());
     window_->SetCaptionTextId(holder->GetBaseTextId() + kTitleOffset, kNoVersionText);
+    // The holder's current skin paints the window and later choices of skin reach it.
+    window_->SetSkinner(holder->GetSkinner());
     if (holder->HasPosition())
         SetWindowPos(window_->GetSafeHwnd(), nullptr, holder->GetX(), holder->GetY(), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

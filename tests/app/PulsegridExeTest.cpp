@@ -22,6 +22,10 @@ using namespace app_testing;
 
 const DWORD kWindowBoundMillis = 30000;
 const DWORD kExitBoundMillis = 20000;
+const DWORD kPaintBoundMillis = 10000;
+// The embedded "Black Black" skin's windowBg and windowFg.
+const COLORREF kDefaultSkinBackground = RGB(0, 0, 0);
+const COLORREF kDefaultSkinEdge = RGB(0x33, 0x33, 0x33);
 const int32_t kTitleText = 500000;
 const int32_t kVersionText = 500010;
 const wchar_t kLongForm[] = L"\\\\?\\";
@@ -97,10 +101,23 @@ protected:
             RECT place = {};
             GetWindowRect(window, &place);
             EXPECT_GT(place.right - place.left, 0);
-            Sleep(300);
+            // Painted with the default skin, "Black Black": a black client inside a dark grey edge.
+            POINT origin = {0, 0};
+            ClientToScreen(window, &origin);
+            const int32_t clientX = origin.x - place.left + 10;
+            const int32_t clientY = origin.y - place.top + 10;
+            const int32_t middle = (place.right - place.left) / 2;
             testing_support::ScreenImage image;
-            EXPECT_TRUE(testing_support::CaptureWindow(window, &image));
+            testing_support::WaitUntil(
+                [&] {
+                    return testing_support::CaptureWindow(window, &image) &&
+                           image.At(clientX, clientY) == kDefaultSkinBackground &&
+                           image.At(middle, 0) == kDefaultSkinEdge;
+                },
+                kPaintBoundMillis);
             EXPECT_FALSE(testing_support::SaveScreenshot(image, screenshotName).empty());
+            EXPECT_EQ(kDefaultSkinBackground, image.At(clientX, clientY)) << "the skin's window background";
+            EXPECT_EQ(kDefaultSkinEdge, image.At(middle, 0)) << "the skin's window edge";
             PostMessageW(window, WM_CLOSE, 0, 0);
         }
         const DWORD waited = WaitForSingleObject(process.hProcess, kExitBoundMillis);
