@@ -118,6 +118,13 @@ BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
     return TRUE;
 }
 
+BOOL CWnd::Create(const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect, HWND parent,
+                  UINT id)
+{
+    return CreateEx(0, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
+}
+
 BOOL CWnd::SubclassWindow(HWND window)
 {
     if (m_hWnd || !window || !IsWindow(window) || FromHandlePermanent(window))
@@ -300,6 +307,26 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMillis)
+{
+    return ::SetTimer(m_hWnd, id, elapseMillis, nullptr);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR id)
+{
+    return ::KillTimer(m_hWnd, id);
+}
+
+HWND CWnd::SetCapture()
+{
+    return ::SetCapture(m_hWnd);
+}
+
+HWND CWnd::SetFocus()
+{
+    return ::SetFocus(m_hWnd);
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -14,6 +14,10 @@ public:
     BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, int x, int y,
                   int width, int height, HWND parent, HMENU menuOrId, void* param = nullptr);
 
+    // A child window of the class with a control id (no extended style).
+    BOOL Create(const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect, HWND parent,
+                UINT id);
+
     // Binds an existing window, such as a native control, and routes its messages through
     // WindowProc; UnsubclassWindow gives the window its own procedure back.
     BOOL SubclassWindow(HWND window);
@@ -58,6 +62,13 @@ public:
     BOOL SetMenu(HMENU menu);
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Window timers tick on the window's own thread.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMillis);
+    BOOL KillTimer(UINT_PTR id);
+    // The mouse goes to this window until ReleaseCapture; the window that had it before.
+    HWND SetCapture();
+    HWND SetFocus();
+
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     // Called for every message of a bound window routed through this object.
