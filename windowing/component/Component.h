@@ -17,9 +17,10 @@ namespace win {
 // The body every leaf widget of the toolkit shares, over the widget's own interface (ILabel,
 // ICounter, IBox...): stored geometry and limits, moves deferred while the bounds are suspended
 // and applied in one SetWindowPos, visibility, background, the child-creation and self-destroy
-// messages. A widget overrides what differs (its native creation, measuring, painting).
-template <class Interface>
-class Component : public Interface, public CWnd {
+// messages. A widget overrides what differs (its native creation, measuring, painting). A widget
+// over a native control names the control's framework class as its native base.
+template <class Interface, class NativeBase = CWnd>
+class Component : public Interface, public NativeBase {
 public:
     static constexpr int32_t kNotSet = -1;
     // Where a hidden widget waits, away from every screen.
@@ -34,11 +35,11 @@ public:
     int32_t GetY() override { return y_; }
     void SetX(int32_t x) override { this->SetPosition(x, y_); }
     void SetY(int32_t y) override { this->SetPosition(x_, y); }
-    int32_t GetScreenX() override { return m_hWnd ? ScreenOrigin().x : x_ + offsetX_; }
-    int32_t GetScreenY() override { return m_hWnd ? ScreenOrigin().y : y_ + offsetY_; }
+    int32_t GetScreenX() override { return this->m_hWnd ? ScreenOrigin().x : x_ + offsetX_; }
+    int32_t GetScreenY() override { return this->m_hWnd ? ScreenOrigin().y : y_ + offsetY_; }
     bool ContainsScreenPoint(int32_t x, int32_t y) override
     {
-        return this->IsShown() && WindowContainsPoint(m_hWnd, x, y);
+        return this->IsShown() && WindowContainsPoint(this->m_hWnd, x, y);
     }
 
     int32_t GetWidth() override { return width_; }
@@ -133,7 +134,7 @@ public:
     void ResumeBounds() override
     {
         boundsSuspended_ = false;
-        if (boundsPending_ && m_hWnd) {
+        if (boundsPending_ && this->m_hWnd) {
             boundsPending_ = false;
             Place(0);
         }
@@ -177,36 +178,36 @@ public:
         if (show == visible_)
             return;
         visible_ = show;
-        if (!m_hWnd)
+        if (!this->m_hWnd)
             return;
         if (show) {
-            ::ShowWindow(m_hWnd, SW_SHOW);
+            ::ShowWindow(this->m_hWnd, SW_SHOW);
             if (parent_)
                 parent_->RequestLayout();
         } else {
-            ::ShowWindow(m_hWnd, SW_HIDE);
+            ::ShowWindow(this->m_hWnd, SW_HIDE);
             this->SetPosition(hiddenX_, hiddenY_);
         }
     }
-    bool IsShown() override { return visible_ && m_hWnd; }
+    bool IsShown() override { return visible_ && this->m_hWnd; }
     bool IsEnabled() override { return enabled_; }
     void SetEnabled(bool enabled) override
     {
         enabled_ = enabled;
-        EnableWindow(enabled ? TRUE : FALSE);
+        this->EnableWindow(enabled ? TRUE : FALSE);
     }
     bool IsEditable() override { return false; }
     void SetEditable(bool) override {}
     void Redraw() override
     {
         if (visible_)
-            RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+            this->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
     }
     void RedrawRect(int32_t x, int32_t y, int32_t width, int32_t height) override
     {
         const RECT area = {x, y, x + width, y + height};
         if (visible_)
-            RedrawWindow(&area, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+            this->RedrawWindow(&area, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
     }
 
     COLORREF GetBackgroundColor() override { return background_; }
@@ -273,7 +274,7 @@ public:
         LRESULT result = 0;
         if (HandleMessage(&result, message, wParam, lParam))
             return result;
-        result = CWnd::WindowProc(message, wParam, lParam);
+        result = NativeBase::WindowProc(message, wParam, lParam);
         AfterMessage(message, wParam, lParam, result);
         return result;
     }
@@ -287,7 +288,7 @@ protected:
         *result = 0;
         switch (message) {
         case msg::kDestroyOwnWindow:
-            CWnd::DestroyWindow();
+            NativeBase::DestroyWindow();
             return true;
         case msg::kCreateChild:
             *result = HandleChildCreation(this, wParam, lParam) ? 1 : 0;
@@ -318,7 +319,7 @@ protected:
     // widget was hidden: a layout never brings back what the user hid.
     void ApplyBounds(UINT flags)
     {
-        if (boundsSuspended_ || !m_hWnd) {
+        if (boundsSuspended_ || !this->m_hWnd) {
             boundsPending_ = true;
             return;
         }
@@ -327,7 +328,7 @@ protected:
     void Place(UINT flags)
     {
         const UINT show = visible_ ? SWP_SHOWWINDOW : 0;
-        SetWindowPos(nullptr, x_ + offsetX_, y_ + offsetY_, width_, height_, flags | show | SWP_NOZORDER | SWP_NOACTIVATE);
+        this->SetWindowPos(nullptr, x_ + offsetX_, y_ + offsetY_, width_, height_, flags | show | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     void RedrawWhenAsked(bool redraw)
     {
@@ -338,7 +339,7 @@ protected:
     POINT ScreenOrigin() const
     {
         POINT origin = {0, 0};
-        ClientToScreen(&origin);
+        this->ClientToScreen(&origin);
         return origin;
     }
 
