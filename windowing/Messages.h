@@ -29,6 +29,15 @@ const UINT kCreateChild = WM_APP + 2;       // wParam: the child component, crea
 const UINT kDestroyOwnWindow = WM_USER + 15; // the component's window destroys itself on its thread
 const UINT kUrlDropped = WM_USER + 22;      // a box's drop target holds a dropped web address
 
+// Handled by a label's own window; lParam is the process key.
+const UINT kLabelSetText = 0x1401;       // wParam: the text change, applied on the label's thread
+const UINT kLabelTemporaryText = 0x1402; // wParam: the temporary text and its period
+// The label's timer that brings back the text kept under a temporary one.
+const UINT_PTR kLabelRestoreTimer = 100;
+
+// Handled by a text field's control: selects the whole text on the control's thread.
+const UINT kSelectAllText = WM_USER + 1;
+
 // A thread message of a window's own loop: the window was released on its own thread and is
 // given back once the handler that released it has returned.
 const UINT kReleaseOnOwnThread = WM_APP + 30;
