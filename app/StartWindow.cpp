@@ -5,7 +5,12 @@
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
 #include "app/TextIds.h"
+#include "core/str/StrBuffer.h"
+#include "skins/ISkin.h"
+#include "skins/Skinner.h"
+#include "storage/lang/Localizer.h"
 #include "windowing/Window.h"
+#include "windowing/widgets/Label.h"
 
 namespace s {
 namespace app {
@@ -47,6 +52,7 @@ bool StartWindow::Open(AppWindow* holder)
         SetWindowPos(window_->GetSafeHwnd(), nullptr, holder->GetX(), holder->GetY(), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetProgramIcons();
+    AddTitleLabel(holder);
     window_->AddCloseListener(this);
     window_->SetVisible(true);
     return true;
@@ -88,6 +94,29 @@ void StartWindow::SetProgramIcons()
         SendMessageW(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     if (bigIcon_)
         SendMessageW(frame, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+}
+
+// The program's title and version, in the skin's text colours, with the window shrunk to them.
+void StartWindow::AddTitleLabel(AppWindow* holder)
+{
+    lang::Localizer* pack = holder->GetLangPack();
+    gui::win::Label* label = gui::win::Label::New();
+    if (!pack || !label)
+        return;
+    str::strbuffer::StrBuffer* text = str::strbuffer::StrBuffer::New();
+    if (text) {
+        text->AppendChars(pack->GetText(holder->GetBaseTextId() + kTitleOffset), static_cast<uint32_t>(-1));
+        text->AppendChars(L" ", static_cast<uint32_t>(-1));
+        text->AppendChars(pack->GetText(holder->GetBaseTextId() + kVersionOffset), static_cast<uint32_t>(-1));
+        label->SetText(text->GetText(), false);
+        text->ReleaseToPool();
+    }
+    gui::drawer::Skinner* skinner = holder->GetSkinner();
+    gui::drawer::ISkin* skin = skinner ? skinner->GetCurrentSkin() : nullptr;
+    if (skin && skin->GetTextDrawer())
+        label->SetTextDrawer(skin->GetTextDrawer(), false);
+    window_->AddChild(label);
+    window_->ShrinkToMinimumSize();
 }
 
 void StartWindow::OnEvent(base::IObject*, int32_t code)

@@ -44,6 +44,7 @@ private:
 
     // The program's icons from its own icon group, until the window takes them from the holder.
     void SetProgramIcons();
+    void AddTitleLabel(AppWindow* holder);
 
     gui::win::Window* window_;
     AppWindow* holder_;

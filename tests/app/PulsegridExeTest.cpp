@@ -118,6 +118,16 @@ protected:
             EXPECT_FALSE(testing_support::SaveScreenshot(image, screenshotName).empty());
             EXPECT_EQ(kDefaultSkinBackground, image.At(clientX, clientY)) << "the skin's window background";
             EXPECT_EQ(kDefaultSkinEdge, image.At(middle, 0)) << "the skin's window edge";
+            // The title and version label: text in the skin's colours inside the edge.
+            int32_t textPixels = 0;
+            for (int32_t y = 1; y + 1 < image.height; ++y) {
+                for (int32_t x = 1; x + 1 < image.width; ++x) {
+                    const COLORREF pixel = image.At(x, y);
+                    if (pixel != kDefaultSkinBackground && pixel != kDefaultSkinEdge)
+                        ++textPixels;
+                }
+            }
+            EXPECT_GT(textPixels, 30) << "no title and version label";
             PostMessageW(window, WM_CLOSE, 0, 0);
         }
         const DWORD waited = WaitForSingleObject(process.hProcess, kExitBoundMillis);
