@@ -48,7 +48,7 @@ std::wstring DiskPrefix(const std::wstring& instance)
 
 class Builder {
 public:
-    Builder(lang::Localizer* localizer, std::vector<FieldSpec>* fields) : localizer_(localizer), fields_(fields) {}
+    Builder(lang::Localizer* localizer, std::vector<FieldDescription>* fields) : localizer_(localizer), fields_(fields) {}
 
     std::wstring Text(int32_t id)
     {
@@ -56,36 +56,36 @@ public:
         return text ? text : L"";
     }
 
-    FieldSpec& Add(const wchar_t* key, int32_t labelId, int32_t type, int32_t maximum, const wchar_t* sample,
+    FieldDescription& Add(const wchar_t* key, int32_t labelId, int32_t type, int32_t maximum, const wchar_t* sample,
                    FieldUpdateCallback callback, int64_t extra, bool on)
     {
-        FieldSpec spec;
-        spec.key = key;
-        spec.labelTextId = labelId;
-        spec.displayType = type;
-        spec.maximum = maximum;
-        spec.sample = sample;
-        spec.callback = callback;
-        spec.extraValue = extra;
-        spec.defaultEnabled = on;
-        fields_->push_back(spec);
+        FieldDescription field;
+        field.key = key;
+        field.labelTextId = labelId;
+        field.displayType = type;
+        field.maximum = maximum;
+        field.sample = sample;
+        field.callback = callback;
+        field.extraValue = extra;
+        field.defaultEnabled = on;
+        fields_->push_back(field);
         return fields_->back();
     }
 
-    FieldSpec& AddInstance(const std::wstring& key, const std::wstring& prefix, int32_t labelId,
+    FieldDescription& AddInstance(const std::wstring& key, const std::wstring& prefix, int32_t labelId,
                            const std::wstring& suffix, int32_t type, int32_t maximum, const wchar_t* sample,
                            FieldUpdateCallback callback, const std::wstring& instanceText, int64_t n, bool on)
     {
-        FieldSpec& spec = Add(key.c_str(), labelId, type, maximum, sample, callback, n, on);
-        spec.prefix = prefix;
-        spec.suffix = suffix;
-        spec.instanceText = instanceText;
-        return spec;
+        FieldDescription& field = Add(key.c_str(), labelId, type, maximum, sample, callback, n, on);
+        field.prefix = prefix;
+        field.suffix = suffix;
+        field.instanceText = instanceText;
+        return field;
     }
 
 private:
     lang::Localizer* localizer_;
-    std::vector<FieldSpec>* fields_;
+    std::vector<FieldDescription>* fields_;
 };
 
 std::vector<std::wstring> InstanceNames(int32_t list)
@@ -138,11 +138,11 @@ bool FieldCatalogue::IsDefaultField(const wchar_t* key)
     return false;
 }
 
-const FieldSpec* FieldCatalogue::Find(const wchar_t* key) const
+const FieldDescription* FieldCatalogue::Find(const wchar_t* key) const
 {
-    for (const FieldSpec& spec : fields_) {
-        if (SameFieldKey(spec.key.c_str(), key))
-            return &spec;
+    for (const FieldDescription& field : fields_) {
+        if (SameFieldKey(field.key.c_str(), key))
+            return &field;
     }
     return nullptr;
 }
@@ -178,7 +178,7 @@ void FieldCatalogue::Build(lang::Localizer* localizer, map::IMappedData* setting
         dateNames_.names[m] = b.Text(kFirstMonthId + m * kDateIdStep);
     for (int32_t d = 0; d < 7; ++d)
         dateNames_.names[12 + d] = b.Text(kFirstWeekdayId + d * kDateIdStep);
-    FieldSpec& date = b.Add(L"DATE_TIME", 1015000, 3, -1, L"00:00", UpdateDateTime,
+    FieldDescription& date = b.Add(L"DATE_TIME", 1015000, 3, -1, L"00:00", UpdateDateTime,
                             reinterpret_cast<intptr_t>(&dateNames_), false);
     date.userDataIsBracketFlag = true;
 
@@ -299,13 +299,13 @@ void FieldCatalogue::Build(lang::Localizer* localizer, map::IMappedData* setting
     b.Add(L"UPTIME_NORMAL", 1013000, 0, -1, L"00h 00m", UpdateUptime, 0, true);
     b.Add(L"BATTERY_LEFT_TOTAL", 1014000, 3, -1, kSamplePercent, UpdateBattery, 0, onBattery);
 
-    for (FieldSpec& spec : fields_) {
+    for (FieldDescription& field : fields_) {
         // The outgoing graphs; the maximum and sum fields have no counter to flip.
-        const std::wstring& key = spec.key;
-        spec.toggleCounterFlag = spec.displayType != 0
+        const std::wstring& key = field.key;
+        field.toggleCounterFlag = field.displayType != 0
             && (key.compare(0, 14, L"DISK_IO_WRITE_") == 0 || key.compare(0, 15, L"NETWORK_IO_OUT_") == 0);
-        spec.enabled = settings ? settings->GetBool(fieldSection, key.c_str(), spec.defaultEnabled)
-                                : spec.defaultEnabled;
+        field.enabled = settings ? settings->GetBool(fieldSection, key.c_str(), field.defaultEnabled)
+                                : field.defaultEnabled;
     }
 }
 

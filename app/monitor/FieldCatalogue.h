@@ -18,7 +18,7 @@ namespace system {
 namespace counter {
 
 // One field of the catalogue as the controller creates it (MonitorBlock::New's arguments).
-struct FieldSpec {
+struct FieldDescription {
     std::wstring key;
     int32_t displayType = 0;
     // The series reference value; -1 keeps the series bounded to 100.
@@ -52,10 +52,10 @@ public:
     // and empty texts.
     void Build(lang::Localizer* localizer, map::IMappedData* settings, const wchar_t* fieldSection);
 
-    const std::vector<FieldSpec>& GetFields() const { return fields_; }
+    const std::vector<FieldDescription>& GetFields() const { return fields_; }
     // The date field's list; its address is the field's extra value.
     const DateNameList& GetDateNames() const { return dateNames_; }
-    const FieldSpec* Find(const wchar_t* key) const;
+    const FieldDescription* Find(const wchar_t* key) const;
 
     bool cpuTemperatureReadable = false;
     bool diskTemperatureReadable = false;
@@ -64,7 +64,7 @@ public:
     bool onBattery = false;
 
 private:
-    std::vector<FieldSpec> fields_;
+    std::vector<FieldDescription> fields_;
     DateNameList dateNames_;
 };
 

@@ -16,8 +16,8 @@ const wchar_t kSection[] = L"Monitor/Field";
 std::vector<std::wstring> Keys(const FieldCatalogue& catalogue)
 {
     std::vector<std::wstring> keys;
-    for (const FieldSpec& spec : catalogue.GetFields())
-        keys.push_back(spec.key);
+    for (const FieldDescription& field : catalogue.GetFields())
+        keys.push_back(field.key);
     return keys;
 }
 
@@ -102,7 +102,7 @@ TEST_F(FieldCatalogueTest, InstancesAreNumberedAndLabelled)
     FieldCatalogue catalogue;
     catalogue.Build(localizer, settings, kSection);
 
-    const FieldSpec* core = catalogue.Find(L"CPU_USAGE_3");
+    const FieldDescription* core = catalogue.Find(L"CPU_USAGE_3");
     ASSERT_NE(nullptr, core);
     EXPECT_EQ(L"CPU #4", core->prefix);
     EXPECT_EQ(904000, core->labelTextId);
@@ -161,10 +161,10 @@ TEST_F(FieldCatalogueTest, DefaultsFollowWhatTheMachineCanRead)
     FieldCatalogue full;
     full.Build(localizer, settings, kSection);
     std::vector<std::wstring> on;
-    for (const FieldSpec& spec : full.GetFields()) {
-        if (spec.enabled)
-            on.push_back(spec.key);
-        EXPECT_EQ(FieldCatalogue::IsDefaultField(spec.key.c_str()), spec.defaultEnabled) << spec.key;
+    for (const FieldDescription& field : full.GetFields()) {
+        if (field.enabled)
+            on.push_back(field.key);
+        EXPECT_EQ(FieldCatalogue::IsDefaultField(field.key.c_str()), field.defaultEnabled) << field.key;
     }
     EXPECT_EQ(18u, on.size());
     EXPECT_TRUE(full.cpuTemperatureReadable && full.gpuUsageReadable && full.gpuTemperatureReadable
@@ -211,7 +211,7 @@ TEST_F(FieldCatalogueTest, DateNamesComeFromThePack)
     EXPECT_EQ(L"Sun", names.names[12]);
     EXPECT_EQ(L"Fri", names.names[17]);
     EXPECT_TRUE(names.names[18].empty());
-    const FieldSpec* date = catalogue.Find(L"DATE_TIME");
+    const FieldDescription* date = catalogue.Find(L"DATE_TIME");
     EXPECT_TRUE(date->userDataIsBracketFlag);
     EXPECT_EQ(reinterpret_cast<intptr_t>(&names), date->extraValue);
     EXPECT_EQ(UpdateDateTime, date->callback);

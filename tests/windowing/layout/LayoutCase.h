@@ -11,7 +11,7 @@ namespace testing_support {
 
 // One child of a layout case: its limits, the height a layout size of 0 gives, and whether it
 // is shown.
-struct ChildSpec {
+struct ChildSizes {
     int32_t minWidth;
     int32_t minHeight;
     int32_t maxWidth;
@@ -31,14 +31,14 @@ struct Placed {
 // A container of fake children for one case of a table.
 class LayoutScene {
 public:
-    LayoutScene(int32_t clientWidth, int32_t clientHeight, const std::vector<ChildSpec>& specs)
+    LayoutScene(int32_t clientWidth, int32_t clientHeight, const std::vector<ChildSizes>& childSizes)
     {
         container.clientWidth = clientWidth;
         container.clientHeight = clientHeight;
-        for (const ChildSpec& spec : specs) {
-            children.emplace_back(new FakeComponent(spec.minWidth, spec.minHeight, spec.maxWidth, spec.maxHeight));
-            children.back()->naturalHeight = spec.naturalHeight;
-            children.back()->shown = spec.shown;
+        for (const ChildSizes& sizes : childSizes) {
+            children.emplace_back(new FakeComponent(sizes.minWidth, sizes.minHeight, sizes.maxWidth, sizes.maxHeight));
+            children.back()->naturalHeight = sizes.naturalHeight;
+            children.back()->shown = sizes.shown;
             container.children.push_back(children.back().get());
         }
     }

@@ -7,7 +7,7 @@
 
 namespace {
 
-using testing_support::ChildSpec;
+using testing_support::ChildSizes;
 using testing_support::LayoutScene;
 using testing_support::Placed;
 using testing_support::SizeResults;
@@ -20,7 +20,7 @@ struct FlowCase {
     int32_t vAlign;
     int32_t hGap;
     int32_t vGap;
-    std::vector<ChildSpec> children;
+    std::vector<ChildSizes> children;
     std::vector<Placed> placed;
     // Minimum width, natural height, preferred width, maximum height.
     SizeResults results;

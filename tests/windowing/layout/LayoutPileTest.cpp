@@ -8,7 +8,7 @@
 
 namespace {
 
-using testing_support::ChildSpec;
+using testing_support::ChildSizes;
 using testing_support::LayoutScene;
 using testing_support::Placed;
 using testing_support::SizeResults;
@@ -19,7 +19,7 @@ struct PileCase {
     int32_t clientHeight;
     int32_t hAlign;
     int32_t vAlign;
-    std::vector<ChildSpec> children;
+    std::vector<ChildSizes> children;
     std::vector<Placed> placed;
     // Minimum width, minimum height, maximum width, maximum height.
     SizeResults results;

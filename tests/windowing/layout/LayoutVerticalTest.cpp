@@ -7,7 +7,7 @@
 
 namespace {
 
-using testing_support::ChildSpec;
+using testing_support::ChildSizes;
 using testing_support::LayoutScene;
 using testing_support::Placed;
 using testing_support::SizeResults;
@@ -19,7 +19,7 @@ struct ColumnCase {
     int32_t hAlign;
     int32_t vAlign;
     int32_t gap;
-    std::vector<ChildSpec> children;
+    std::vector<ChildSizes> children;
     std::vector<Placed> placed;
     // Minimum width, natural height, maximum width, maximum height.
     SizeResults results;
