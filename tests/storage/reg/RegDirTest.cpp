@@ -300,7 +300,7 @@ TEST_F(RegDirTest, SettersWriteTheTypeAndDataOfEachKind)
         c.set(key.get());
         DWORD type = 0;
         std::vector<uint8_t> data;
-        ASSERT_TRUE(ReadRaw(L"", c.name, &type, &data)) << c.name;
+        ASSERT_TRUE(ReadRaw(std::wstring(), c.name, &type, &data)) << c.name;
         EXPECT_EQ(type, c.type) << c.name;
         EXPECT_EQ(data, c.data) << c.name;
     }
