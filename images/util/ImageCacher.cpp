@@ -1,8 +1,5 @@
 #include "images/util/ImageCacher.h"
 
-#include <windows.h>
-#include <shellapi.h>
-
 #include "core/map/MapTable.h"
 #include "core/str/StrBuffer.h"
 #include "images/ImageCache.h"
@@ -33,11 +30,13 @@ public:
     }
 };
 
+ImageCacher::FileInfoFunction fileInfoFunction = &SHGetFileInfoW;
+
 HIMAGELIST SystemSmallIconList()
 {
     SHFILEINFOW info = {};
-    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoW(L"", 0, &info, sizeof(info), kSystemListFlags));
+    const HIMAGELIST list =
+        reinterpret_cast<HIMAGELIST>(fileInfoFunction(L"", 0, &info, sizeof(info), kSystemListFlags));
     // The flags ask for an icon as well: without this every cacher would leak one.
     if (info.hIcon)
         DestroyIcon(info.hIcon);
@@ -107,6 +106,13 @@ base::IDestructor* ImageCacher::KeyCleaner()
 {
     static KeyToPool cleaner;
     return &cleaner;
+}
+
+ImageCacher::FileInfoFunction ImageCacher::SetFileInfoFunction(FileInfoFunction function)
+{
+    FileInfoFunction previous = fileInfoFunction;
+    fileInfoFunction = function ? function : &SHGetFileInfoW;
+    return previous;
 }
 
 base::IDestructor* ImageCacher::ValueCleaner()

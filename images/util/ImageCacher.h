@@ -1,4 +1,7 @@
 #pragma once
+#include <windows.h>
+#include <shellapi.h>
+
 #include "core/base/IObject.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
@@ -46,6 +49,12 @@ public:
     // The map's key and value cleaners: keys are pooled text, values pooled caches.
     static base::IDestructor* KeyCleaner();
     static base::IDestructor* ValueCleaner();
+
+    // The shell's file information call a cacher asks for the system list (SHGetFileInfoW unless
+    // replaced, as tests do); returns the previous one. Null restores the shell's own.
+    typedef DWORD_PTR(WINAPI* FileInfoFunction)(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size,
+                                                UINT flags);
+    static FileInfoFunction SetFileInfoFunction(FileInfoFunction function);
 
 private:
     ImageCacher(const ImageCacher&) = delete;
