@@ -48,6 +48,16 @@ public:
     virtual void SaveAsPng(const wchar_t* path, bool interlace, bool keepTransparency, int32_t red, int32_t green,
                            int32_t blue) = 0;
 
+    // Copies and quarter turns into the target (its old pixels not kept) or, with null, into a new
+    // image from the pool; the image filled, or null when the pixels cannot be made or the target
+    // is this image.
+    virtual IBufferedImage* CopyTo(IBufferedImage* target) = 0;
+    virtual IBufferedImage* RotateRight(IBufferedImage* target) = 0;
+    virtual IBufferedImage* Rotate180(IBufferedImage* target) = 0;
+    virtual IBufferedImage* RotateLeft(IBufferedImage* target) = 0;
+    virtual IBufferedImage* MirrorHorizontal(IBufferedImage* target) = 0;
+    virtual IBufferedImage* FlipVertical(IBufferedImage* target) = 0;
+
     virtual bool HasFilters() = 0;
     // The first filter whose name is this very text (by address): true with its index.
     virtual bool FindFilter(const wchar_t* name, int32_t* index) = 0;

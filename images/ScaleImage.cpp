@@ -1,33 +1,19 @@
 #include "images/ScaleImage.h"
 
 #include "images/IImageBuffer.h"
-#include "images/ImageCapacity.h"
-#include "images/win/BitmapDc.h"
+#include "images/filters/Resample.h"
+#include "images/filters/scale/BilinearFilter.h"
 
 namespace s {
 namespace image {
 
 namespace {
 
-// Fills the target with the source stretched to width x height. A plain GDI stretch of the two
-// DIB sections (32 bits each, so the alpha bytes travel with the colours) until the library has
-// its own resampler.
-bool StretchInto(IImageBuffer* source, IImageBuffer* target, int32_t width, int32_t height)
+// The one kernel of every scaled picture, shared by all threads (it holds only its support).
+filters::scale::BilinearFilter& SharedFilter()
 {
-    if (!source->HasBitmapHandle() || !target->HasBitmapHandle())
-        return false;
-    if (!FitImageSize(target, width, height, false))
-        return false;
-    win::BitmapDc from(source->GetBitmapHandle());
-    win::BitmapDc to(target->GetBitmapHandle());
-    if (!from.IsReady() || !to.IsReady())
-        return false;
-    SetStretchBltMode(to.GetSafeHdc(), COLORONCOLOR);
-    if (!to.StretchBlt(0, 0, width, height, &from, 0, 0, source->GetWidth(), source->GetHeight(), SRCCOPY))
-        return false;
-    GdiFlush();
-    target->SetHasAlpha(source->HasAlpha());
-    return true;
+    static filters::scale::BilinearFilter filter;
+    return filter;
 }
 
 } // namespace
@@ -63,7 +49,7 @@ IImageBuffer* ScaleImage(IImageBuffer* image, int32_t width, int32_t height, boo
             return nullptr;
         image->SetScaledCache(copy);
     }
-    if (!StretchInto(image, copy, width, height)) {
+    if (!Resample(&SharedFilter(), imageWidth, imageHeight, image, width, height, copy)) {
         // A half-made copy must not be handed out later as if it held the picture.
         image->SetScaledCache(nullptr);
         return nullptr;

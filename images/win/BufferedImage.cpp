@@ -6,6 +6,7 @@
 #include "core/base/Cleaner.h"
 #include "images/Composition.h"
 #include "images/ScaleImage.h"
+#include "images/Transforms.h"
 #include "images/bmp/win/Bitmap.h"
 #include "images/filters/IFilter.h"
 #include "images/win/BitmapDc.h"
@@ -288,6 +289,36 @@ void BufferedImage::SaveAsJpeg(const wchar_t*, int32_t, int32_t, int32_t, int32_
 void BufferedImage::SaveAsPng(io::IOutputStream*, bool, bool, int32_t, int32_t, int32_t) {}
 
 void BufferedImage::SaveAsPng(const wchar_t*, bool, bool, int32_t, int32_t, int32_t) {}
+
+IBufferedImage* BufferedImage::CopyTo(IBufferedImage* target)
+{
+    return dynamic_cast<IBufferedImage*>(CopyImage(this, target));
+}
+
+IBufferedImage* BufferedImage::RotateRight(IBufferedImage* target)
+{
+    return dynamic_cast<IBufferedImage*>(image::RotateRight(this, target));
+}
+
+IBufferedImage* BufferedImage::Rotate180(IBufferedImage* target)
+{
+    return dynamic_cast<IBufferedImage*>(image::Rotate180(this, target));
+}
+
+IBufferedImage* BufferedImage::RotateLeft(IBufferedImage* target)
+{
+    return dynamic_cast<IBufferedImage*>(image::RotateLeft(this, target));
+}
+
+IBufferedImage* BufferedImage::MirrorHorizontal(IBufferedImage* target)
+{
+    return dynamic_cast<IBufferedImage*>(image::MirrorHorizontal(this, target));
+}
+
+IBufferedImage* BufferedImage::FlipVertical(IBufferedImage* target)
+{
+    return dynamic_cast<IBufferedImage*>(image::FlipVertical(this, target));
+}
 
 bool BufferedImage::HasFilters()
 {

@@ -82,6 +82,13 @@ public:
     void SaveAsPng(const wchar_t* path, bool interlace, bool keepTransparency, int32_t red, int32_t green,
                    int32_t blue) override;
 
+    IBufferedImage* CopyTo(IBufferedImage* target) override;
+    IBufferedImage* RotateRight(IBufferedImage* target) override;
+    IBufferedImage* Rotate180(IBufferedImage* target) override;
+    IBufferedImage* RotateLeft(IBufferedImage* target) override;
+    IBufferedImage* MirrorHorizontal(IBufferedImage* target) override;
+    IBufferedImage* FlipVertical(IBufferedImage* target) override;
+
     bool HasFilters() override;
     bool FindFilter(const wchar_t* name, int32_t* index) override;
     col::_array::ArrayP* GetFilterList() override { return &filters_; }

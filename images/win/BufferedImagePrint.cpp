@@ -1,8 +1,10 @@
 // Printing a buffered image: the default printer, the print dialog, one page.
 #include <windows.h>
 
+#include "images/AlphaOperations.h"
 #include "images/InfoBox.h"
 #include "images/bmp/win/Bitmap.h"
+#include "images/filters/sharpness/Sharpness.h"
 #include "images/win/BitmapDc.h"
 #include "images/win/BufferedImage.h"
 #include "mfc/PrintDialog.h"
@@ -21,6 +23,8 @@ const double kMillimetresPerInch = 25.4;
 const double kMarginMillimetres = 7.0;
 const int kScreenDpiWhenUnknown = 96;
 const int kTitleCapacity = 256;
+// How much a printed picture is sharpened when asked.
+const int32_t kPrintSharpness = 80;
 
 // The defaults the application was given, freed (with the device context they hold) at the end.
 class PrinterDefaults {
@@ -63,6 +67,28 @@ public:
 private:
     bool created_;
 };
+
+// The picture for the page: turned and fitted to the page (given in screen pixels) when asked or
+// when it does not fit, else a plain copy. A new image the caller gives back; null when it cannot
+// be made.
+IBufferedImage* PreparePicture(BufferedImage* image, bool rotateLandscape, bool fitToPage, int32_t pageWidth,
+                               int32_t pageHeight)
+{
+    if (!fitToPage && image->GetWidth() <= pageWidth && image->GetHeight() <= pageHeight)
+        return image->CopyTo(nullptr);
+    IBufferedImage* rotated = nullptr;
+    IBufferedImage* source = image;
+    if (rotateLandscape && image->GetWidth() > image->GetHeight()) {
+        rotated = image->RotateRight(nullptr);
+        if (rotated)
+            source = rotated;
+    }
+    IBufferedImage* scaled = source->Scale(pageWidth, pageHeight, true);
+    // The scaled copy belongs to its image: the page gets a copy of its own.
+    IBufferedImage* picture = scaled ? scaled->CopyTo(nullptr) : nullptr;
+    ReleaseImage(rotated);
+    return picture;
+}
 
 int ScreenDpi(const CDC& screen, int index)
 {
@@ -130,11 +156,30 @@ void BufferedImage::Print(bool rotateLandscape, bool sharpen, bool fitToPage)
     const RECT page = {0, 0, pageWidth, pageHeight};
     printer.FillSolidRect(page, RGB(255, 255, 255));
 
-    // The picture goes as it is: turning, fitting, sharpening and flattening it onto white
-    // come with the image transforms.
-    memory.Select(bitmap_->GetHandle());
-    printer.StretchBlt(0, 0, static_cast<int32_t>(scaleX * width_), static_cast<int32_t>(scaleY * height_), &memory, 0,
-                       0, width_, height_, SRCCOPY);
+    IBufferedImage* picture = PreparePicture(this, rotateLandscape, fitToPage,
+                                             static_cast<int32_t>(pageWidth / scaleX),
+                                             static_cast<int32_t>(pageHeight / scaleY));
+    if (picture) {
+        IBufferedImage* printed = picture;
+        if (sharpen) {
+            filters::sharpness::Sharpness* filter = filters::sharpness::NewSharpness(kPrintSharpness);
+            if (filter) {
+                filter->SetAutoRelease(true);
+                picture->AddFilter(filter);
+                IBufferedImage* filtered = picture->ApplyFilters();
+                if (filtered)
+                    printed = filtered;
+            }
+        }
+        // Paper has no alpha: what shows through is the page's white.
+        FlattenOnWhite(printed);
+        if (memory.Select(printed->GetBitmapHandle()))
+            printer.StretchBlt(0, 0, static_cast<int32_t>(scaleX * printed->GetWidth()),
+                               static_cast<int32_t>(scaleY * printed->GetHeight()), &memory, 0, 0,
+                               printed->GetWidth(), printed->GetHeight(), SRCCOPY);
+        // Takes its filter and filtered image with it.
+        ReleaseImage(picture);
+    }
     printer.EndPage();
     printer.EndDoc();
 }

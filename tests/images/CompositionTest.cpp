@@ -122,6 +122,22 @@ TEST(DrawImageOver, ScaleFirstDrawsTheScaledCopy)
     EXPECT_EQ(kWhite, target->GetRow(4)[7]);
 }
 
+TEST(DrawImageOver, ScalingFirstToNothingDrawsNothing)
+{
+    ImagePtr source = MakeImage(2, 2);
+    ImagePtr target = MakeImage(4, 4);
+    ASSERT_TRUE(source && target);
+    images_test::Fill(source.get(), 0xFF00FF00u);
+    images_test::Fill(target.get(), kWhite);
+    for (int32_t side : {0, -3}) {
+        s::image::DrawImageOver(target.get(), 0, 0, side, 2, source.get(), 0, 0, true);
+        s::image::DrawImageOver(target.get(), 0, 0, 2, side, source.get(), 0, 0, true);
+    }
+    for (int32_t y = 0; y < 4; ++y)
+        for (int32_t x = 0; x < 4; ++x)
+            EXPECT_EQ(kWhite, target->GetRow(y)[x]);
+}
+
 TEST(MakeOpaque, EveryAlphaBecomes255)
 {
     ImagePtr image = MakeImage(3, 2);

@@ -1,6 +1,7 @@
 // Scaling with one cached copy per image: the aspect rule, the image itself, the kept copy.
 #include <gtest/gtest.h>
 
+#include "images/ImageCache.h"
 #include "images/ImageFixtures.h"
 #include "images/ScaleImage.h"
 
@@ -55,6 +56,35 @@ TEST(ScaleImage, TheCopyHoldsThePictureAndItsAlphaFlag)
     EXPECT_TRUE(scaled->HasAlpha());
     EXPECT_EQ(0x80336699u, scaled->GetRow(0)[0]);
     EXPECT_EQ(0x80336699u, scaled->GetRow(6)[8]);
+}
+
+TEST(ScaleImage, ARepeatedSizeIsNotResampledAgain)
+{
+    ImagePtr image = MakeImage(8, 8);
+    ASSERT_TRUE(image);
+    images_test::Fill(image.get(), 0xFF0000FFu);
+    s::image::IImageBuffer* first = s::image::ScaleImage(image.get(), 3, 5, false);
+    ASSERT_NE(nullptr, first);
+    // The picture changes, but the kept copy of that size is handed out as it was.
+    images_test::Fill(image.get(), 0xFFFF0000u);
+    EXPECT_EQ(first, s::image::ScaleImage(image.get(), 3, 5, false));
+    EXPECT_EQ(0xFF0000FFu, first->GetRow(4)[2]);
+    // Another size resamples the current picture.
+    s::image::IImageBuffer* second = s::image::ScaleImage(image.get(), 4, 5, false);
+    EXPECT_EQ(0xFFFF0000u, second->GetRow(4)[3]);
+}
+
+TEST(ScaleImage, TheCopyComesFromTheImagesOwnClass)
+{
+    s::image::ImageCache* cache = s::image::ImageCache::New();
+    ASSERT_TRUE(cache->Create(6, 6));
+    images_test::Fill(cache, 0x80FFFFFFu);
+    s::image::IImageBuffer* scaled = s::image::ScaleImage(cache, 2, 2, false);
+    ASSERT_NE(nullptr, dynamic_cast<s::image::ImageCache*>(scaled));
+    EXPECT_EQ(0x80FFFFFFu, scaled->GetRow(1)[1]);
+    EXPECT_TRUE(scaled->HasAlpha());
+    // Given back with its image.
+    cache->ReleaseToPool();
 }
 
 TEST(ScaleImage, EmptySizesGiveNull)

@@ -277,6 +277,72 @@ TEST_F(BufferedImagePrint, AnImageWithFiltersPrintsItsFilteredImage)
     image->DetachAllFilters();
 }
 
+TEST_F(BufferedImagePrint, AWideImageIsTurnedWhenAskedAndFittedToThePage)
+{
+    // 2000 x 10, wider than any page: red above, blue below. Turned clockwise the blue half comes
+    // to the left; fitted, the picture fills the page height (about a thousand pixels) and is a
+    // few pixels wide, or, unturned, fills the page width and is a few pixels high.
+    const uint32_t kRed = 0xFF0000u, kBlue = 0x0000FFu, kWhite = 0xFFFFFFu;
+    struct Case {
+        bool rotate;
+        int32_t x, y;
+        uint32_t colour;
+    };
+    const Case cases[] = {{true, 0, 100, kBlue}, {true, 3, 200, kRed},   {true, 30, 100, kWhite},
+                          {false, 200, 0, kRed}, {false, 299, 1, kRed}, {false, 200, 30, kWhite}};
+    for (const Case& c : cases) {
+        Canvas page(kPageSide, kPageSide, kUntouched);
+        state_.page = &page;
+        ImagePtr image = MakeImage(2000, 10);
+        ASSERT_TRUE(image);
+        for (int32_t y = 0; y < 10; ++y)
+            for (int32_t x = 0; x < 2000; ++x)
+                image->GetRow(y)[x] = y < 5 ? 0xFFFF0000u : 0xFF0000FFu;
+        image->Print(c.rotate, false, false);
+        EXPECT_EQ(c.colour, page.At(c.x, c.y) & 0xFFFFFF) << c.rotate << " at " << c.x << "," << c.y;
+        // The image itself is left as it was.
+        EXPECT_EQ(2000, image->GetWidth());
+        EXPECT_EQ(0xFF0000FFu, image->GetRow(9)[0]);
+    }
+}
+
+TEST_F(BufferedImagePrint, FitToPageEnlargesASmallImage)
+{
+    ImagePtr image = RedImage(4, 3);
+    ASSERT_TRUE(image);
+    image->Print(true, false, true);
+    EXPECT_EQ(0xFF0000u, page_.At(kPageSide - 1, kPageSide - 1) & 0xFFFFFF);
+    EXPECT_EQ(4, image->GetWidth());
+}
+
+TEST_F(BufferedImagePrint, TransparencyIsPrintedOnWhite)
+{
+    ImagePtr image = MakeImage(4, 3);
+    ASSERT_TRUE(image);
+    images_test::Fill(image.get(), 0x80000000u);
+    image->GetRow(0)[0] = 0x00000000u;
+    image->SetHasAlpha(true);
+    image->Print(false, false, false);
+    EXPECT_EQ(0x7F7F7Fu, page_.At(1, 1) & 0xFFFFFF);
+    EXPECT_EQ(0xFFFFFFu, page_.At(0, 0) & 0xFFFFFF);
+    // The image keeps its own pixels and flag.
+    EXPECT_EQ(0x80000000u, image->GetRow(1)[1]);
+    EXPECT_TRUE(image->HasAlpha());
+}
+
+TEST_F(BufferedImagePrint, SharpeningPrintsASharpenedCopy)
+{
+    ImagePtr image = MakeImage(3, 3);
+    ASSERT_TRUE(image);
+    images_test::Fill(image.get(), 0xFF808080u);
+    image->GetRow(1)[1] = 0xFF202020u;
+    image->Print(false, true, false);
+    // Level 80 above a dark pixel: (1100 x 128 - 144 x (3 x 128 + 32)) / 524 = 154.
+    EXPECT_EQ(0x9A9A9Au, page_.At(1, 0) & 0xFFFFFF);
+    EXPECT_FALSE(image->HasFilters());
+    EXPECT_EQ(0xFF808080u, image->GetRow(0)[1]);
+}
+
 TEST_F(BufferedImagePrint, AnImageWithoutPixelsPrintsNothing)
 {
     ImagePtr image(s::image::win::BufferedImage::New());

@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+
+namespace s {
+namespace str {
+namespace strbuffer {
+class StrBuffer;
+}
+} // namespace str
+
+namespace image {
+namespace win {
+class BufferedImage;
+}
+
+// Whether a location names an icon in a module: the last ".dll," (else the last ".exe,"), case
+// ignored. True with the module path (up to and including the extension) assigned to modulePath
+// and the decimal index after the comma; false for any other text, which is a file path.
+bool SplitModuleIconLocation(const wchar_t* location, str::strbuffer::StrBuffer* modulePath, int64_t* index);
+
+// The picture of a location, the entry that best fits 16 x 16 at 32 bits per pixel: an icon of a
+// module ("C:\x\y.dll,3") or an image file. A new image from the pool, or null when nothing loads.
+// Null in both forms until the library can decode image files and read icon groups of modules.
+win::BufferedImage* LoadSmallIconImage(const wchar_t* location);
+
+} // namespace image
+} // namespace s

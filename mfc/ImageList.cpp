@@ -1,0 +1,33 @@
+#include "mfc/ImageList.h"
+
+CImageList::CImageList() : m_hImageList(nullptr) {}
+
+CImageList::~CImageList()
+{
+    // As the framework's own: a list still held is destroyed with its holder, so a borrowed one
+    // must be detached first.
+    DeleteImageList();
+}
+
+BOOL CImageList::Attach(HIMAGELIST list)
+{
+    if (!list || m_hImageList)
+        return FALSE;
+    m_hImageList = list;
+    return TRUE;
+}
+
+HIMAGELIST CImageList::Detach()
+{
+    HIMAGELIST list = m_hImageList;
+    m_hImageList = nullptr;
+    return list;
+}
+
+BOOL CImageList::DeleteImageList()
+{
+    if (!m_hImageList)
+        return FALSE;
+    HIMAGELIST list = Detach();
+    return ImageList_Destroy(list);
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+// Holder of one common-controls image list. A list still held when the holder is destroyed is
+// destroyed with it; a borrowed list (the system's) is detached before.
+class CImageList {
+public:
+    CImageList();
+    virtual ~CImageList();
+
+    // Holds the list; false when a list is already held or the handle is null.
+    BOOL Attach(HIMAGELIST list);
+    // Lets go of the list without destroying it and hands it back.
+    HIMAGELIST Detach();
+    // Destroys the held list; false when there is none or the system refuses.
+    BOOL DeleteImageList();
+
+    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+    operator HIMAGELIST() const { return m_hImageList; }
+
+    HIMAGELIST m_hImageList;
+
+private:
+    CImageList(const CImageList&) = delete;
+    CImageList& operator=(const CImageList&) = delete;
+};
