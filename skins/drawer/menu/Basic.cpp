@@ -19,6 +19,7 @@ const int32_t kMenuSizeCode = -2;
 const int32_t kExtraWidth = 15;
 const int32_t kExtraHeight = 4;
 const COLORREF kLinkColor = RGB(0, 0, 204);
+const int32_t kMaxPadding = 1 << 16;
 
 uint32_t CountOf(col::_array::ArrayP* list)
 {
@@ -29,6 +30,12 @@ const wchar_t* CaptionAt(col::_array::ArrayP* captions, uint32_t index)
 {
     auto* caption = static_cast<str::strbuffer::StrBuffer*>(captions->Get(index));
     return caption ? caption->GetText() : nullptr;
+}
+
+// Paddings beyond any screen only overflow the sums.
+int32_t LimitPadding(int32_t padding)
+{
+    return std::min(kMaxPadding, std::max(-kMaxPadding, padding));
 }
 
 void Store(int32_t* out, int32_t value)
@@ -84,6 +91,8 @@ void Basic::MeasureItems(CDC* dc, col::_array::ArrayP* captions, col::_array::Ar
                          int32_t paddingX, int32_t paddingY, bool extra, int32_t* minimumWidth, int32_t* minimumHeight,
                          int32_t* maximumWidth, int32_t* maximumHeight)
 {
+    paddingX = LimitPadding(paddingX);
+    paddingY = LimitPadding(paddingY);
     int32_t totalMin = 0;
     int32_t totalMax = 0;
     int32_t heightMin = 0;

@@ -96,7 +96,8 @@ void Thin::DrawFrame(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t 
 HRGN Thin::CreateRegion(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     // Right and bottom come inclusive.
-    if (left > right || top > bottom || !IsPaintable(left, top, right + 1, bottom + 1))
+    if (left > right || top > bottom || right >= kMaxPaintCoordinate - 1 || bottom >= kMaxPaintCoordinate - 1 ||
+        !IsPaintable(left, top, right + 1, bottom + 1))
         return nullptr;
     const int32_t R = right + 1;
     const int32_t B = bottom + 1;

@@ -177,9 +177,14 @@ void PaintSkin(CDC* dc, CDC* scratch, ISkin* skin, int32_t y0)
     check->Draw(dc, 690, y0 + 100, 850, y0 + 116, 13, false, L"Show graph", font);
     check->Draw(dc, 690, y0 + 118, 850, y0 + 134, 13, true, L"Start with Windows", font);
     s::gui::drawer::IRadioButton* radio = skin->GetRadioButtonDrawer();
-    const COLORREF ground = window->GetBackgroundColor();
-    radio->Draw(dc, scratch, 690, y0 + 136, 850, y0 + 154, false, L"Celsius", font, ground);
-    radio->Draw(dc, scratch, 690, y0 + 156, 850, y0 + 174, true, L"Fahrenheit", font, ground);
+    for (int32_t i = 0; i < 2; ++i) {
+        // As the radio button does: the ground under the circle, four times larger, into the
+        // scratch context first, and a white circle.
+        const int32_t top = y0 + 136 + i * 20;
+        scratch->StretchBlt(0, 0, 52, 52, dc, 690, top + 9 - 6, 13, 13, SRCCOPY);
+        radio->Draw(dc, scratch, 690, top, 850, top + 18, i == 1, i == 1 ? L"Fahrenheit" : L"Celsius", font,
+                    0xFFFFFF);
+    }
     s::gui::drawer::ICombo* combo = skin->GetComboDrawer();
     for (int32_t state = 0; state < 3; ++state)
         combo->Draw(dc, 860 + state * 78, y0 + 34, 934 + state * 78, y0 + 54, state, L"English", font, true);
