@@ -99,6 +99,42 @@ int CDC::ExcludeClipRect(const RECT& rect)
     return ::ExcludeClipRect(m_hDC, rect.left, rect.top, rect.right, rect.bottom);
 }
 
+int CDC::IntersectClipRect(int left, int top, int right, int bottom)
+{
+    return m_hDC ? ::IntersectClipRect(m_hDC, left, top, right, bottom) : ERROR;
+}
+
+int CDC::SaveDC()
+{
+    return m_hDC ? ::SaveDC(m_hDC) : 0;
+}
+
+BOOL CDC::RestoreDC(int saved)
+{
+    return m_hDC ? ::RestoreDC(m_hDC, saved) : FALSE;
+}
+
+BOOL CDC::Ellipse(int left, int top, int right, int bottom)
+{
+    return m_hDC ? ::Ellipse(m_hDC, left, top, right, bottom) : FALSE;
+}
+
+int CDC::SetStretchBltMode(int mode)
+{
+    if (!m_hDC)
+        return 0;
+    const int previous = ::SetStretchBltMode(m_hDC, mode);
+    // HALFTONE misaligns the brush origin, which must be set again after it.
+    if (mode == HALFTONE)
+        ::SetBrushOrgEx(m_hDC, 0, 0, nullptr);
+    return previous;
+}
+
+int CDC::GetStretchBltMode() const
+{
+    return m_hDC ? ::GetStretchBltMode(m_hDC) : 0;
+}
+
 int CDC::StartDoc(const DOCINFOW* document)
 {
     return AfxGetPrinterFunctions().startDoc(m_hDC, document);

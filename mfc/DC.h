@@ -17,6 +17,7 @@ public:
     // object then holds until DeleteDC.
     BOOL CreateCompatibleDC(CDC* like);
     BOOL DeleteDC();
+    // The previous object of that kind, to be selected back; null when nothing was selected.
     HGDIOBJ SelectObject(HGDIOBJ object);
     int GetDeviceCaps(int index) const;
     int SetMapMode(int mode);
@@ -30,6 +31,15 @@ public:
     BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, int sourceWidth,
                     int sourceHeight, DWORD rop);
     int ExcludeClipRect(const RECT& rect);
+    int IntersectClipRect(int left, int top, int right, int bottom);
+    // The saved state's number for RestoreDC; 0 on failure.
+    int SaveDC();
+    BOOL RestoreDC(int saved);
+    // Outlined with the selected pen and filled with the selected brush.
+    BOOL Ellipse(int left, int top, int right, int bottom);
+    // The previous mode, to be set back; 0 on failure.
+    int SetStretchBltMode(int mode);
+    int GetStretchBltMode() const;
 
     // The document calls of a printer's context; they go through the application's printer
     // functions (mfc/Printer.h).

@@ -5,6 +5,7 @@
 
 #include "core/base/IObject.h"
 #include "core/thread/IPoolable.h"
+#include "mfc/DC.h"
 #include "windowing/paint/IFont.h"
 #include "windowing/paint/IFontSetting.h"
 
@@ -15,6 +16,10 @@ namespace drawer {
 // The colours, options and font settings of a push button's look.
 class IButton : public base::IObject, public thread::IPoolable {
 public:
+    // Paints the face for a visual state (0 normal, 1 hot, 2 pressed) with a text or glyph
+    // caption ("#..." names a glyph); right and bottom exclusive. Caption and font may be null.
+    virtual void Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state,
+                      const wchar_t* caption, bool framed, IFont* font, bool enabled, bool down, bool hot) = 0;
     virtual void SetColor(int32_t red, int32_t green, int32_t blue) = 0;
     virtual void SetFirstOption(uint8_t option) = 0;
     virtual void SetSecondOption(uint8_t option) = 0;
@@ -33,6 +38,10 @@ public:
     virtual uint8_t GetDownBackgroundRed() = 0;
     virtual uint8_t GetDownBackgroundGreen() = 0;
     virtual uint8_t GetDownBackgroundBlue() = 0;
+    // Draws the glyph the text names, or the "#Color-" swatch it describes, in the colour; false
+    // (nothing drawn) when it names neither.
+    virtual bool DrawGlyph(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, const wchar_t* text,
+                           int32_t red, int32_t green, int32_t blue) = 0;
     virtual void ApplyToFonts(IFont* normal, IFont* disabled) = 0;
     virtual void ApplyToFontSettings(IFontSetting* normal, IFontSetting* disabled) = 0;
     virtual IFontSetting* GetFontSetting() = 0;

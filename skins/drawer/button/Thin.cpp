@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "skins/drawer/PaintArea.h"
 #include "windowing/paint/ColorBytes.h"
 
 namespace s {
@@ -11,8 +12,16 @@ namespace button {
 namespace win {
 
 namespace {
+
 const COLORREF kGrey = RGB(120, 120, 120);
-}
+
+// Frame types of the border drawer.
+const int32_t kRaised = 0;
+const int32_t kPlain = 1;
+const int32_t kSunken = 2;
+const int32_t kOpenBottom = 3;
+
+} // namespace
 
 Thin::Thin()
     : color_(0), firstOption_(1), secondOption_(1), pushShift_(0), borderStyle_(1), foreground_(kGrey),
@@ -54,6 +63,66 @@ void Thin::Reset()
             drawer->SetCenteredSingleLine(1);
         }
     }
+}
+
+void Thin::Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state,
+                const wchar_t* caption, bool framed, IFont* font, bool enabled, bool down, bool hot)
+{
+    if (!CanPaint(dc, left, top, right, bottom))
+        return;
+    // Any other state is the normal one.
+    if (state != 1 && state != 2)
+        state = 0;
+    // A down button looks pressed while the mouse is over it and hot while it is not.
+    if (down && state != 0)
+        state = 3 - state;
+    const COLORREF c = !enabled ? disabled_ : down ? down_ : foreground_;
+    const int32_t red = RedOf(c);
+    const int32_t green = GreenOf(c);
+    const int32_t blue = BlueOf(c);
+
+    bool frameDrawn = true;
+    if (framed) {
+        if (borderStyle_ >= 0 && borderStyle_ <= 2) {
+            if (down)
+                FillBox(dc, left + 1, top + 1, right - left - 2, bottom - top - 2, downBackground_);
+            const int32_t type = state == 1 ? kRaised : state == 2 ? kSunken : kPlain;
+            border_->Draw(dc, left, top, right, bottom, type, borderStyle_, red, green, blue);
+        }
+    } else if (down) {
+        const int32_t fillTop = hot ? top + 1 : top;
+        FillBox(dc, left, fillTop, right - left, bottom - fillTop, downBackground_);
+        border_->Draw(dc, left, fillTop, right, bottom, kPlain, borderStyle_, red, green, blue);
+    } else if (hot) {
+        border_->Draw(dc, left, top, right, bottom, kOpenBottom, borderStyle_, red, green, blue);
+    } else {
+        frameDrawn = false;
+    }
+
+    RECT r = {left + 2, top + 2, right - 2, bottom - 2};
+    if (pushShift_ && state == 1)
+        r = {left + 1, top + 1, right - 3, bottom - 3};
+    else if (pushShift_ && state == 2)
+        r = {left + 3, top + 3, right - 1, bottom - 1};
+
+    if (!caption)
+        return;
+    if (!down) {
+        if (DrawGlyph(dc, r.left, r.top, r.right, r.bottom, caption, red, green, blue) || !font)
+            return;
+        if (!frameDrawn)
+            InflateRect(&r, 1, 1);
+    } else {
+        // The pressed glyph takes the font's colour; without a font there is nothing to draw
+        // it or the text with.
+        if (!font)
+            return;
+        const COLORREF fontColor = font->GetColor();
+        if (DrawGlyph(dc, r.left, r.top, r.right, r.bottom, caption, RedOf(fontColor), GreenOf(fontColor),
+                      BlueOf(fontColor)))
+            return;
+    }
+    caption_->DrawText(dc, r.left, r.top, r.right, r.bottom, caption, font);
 }
 
 void Thin::SetColor(int32_t red, int32_t green, int32_t blue)

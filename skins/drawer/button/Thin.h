@@ -24,6 +24,8 @@ public:
     const wchar_t* GetClassName() override;
     void Reset() override;
 
+    void Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state, const wchar_t* caption,
+              bool framed, IFont* font, bool enabled, bool down, bool hot) override;
     void SetColor(int32_t red, int32_t green, int32_t blue) override;
     void SetFirstOption(uint8_t option) override { firstOption_ = option; }
     void SetSecondOption(uint8_t option) override { secondOption_ = option; }
@@ -42,6 +44,8 @@ public:
     uint8_t GetDownBackgroundRed() override;
     uint8_t GetDownBackgroundGreen() override;
     uint8_t GetDownBackgroundBlue() override;
+    bool DrawGlyph(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, const wchar_t* text,
+                   int32_t red, int32_t green, int32_t blue) override;
     void ApplyToFonts(IFont* normal, IFont* disabled) override;
     void ApplyToFontSettings(IFontSetting* normal, IFontSetting* disabled) override;
     IFontSetting* GetFontSetting() override;

@@ -31,6 +31,10 @@ public:
     void SetBoxColor(int32_t red, int32_t green, int32_t blue) override { box_ = ComposeColor(red, green, blue); }
     void SetGlyphButtonColor(int32_t red, int32_t green, int32_t blue) override;
     void ApplyToFonts(IFont* normal, IFont* disabled) override;
+    void Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t boxSize, bool checked,
+              const wchar_t* text, IFont* font) override;
+    void GetSizeLimits(CDC* dc, const wchar_t* text, IFont* font, int32_t* minimumWidth, int32_t* minimumHeight,
+                       int32_t* maximumWidth, int32_t* maximumHeight) override;
 
     COLORREF GetTextColor() const { return text_; }
     COLORREF GetBoxColor() const { return box_; }

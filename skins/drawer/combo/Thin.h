@@ -25,6 +25,9 @@ public:
     const wchar_t* GetClassName() override;
     void Reset() override;
 
+    void Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state, const wchar_t* text,
+              IFont* font, bool enabled) override;
+
     void SetTextColor(int32_t red, int32_t green, int32_t blue) override;
     void SetDisabledTextColor(int32_t red, int32_t green, int32_t blue) override;
     void SetForegroundColor(int32_t red, int32_t green, int32_t blue) override;

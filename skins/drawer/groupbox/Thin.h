@@ -23,6 +23,9 @@ public:
     const wchar_t* GetClassName() override;
     void Reset() override;
 
+    void Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, const wchar_t* caption, IFont* font,
+              int32_t captionWidth, int32_t captionHeight) override;
+
     void SetFrameColor(int32_t red, int32_t green, int32_t blue) override { frame_ = ComposeColor(red, green, blue); }
     uint8_t GetFrameRed() override { return RedOf(frame_); }
     uint8_t GetFrameGreen() override { return GreenOf(frame_); }

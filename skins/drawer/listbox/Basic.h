@@ -30,6 +30,18 @@ public:
     // selection, light grey alternate rows.
     static Basic* CreateWithSystemColors();
 
+    void FillBackground(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    void DrawItem(CDC* dc, image::win::BufferedImage* target, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                  int32_t alignment, uint8_t selected, uint8_t highlighted, uint8_t fullRowSelect, uint8_t alternateRow,
+                  int32_t dropLevel, int32_t dropPosition, uint8_t firstRow, uint8_t lastRow, int32_t status,
+                  const wchar_t* text, IFont* font, IFont* selectedFont, uint8_t hasIcon, image::IImageBuffer* icon,
+                  uint8_t hasCheckBox, int32_t checkState, uint8_t option, uint8_t treeRow, int32_t expandState,
+                  int32_t level, int32_t* textLeft, int32_t* textTop, int32_t* textWidth, int32_t* textHeight,
+                  uint8_t endEllipsis, uint8_t bottomAlign, uint8_t underline, uint8_t linkColor, uint8_t progress,
+                  uint8_t statusColor) override;
+    bool HitCheckBox(int32_t x, int32_t y, uint8_t treeRow, int32_t level) override;
+    bool HitExpander(int32_t x, int32_t y, int32_t level) override;
+
     COLORREF GetSelectionColor() override { return selection_; }
     void SetSelectionColor(int32_t red, int32_t green, int32_t blue) override;
     COLORREF GetBackgroundColor() override { return background_; }

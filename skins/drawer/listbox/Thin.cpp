@@ -31,6 +31,39 @@ void Thin::Reset()
     inner_->SetAlternateColor(243, 243, 243);
 }
 
+void Thin::FillBackground(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    if (inner_)
+        inner_->FillBackground(dc, left, top, right, bottom);
+}
+
+void Thin::DrawItem(CDC* dc, image::win::BufferedImage* target, int32_t left, int32_t top, int32_t right,
+                    int32_t bottom, int32_t alignment, uint8_t selected, uint8_t highlighted, uint8_t fullRowSelect,
+                    uint8_t alternateRow, int32_t dropLevel, int32_t dropPosition, uint8_t firstRow, uint8_t lastRow,
+                    int32_t status, const wchar_t* text, IFont* font, IFont* selectedFont, uint8_t hasIcon,
+                    image::IImageBuffer* icon, uint8_t hasCheckBox, int32_t checkState, uint8_t option,
+                    uint8_t treeRow, int32_t expandState, int32_t level, int32_t* textLeft, int32_t* textTop,
+                    int32_t* textWidth, int32_t* textHeight, uint8_t endEllipsis, uint8_t bottomAlign,
+                    uint8_t underline, uint8_t linkColor, uint8_t progress, uint8_t statusColor)
+{
+    if (inner_)
+        inner_->DrawItem(dc, target, left, top, right, bottom, alignment, selected, highlighted, fullRowSelect,
+                         alternateRow, dropLevel, dropPosition, firstRow, lastRow, status, text, font, selectedFont,
+                         hasIcon, icon, hasCheckBox, checkState, option, treeRow, expandState, level, textLeft,
+                         textTop, textWidth, textHeight, endEllipsis, bottomAlign, underline, linkColor, progress,
+                         statusColor);
+}
+
+bool Thin::HitCheckBox(int32_t x, int32_t y, uint8_t treeRow, int32_t level)
+{
+    return inner_ && inner_->HitCheckBox(x, y, treeRow, level);
+}
+
+bool Thin::HitExpander(int32_t x, int32_t y, int32_t level)
+{
+    return inner_ && inner_->HitExpander(x, y, level);
+}
+
 COLORREF Thin::GetSelectionColor()
 {
     return inner_ ? inner_->GetSelectionColor() : 0;

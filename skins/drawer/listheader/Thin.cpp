@@ -1,5 +1,7 @@
 #include "skins/drawer/listheader/Thin.h"
 
+#include "skins/drawer/PaintArea.h"
+
 namespace s {
 namespace gui {
 namespace drawer {
@@ -35,6 +37,21 @@ void Thin::Reset()
         itemButton_->SetBorderStyle(borderStyle_);
     }
     height_ = 22;
+}
+
+void Thin::FillBackground(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, uint8_t ownColor,
+                          int32_t red, int32_t green, int32_t blue)
+{
+    if (!CanPaint(dc, left, top, right, bottom))
+        return;
+    FillBox(dc, left, top, right - left, bottom - top, ownColor ? ComposeColor(red, green, blue) : background_);
+}
+
+void Thin::DrawItem(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state,
+                    const wchar_t* caption, IFont* font)
+{
+    if (itemButton_)
+        itemButton_->Draw(dc, left, top, right, bottom, state, caption, true, font, true, false, false);
 }
 
 void Thin::SetPushShift(int32_t shift)

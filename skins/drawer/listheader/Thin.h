@@ -24,6 +24,10 @@ public:
     const wchar_t* GetClassName() override;
     void Reset() override;
 
+    void FillBackground(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, uint8_t ownColor,
+                        int32_t red, int32_t green, int32_t blue) override;
+    void DrawItem(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t state,
+                  const wchar_t* caption, IFont* font) override;
     void SetPushShift(int32_t shift) override;
     uint8_t GetForegroundRed() override { return RedOf(foreground_); }
     uint8_t GetForegroundGreen() override { return GreenOf(foreground_); }

@@ -26,8 +26,15 @@ public:
     const wchar_t* GetClassName() override;
     void Reset() override;
 
+    void DrawBar(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, col::_array::ArrayP* captions,
+                 col::_array::ArrayP* rectangles, IFont* normal, IFont* highlight, int32_t paddingX, int32_t paddingY,
+                 int32_t hotIndex, bool pressed, bool popup, bool rightPlacedLast, bool linkedLast) override;
+
     // Each font keeps its size and explicit choices and takes the rest from its setting.
     void ApplyToFonts(IFont* normal, IFont* highlight) override;
+    void MeasureItems(CDC* dc, col::_array::ArrayP* captions, col::_array::ArrayP* rectangles, IFont* font,
+                      int32_t paddingX, int32_t paddingY, bool extra, int32_t* minimumWidth, int32_t* minimumHeight,
+                      int32_t* maximumWidth, int32_t* maximumHeight) override;
     IFontSetting* GetFontSetting() override { return &normal_; }
     IFontSetting* GetHighlightFontSetting() override { return &highlight_; }
     ICombo* GetComboDrawer() override { return combo_; }

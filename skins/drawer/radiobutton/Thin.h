@@ -29,6 +29,8 @@ public:
     void SetFrameColor(int32_t red, int32_t green, int32_t blue) override { frame_ = ComposeColor(red, green, blue); }
     void SetDotColor(int32_t red, int32_t green, int32_t blue) override { dot_ = ComposeColor(red, green, blue); }
     void ApplyToFonts(IFont* normal, IFont* disabled) override;
+    void Draw(CDC* dc, CDC* scratch, int32_t left, int32_t top, int32_t right, int32_t bottom, bool checked,
+              const wchar_t* text, IFont* font, COLORREF background) override;
 
     COLORREF GetFrameColor() const { return frame_; }
     COLORREF GetDotColor() const { return dot_; }

@@ -21,7 +21,9 @@ class Thin : public PooledDrawer<Thin, IThin> {
 public:
     // The parts of the last layout: first arrow, track before the thumb, thumb, track after it,
     // second arrow, corner square.
-    enum { kPartCount = 6 };
+    enum { kFirstArrow = 0, kTrackBefore, kThumb, kTrackAfter, kSecondArrow, kCorner, kPartCount };
+    // The thumb is never shorter than this.
+    static const int32_t kMinimumThumb = 11;
 
     Thin();
     ~Thin() override;
@@ -29,6 +31,13 @@ public:
     const wchar_t* GetClassName() override;
     void Reset() override;
 
+    int32_t HitTest(int32_t x, int32_t y, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                    uint8_t horizontal, int32_t range, int32_t page, int32_t position, uint8_t corner) override;
+    int32_t PositionFromDrag(int32_t distance, int32_t startPosition, int32_t left, int32_t top, int32_t right,
+                             int32_t bottom, uint8_t horizontal, int32_t range, int32_t page, uint8_t corner) override;
+    void Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, uint8_t horizontal, int32_t range,
+              int32_t page, int32_t position, int32_t firstArrowState, int32_t thumbState, int32_t secondArrowState,
+              uint8_t corner, uint8_t ownTrackColor, int32_t red, int32_t green, int32_t blue) override;
     int32_t GetBarWidth() override { return barWidth_; }
     void SetBarWidth(int32_t width) override { barWidth_ = width; }
     void SetForegroundColor(int32_t red, int32_t green, int32_t blue) override;
@@ -37,13 +46,18 @@ public:
     int32_t GetBorderStyle() const { return borderStyle_; }
     COLORREF GetForegroundColor() const { return foreground_; }
     COLORREF GetTrackColor() const { return track_; }
-    const RECT& GetPart(int32_t index) const { return parts_[index]; }
+    // A part of the last layout; an empty rectangle for an index outside 0..5.
+    const RECT& GetPart(int32_t index) const;
     button::win::Thin* GetArrowButtonDrawer() { return arrowButton_; }
     border::win::Thin* GetBorderDrawer() { return border_; }
 
 private:
     Thin(const Thin&) = delete;
     Thin& operator=(const Thin&) = delete;
+
+    // Writes the six parts for the bar and its numbers.
+    void Layout(int32_t left, int32_t top, int32_t right, int32_t bottom, bool horizontal, int32_t range, int32_t page,
+                int32_t position, bool corner);
 
     int32_t borderStyle_;
     button::win::Thin* arrowButton_;

@@ -27,6 +27,9 @@ public:
     const wchar_t* GetClassName() override;
     void Reset() override;
 
+    void Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t minimum, int32_t maximum,
+              int32_t position, bool showBar, int32_t reference, bool enabled, bool rangeMode, int32_t secondPosition,
+              int32_t gradientKind, int32_t a, int32_t b) override;
     uint8_t GetBarRed() override;
     uint8_t GetBarGreen() override;
     uint8_t GetBarBlue() override;
@@ -36,6 +39,7 @@ public:
 
     // 1 and 2 are the border variants of frame and thumbs; any other style draws neither.
     int32_t GetStyle() const { return style_; }
+    void SetStyle(int32_t style) { style_ = style; }
     COLORREF GetBarColor() const { return bar_; }
     COLORREF GetForegroundColor() const { return foreground_; }
     COLORREF GetDisabledColor() const { return disabled_; }

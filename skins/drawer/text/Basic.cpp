@@ -3,6 +3,8 @@
 #include <climits>
 #include <cwchar>
 
+#include "skins/drawer/SelectedFont.h"
+
 namespace s {
 namespace gui {
 namespace drawer {
@@ -84,28 +86,6 @@ int TextLength(const wchar_t* text)
     const size_t length = wcslen(text);
     return length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
 }
-
-// Selects a font into a context for a scope; a font without a GDI font leaves the context's own.
-class SelectedFont {
-public:
-    SelectedFont(CDC* dc, IFont* font) : dc_(dc), previous_(nullptr)
-    {
-        HFONT handle = font->GetFontHandle();
-        if (handle)
-            previous_ = dc_->SelectObject(handle);
-    }
-    ~SelectedFont()
-    {
-        if (previous_)
-            dc_->SelectObject(previous_);
-    }
-
-private:
-    SelectedFont(const SelectedFont&) = delete;
-    SelectedFont& operator=(const SelectedFont&) = delete;
-    CDC* dc_;
-    HGDIOBJ previous_;
-};
 
 int32_t Width(const RECT& rect)
 {
