@@ -29,6 +29,24 @@ NvAPI_Status ReadTach(uint32_t* rpm)
     return NvAPI_GPU_GetTachReading(handles[0], rpm);
 }
 
+// One call of each of the five interfaces on the stand-in's first GPU; true when all answer.
+bool CallEveryInterface()
+{
+    NvPhysicalGpuHandle handles[NVAPI_MAX_PHYSICAL_GPUS] = {};
+    uint32_t count = 0, rpm = 0;
+    NvDynamicPstatesRecord pstates = {};
+    pstates.version = kNvDynamicPstatesVersion1;
+    NvThermalRecord thermal = {};
+    thermal.version = kNvThermalVersion2;
+    return NvAPI_EnumTCCPhysicalGPUs(handles, &count) == NVAPI_OK
+        && NvAPI_EnumPhysicalGPUs(handles, &count) == NVAPI_OK
+        && NvAPI_GPU_GetDynamicPstatesInfoEx(handles[0], &pstates) == NVAPI_OK
+        && NvAPI_GPU_GetThermalSettings(handles[0], 0, &thermal) == NVAPI_OK
+        && NvAPI_GPU_GetTachReading(handles[0], &rpm) == NVAPI_OK;
+}
+
+const FakeNvApiEntry kInterfaces[] = {kFakeEnumPhysical, kFakeEnumTcc, kFakePstates, kFakeThermal, kFakeTach};
+
 // Every test starts with nothing loaded and ends so, with no call in flight.
 class FakeNvApiLoader : public testing::Test {
 protected:
@@ -87,12 +105,13 @@ TEST_F(FakeNvApiLoader, UnloadFreesTheLibraryAndTheNextCallLoadsItAgain)
 
     // Loaded afresh, and each interface looked up again in the new library.
     const uint32_t generation = NvApiLoadGeneration();
-    ASSERT_EQ(NVAPI_OK, ReadTach(&rpm));
+    ASSERT_TRUE(CallEveryInterface());
     EXPECT_EQ(2, FakeNvApi::LoadAttempts());
     EXPECT_EQ(2, script_->calls[kFakeInitialize]);
     EXPECT_EQ(generation + 1, NvApiLoadGeneration());
     EXPECT_EQ(2, script_->queries[kFakeTach]);
     EXPECT_EQ(2, script_->queries[kFakeEnumPhysical]);
+    EXPECT_EQ(1, script_->queries[kFakeThermal]);
     EXPECT_EQ(0, NvApiInUseCount(kNvApiSlot));
 }
 
@@ -175,8 +194,7 @@ TEST_F(FakeNvApiLoader, OneHookAloneIsNeverCalled)
 
 TEST_F(FakeNvApiLoader, AReplacedImageIsResolvedAgainAndEveryInterfaceLookedUpOnce)
 {
-    uint32_t rpm = 0;
-    ASSERT_EQ(NVAPI_OK, ReadTach(&rpm));
+    ASSERT_TRUE(CallEveryInterface());
     EXPECT_EQ(1, script_->lastImage);
     const uint32_t generation = NvApiLoadGeneration();
 
@@ -188,16 +206,17 @@ TEST_F(FakeNvApiLoader, AReplacedImageIsResolvedAgainAndEveryInterfaceLookedUpOn
     HMODULE second = LoadLibraryW(FakeNvApi::Path(2).c_str());
     ASSERT_NE(nullptr, second);
 
-    EXPECT_EQ(NVAPI_OK, ReadTach(&rpm));
+    EXPECT_TRUE(CallEveryInterface());
     EXPECT_EQ(2, script_->lastImage);
     EXPECT_EQ(generation + 1, NvApiLoadGeneration());
     EXPECT_EQ(2, script_->calls[kFakeInitialize]);
-    EXPECT_EQ(2, script_->queries[kFakeEnumPhysical]);
-    EXPECT_EQ(2, script_->queries[kFakeTach]);
     EXPECT_EQ(1, FakeNvApi::LoadAttempts());
-    // Once looked up, the entries are kept.
-    EXPECT_EQ(NVAPI_OK, ReadTach(&rpm));
-    EXPECT_EQ(2, script_->queries[kFakeTach]);
+    // Each looked up once in the new image, then kept.
+    EXPECT_TRUE(CallEveryInterface());
+    for (FakeNvApiEntry entry : kInterfaces) {
+        EXPECT_EQ(2, script_->queries[entry]) << entry;
+        EXPECT_EQ(3, script_->calls[entry]) << entry;
+    }
 
     // The loader took a reference of its own: unloading gives back only that one.
     EXPECT_EQ(NVAPI_OK, NvAPI_Unload());
