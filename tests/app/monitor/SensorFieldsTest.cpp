@@ -1,5 +1,6 @@
-// The sensor fields over the real readings: run in a process whose hardware-access library is the
-// tests' stand-in (FakeRingFields) and in one without any (MissingRingFields).
+// The sensor fields over the real readings, on screen as well: run in a process whose
+// hardware-access library is the tests' stand-in (FakeRingFields) and in one without any
+// (MissingRingFields).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +8,7 @@
 
 #include "FakeFieldRow.h"
 #include "FakeSources.h"
+#include "FieldRowsWindow.h"
 #include "app/monitor/FieldCatalogue.h"
 #include "app/monitor/FieldSources.h"
 #include "measurement/sensors/CpuIdentity.h"
@@ -28,9 +30,26 @@ bool IsSensorField(const std::wstring& key)
     return false;
 }
 
+// The English name of a sensor row, as the language pack would give it.
+std::wstring RowName(const FieldDescription& field)
+{
+    const std::wstring& key = field.key;
+    const std::wstring number = std::to_wstring(field.extraValue + 1);
+    if (key == L"CPU_TEMP_C_TOTAL")
+        return L"CPU \u00B0C";
+    if (key == L"CPU_TEMP_F_TOTAL")
+        return L"CPU \u00B0F";
+    if (key.compare(0, 11, L"SYS_TEMP_C_") == 0)
+        return L"Temp" + number + L" \u00B0C";
+    if (key.compare(0, 11, L"SYS_TEMP_F_") == 0)
+        return L"Temp" + number + L" \u00B0F";
+    return L"Fan" + number + L" RPM";
+}
+
 // The value texts of the processor, board-temperature and fan fields after one update, by key,
-// with the catalogue built over fakes except the sensor readings themselves.
-std::map<std::wstring, std::wstring> UpdateSensorFields(FieldCatalogue* catalogue)
+// with the catalogue built over fakes except the sensor readings themselves. With a name, the
+// rows are shown in a window as well and its picture is written under that name.
+std::map<std::wstring, std::wstring> UpdateSensorFields(FieldCatalogue* catalogue, const wchar_t* screenshot)
 {
     FieldSources& sources = GetFieldSources();
     const FieldSources system = SystemFieldSources();
@@ -38,15 +57,31 @@ std::map<std::wstring, std::wstring> UpdateSensorFields(FieldCatalogue* catalogu
     sources.sensorTemperature = system.sensorTemperature;
     sources.sensorFan = system.sensorFan;
     catalogue->Build(nullptr, nullptr, L"Field");
-    std::map<std::wstring, std::wstring> texts;
+    std::vector<const FieldDescription*> fields;
+    std::vector<std::wstring> names;
     for (const FieldDescription& field : catalogue->GetFields()) {
-        if (!IsSensorField(field.key))
-            continue;
-        FakeFieldRow row;
-        row.extraValue = field.extraValue;
-        field.callback(&row, nullptr, field.extraValue);
-        texts[field.key] = row.value;
+        if (IsSensorField(field.key)) {
+            fields.push_back(&field);
+            names.push_back(RowName(field));
+        }
     }
+    std::map<std::wstring, std::wstring> texts;
+    if (!screenshot) {
+        for (const FieldDescription* field : fields) {
+            FakeFieldRow row(field->displayType);
+            row.extraValue = field->extraValue;
+            field->callback(&row, nullptr, field->extraValue);
+            texts[field->key] = row.value;
+        }
+        return texts;
+    }
+    FieldRowsWindow window;
+    EXPECT_TRUE(window.Open(names));
+    for (size_t i = 0; i < fields.size(); ++i) {
+        texts[fields[i]->key] = window.Update(i, fields[i]->callback, fields[i]->displayType, fields[i]->extraValue);
+        EXPECT_EQ(texts[fields[i]->key], window.LabelText(i));
+    }
+    EXPECT_TRUE(window.Save(screenshot));
     return texts;
 }
 
@@ -75,7 +110,7 @@ TEST(FakeRingFields, ShowTheProcessorTemperatureThreeBoardTemperaturesAndFiveFan
 
     FakeSourcesScope scope;
     FieldCatalogue catalogue;
-    std::map<std::wstring, std::wstring> texts = UpdateSensorFields(&catalogue);
+    std::map<std::wstring, std::wstring> texts = UpdateSensorFields(&catalogue, L"SensorRowsWithTheStandInLibrary");
     EXPECT_EQ(processorScripted, catalogue.cpuTemperatureReadable);
     EXPECT_EQ(processorScripted, catalogue.Find(L"CPU_TEMP_C_TOTAL")->enabled);
     EXPECT_EQ(processorScripted ? L"47 \u00B0C" : L"-----", texts[L"CPU_TEMP_C_TOTAL"]);
@@ -104,7 +139,7 @@ TEST(MissingRingFields, ShowDashesAfterOneBoxWhileTheCatalogueIsBuilt)
     BoxRecorder::Take();
     FakeSourcesScope scope;
     FieldCatalogue catalogue;
-    std::map<std::wstring, std::wstring> texts = UpdateSensorFields(&catalogue);
+    std::map<std::wstring, std::wstring> texts = UpdateSensorFields(&catalogue, L"SensorRowsWithoutTheLibrary");
     // The catalogue asks for the processor temperature first: that shows the one box.
     const std::vector<testing_support::RecordedBox> boxes = BoxRecorder::Take();
     ASSERT_EQ(1u, boxes.size());
@@ -115,7 +150,8 @@ TEST(MissingRingFields, ShowDashesAfterOneBoxWhileTheCatalogueIsBuilt)
     for (const auto& text : texts)
         EXPECT_EQ(L"-----", text.second) << text.first;
     // The next refresh shows nothing more.
-    UpdateSensorFields(&catalogue);
+    FieldCatalogue again;
+    UpdateSensorFields(&again, nullptr);
     EXPECT_TRUE(BoxRecorder::Take().empty());
 }
 
