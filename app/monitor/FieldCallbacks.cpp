@@ -268,7 +268,7 @@ void ShowHddTemperature(IFieldRow* field, int32_t instance, bool fahrenheit)
 
 void ShowSensorTemperature(IFieldRow* field, int32_t instance, bool fahrenheit)
 {
-    int32_t celsius = 0;
+    int64_t celsius = 0;
     const bool ok = GetFieldSources().sensorTemperature(&celsius, instance);
     ScratchText text;
     if (!ok || celsius == 127) {
@@ -592,7 +592,7 @@ void UpdateSensorTempF(IFieldRow* field, void*, int64_t extraValue)
 
 void UpdateSensorFan(IFieldRow* field, void*, int64_t extraValue)
 {
-    int32_t rpm = 0;
+    int64_t rpm = 0;
     ScratchText text;
     if (GetFieldSources().sensorFan(&rpm, Instance(extraValue)))
         FormatGroupedNumber(rpm, text.get());

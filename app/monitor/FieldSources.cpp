@@ -8,7 +8,8 @@
 #include "measurement/hdd/Hdds.h"
 #include "measurement/hdd/LogicalDrives.h"
 #include "measurement/network/NicConns.h"
-#include "measurement/sensors/Sensors.h"
+#include "measurement/sensors/CpuTemperature.h"
+#include "measurement/sensors/SensorChips.h"
 
 namespace s {
 namespace system {

@@ -52,8 +52,8 @@ struct FieldSources {
 
     // Sensors and graphics processors.
     int32_t (*cpuTemperature)();
-    bool (*sensorTemperature)(int32_t* out, int32_t sensor);
-    bool (*sensorFan)(int32_t* out, int32_t fan);
+    bool (*sensorTemperature)(int64_t* out, int32_t sensor);
+    bool (*sensorFan)(int64_t* out, int32_t fan);
     int32_t (*adlActivity)();
     int32_t (*adlTemperature)();
     int32_t (*adlFan)();

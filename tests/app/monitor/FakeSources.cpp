@@ -76,8 +76,8 @@ FakeSourcesScope::FakeSourcesScope() : saved_(GetFieldSources())
     s.processThreads = PROCESS_READER(threads);
     s.processHandles = PROCESS_READER(handles);
     s.cpuTemperature = []() { return Fake().cpuTemperature; };
-    s.sensorTemperature = [](int32_t* out, int32_t) { *out = Fake().sensorCelsius; return Fake().sensorOk; };
-    s.sensorFan = [](int32_t* out, int32_t) { *out = Fake().fanRpm; return Fake().sensorOk; };
+    s.sensorTemperature = [](int64_t* out, int32_t) { *out = Fake().sensorCelsius; return Fake().sensorOk; };
+    s.sensorFan = [](int64_t* out, int32_t) { *out = Fake().fanRpm; return Fake().sensorOk; };
     s.adlActivity = []() { return Fake().adlActivity; };
     s.adlTemperature = []() { return Fake().adlTemperature; };
     s.adlFan = []() { return Fake().adlFan; };
