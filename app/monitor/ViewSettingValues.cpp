@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "app/monitor/RefreshCycle.h"
+
 namespace s {
 namespace system {
 namespace gui {
@@ -128,7 +130,7 @@ const RefreshPeriod* RefreshPeriods()
 
 int32_t RefreshPeriodFromStored(int32_t millis)
 {
-    return RefreshPeriodPosition(millis) >= 0 ? millis : kDefaultRefreshPeriod;
+    return RefreshPeriodPosition(millis) >= 0 ? millis : s::gui::dialogs::monitor::RefreshCycle::kDefaultPeriod;
 }
 
 int32_t RefreshPeriodPosition(int32_t millis)

@@ -44,8 +44,7 @@ struct RefreshPeriod {
 };
 const int32_t kRefreshPeriodCount = 10;
 const RefreshPeriod* RefreshPeriods();
-const int32_t kDefaultRefreshPeriod = 1000;
-// A stored period that no item offers reads as 1,000 ms.
+// A stored period that no item offers reads as the refresh cycle's default, 1,000 ms.
 int32_t RefreshPeriodFromStored(int32_t millis);
 // The radio position of a period or command; -1 for none.
 int32_t RefreshPeriodPosition(int32_t millis);
