@@ -12,6 +12,7 @@ class Localizer;
 }
 namespace gui {
 
+class IPopupMenu;
 namespace drawer {
 class Skinner;
 }
@@ -176,6 +177,14 @@ public:
 
     virtual bool IsSystemSuspending() = 0;
     virtual bool IsSessionEnding() = 0;
+
+    // Menus (not owned) that the window's chosen commands are offered to, in this order: the
+    // menu bar, the notification-area menu, the context menu; the first that holds the command
+    // selects it. The menu bar shows along the frame; the context menu opens at the cursor on a
+    // right button press while enabled. Null for none.
+    virtual void SetMenuBar(IPopupMenu* menu) = 0;
+    virtual void SetTrayMenu(IPopupMenu* menu) = 0;
+    virtual void SetContextMenu(IPopupMenu* menu, bool enabled) = 0;
 
     // Boxes shown by the window's thread on behalf of any thread.
     virtual void ShowInfoMessage(const wchar_t* text) = 0;

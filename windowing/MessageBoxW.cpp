@@ -12,6 +12,7 @@ const int32_t kLastMode = 2;
 const wchar_t kCreationFailed[] = L"Window Creation Failed!";
 const wchar_t kRegistrationFailed[] = L"Window Registration Failed!";
 const wchar_t kFailureTitle[] = L"Error!";
+const wchar_t kSaveChanges[] = L"Do you want to save the changes?";
 
 } // namespace
 
@@ -116,6 +117,19 @@ bool AskYesNo(const wchar_t* text)
     const bool yes = box->AskYesNo(text);
     box->ReleaseToPool();
     return yes;
+}
+
+bool AskSaveChanges(const wchar_t* text, bool* yes)
+{
+    MessageBoxW* box = MessageBoxW::New();
+    if (!box)
+        return false;
+    bool answer = false;
+    const bool answered = box->AskYesNoCancel(text ? text : kSaveChanges, &answer);
+    box->ReleaseToPool();
+    if (answered && yes)
+        *yes = answer;
+    return answered;
 }
 
 void ShowWindowCreationFailed()

@@ -42,6 +42,9 @@ private:
 void ShowInfoMessage(const wchar_t* text);
 void ShowErrorMessage(const wchar_t* text);
 bool AskYesNo(const wchar_t* text);
+// Yes, No or Cancel on the text, null asking "Do you want to save the changes?": false on
+// Cancel, else true with the answer in yes.
+bool AskSaveChanges(const wchar_t* text, bool* yes);
 
 // The box of a native window that could not be made ("Window Creation Failed!") and of the
 // toolkit's window class that could not be registered ("Window Registration Failed!").

@@ -85,7 +85,8 @@ Window::Window()
       drawer_(nullptr), backBuffer_(nullptr),
       localizer_(nullptr), skinner_(nullptr), captionTextId_(kNoTextId),
       versionTextId_(kNoTextId), clipboardViewer_(false), inClipboardChain_(false),
-      nextClipboardViewer_(nullptr), lastHotKeyAtom_(0)
+      nextClipboardViewer_(nullptr), lastHotKeyAtom_(0), menuBar_(nullptr), trayMenu_(nullptr),
+      contextMenu_(nullptr), contextMenuEnabled_(false)
 {
     StartUIThread();
 }
@@ -161,6 +162,7 @@ void Window::Reset()
     capturePoint_ = POINT();
     defaultDoubleClick_ = false;
     hideCursor_ = false;
+    ForgetMenus();
 }
 
 bool Window::StartUIThread()
@@ -871,8 +873,10 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         TellListeners(kEventTimer);
         return timerHandled_;
     case WM_RBUTTONDOWN:
-        TellListeners(kEventRightDown);
+        HandleRightButtonDown();
         return false;
+    case WM_COMMAND:
+        return HandleMenuCommand(wParam, lParam);
     case WM_RBUTTONUP:
         TellListeners(kEventRightUp);
         return false;

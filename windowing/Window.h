@@ -280,6 +280,10 @@ public:
     void ShowErrorMessage(const wchar_t* text) override;
     bool AskYesNo(const wchar_t* text) override;
 
+    void SetMenuBar(IPopupMenu* menu) override;
+    void SetTrayMenu(IPopupMenu* menu) override;
+    void SetContextMenu(IPopupMenu* menu, bool enabled) override;
+
     // The thread's own part of start-up, called on the window's thread.
     InvisibleWindow* GetInvisibleWindow() { return &invisible_; }
     bool CreateNativeWindow();
@@ -339,6 +343,10 @@ private:
     void HandleUnregisterAllHotKeys();
     void TakeSkinDrawer();
     void LeaveSkinner();
+    void ForgetMenus();
+    // A menu command (no control, notification 0) to the first menu that holds it.
+    bool HandleMenuCommand(WPARAM wParam, LPARAM lParam);
+    void HandleRightButtonDown();
 
     UIThread* thread_;
     InvisibleWindow invisible_;
@@ -387,6 +395,11 @@ private:
     // The atoms of the registered hot keys, one reference each; used on the window's thread.
     col::_array::ArrayU32 hotKeys_;
     std::atomic<UINT> lastHotKeyAtom_;
+    // Not owned; set from any thread, read on the window's thread.
+    std::atomic<IPopupMenu*> menuBar_;
+    std::atomic<IPopupMenu*> trayMenu_;
+    std::atomic<IPopupMenu*> contextMenu_;
+    std::atomic<bool> contextMenuEnabled_;
 };
 
 } // namespace win

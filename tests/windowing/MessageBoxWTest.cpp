@@ -114,4 +114,28 @@ TEST_F(MessageBoxWTest, WindowFailuresAreToldUnderErrorTitle)
     EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), boxes[3].type);
 }
 
+TEST_F(MessageBoxWTest, SaveChangesAsksYesNoCancel)
+{
+    struct Case {
+        int answer;
+        bool answered;
+        bool yes;
+    };
+    const Case cases[] = {{IDYES, true, true}, {IDNO, true, false}, {IDCANCEL, false, false}};
+    for (const Case& c : cases) {
+        BoxRecorder::SetAnswer(c.answer);
+        bool yes = !c.yes;
+        EXPECT_EQ(c.answered, s::gui::win::AskSaveChanges(nullptr, &yes)) << c.answer;
+        if (c.answered) {
+            EXPECT_EQ(c.yes, yes) << c.answer;
+        }
+    }
+    s::gui::win::AskSaveChanges(L"Save the skin?", nullptr);
+    const auto boxes = BoxRecorder::Take();
+    ASSERT_EQ(4u, boxes.size());
+    EXPECT_EQ(L"Do you want to save the changes?", boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONQUESTION | MB_YESNOCANCEL), boxes[0].type);
+    EXPECT_EQ(L"Save the skin?", boxes[3].text);
+}
+
 } // namespace
