@@ -26,7 +26,6 @@ public:
     bool Join(IWindow* window, events::IEventListener* follower);
     // Leaves the manager joined, if any; true when there was one.
     bool Leave(events::IEventListener* follower);
-    bool IsJoined() const { return skinner_ != nullptr; }
     // True when the event comes from the manager joined.
     bool IsFrom(base::IObject* source) const;
     // The joined manager's current skin; null without either.
