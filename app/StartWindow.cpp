@@ -6,8 +6,6 @@
 #include "app/AppWindow.h"
 #include "app/TextIds.h"
 #include "core/str/StrBuffer.h"
-#include "skins/ISkin.h"
-#include "skins/Skinner.h"
 #include "storage/lang/Localizer.h"
 #include "windowing/Window.h"
 #include "windowing/widgets/Label.h"
@@ -111,10 +109,7 @@ void StartWindow::AddTitleLabel(AppWindow* holder)
         label->SetText(text->GetText(), false);
         text->ReleaseToPool();
     }
-    gui::drawer::Skinner* skinner = holder->GetSkinner();
-    gui::drawer::ISkin* skin = skinner ? skinner->GetCurrentSkin() : nullptr;
-    if (skin && skin->GetTextDrawer())
-        label->SetTextDrawer(skin->GetTextDrawer(), false);
+    // Made in the skinned window, the label takes the skin's text drawer and follows it.
     window_->AddChild(label);
     window_->ShrinkToMinimumSize();
 }

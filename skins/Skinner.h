@@ -76,6 +76,7 @@ public:
     void AddListener(events::IEventListener* listener);
     // Removes the first entry of the listener.
     void RemoveListener(events::IEventListener* listener);
+    uint32_t GetListenerCount() { return listeners_.GetCount(); }
     // Tells every listener, with this manager as source and code 0.
     void NotifyListeners();
 

@@ -17,7 +17,9 @@ const UINT kNotifyInstance = WM_USER + 7;  // a second instance has something to
 const UINT kRegisterHotKey = WM_USER + 12; // wParam: the hot-key request; result 1 on success
 const UINT kUnregisterHotKey = WM_USER + 13; // wParam: the hot key's name
 const UINT kUnregisterAllHotKeys = WM_USER + 14;
-const UINT kSkinChanged = WM_USER + 23;   // the skin manager has a new current skin
+// The skin manager has a new current skin; sent as well to the own window of each widget that
+// follows the skin (label, counter), which takes the skin's drawer on its thread.
+const UINT kSkinChanged = WM_USER + 23;
 const UINT kSetUserTimer = WM_USER + 20;   // wParam: user timer id, lParam: period in ms
 const UINT kKillUserTimer = WM_USER + 21;  // wParam: user timer id
 

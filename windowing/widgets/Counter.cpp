@@ -4,6 +4,7 @@
 
 #include "images/win/BufferedImage.h"
 #include "mfc/PaintDC.h"
+#include "skins/ISkin.h"
 #include "skins/drawer/counter/Basic.h"
 #include "windowing/box/Box.h"
 #include "windowing/component/ChildList.h"
@@ -114,8 +115,12 @@ void Counter::Reset()
 bool Counter::CreateWindowIn(IComponent* parent)
 {
     if (!parent) {
+        const bool skinned = skinLink_.Leave(this);
         if (parent_ || m_hWnd)
             DetachFromParent();
+        // The skin's drawer is not kept: its manager may give it back once nobody follows.
+        if (skinned && !ownsDrawer_)
+            drawer_ = nullptr;
         return true;
     }
     if (m_hWnd)
@@ -126,11 +131,32 @@ bool Counter::CreateWindowIn(IComponent* parent)
         window_ = nullptr;
         return false;
     }
+    if (skinLink_.Join(window_, this)) {
+        ReleaseExplicitDrawer();
+        drawer_ = SkinCounterDrawer();
+    }
     // The content's window is made by the counter's own procedure, on this thread, as its child.
     if (content_)
         RequestChildCreation(m_hWnd, content_);
     DoLayout();
     return true;
+}
+
+void Counter::OnEvent(base::IObject* source, int32_t)
+{
+    if (!skinLink_.IsFrom(source))
+        return;
+    // Synchronous, so that the old skin's drawer is let go before its manager may give it back.
+    if (HWND window = m_hWnd)
+        ::SendMessageW(window, msg::kSkinChanged, 0, 0);
+    else
+        SetDrawer(SkinCounterDrawer(), false);
+}
+
+drawer::ICounter* Counter::SkinCounterDrawer()
+{
+    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
+    return skin ? skin->GetCounterDrawer() : nullptr;
 }
 
 void Counter::SetVisible(bool show, bool)
@@ -219,7 +245,9 @@ void Counter::SetContent(IBox* box)
 
 void Counter::SetDrawer(drawer::ICounter* drawer, bool owned)
 {
-    ReleaseExplicitDrawer();
+    // The same drawer handed again (a skin whose colours changed) is only painted again.
+    if (drawer != drawer_)
+        ReleaseExplicitDrawer();
     drawer_ = drawer;
     ownsDrawer_ = drawer && owned;
     Redraw();
@@ -284,6 +312,9 @@ bool Counter::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM
         *result = ::DefWindowProcW(m_hWnd, message, wParam, lParam);
         if (*result == HTCLIENT)
             *result = HTTRANSPARENT;
+        return true;
+    case msg::kSkinChanged:
+        SetDrawer(SkinCounterDrawer(), false);
         return true;
     case WM_MOUSEWHEEL: {
         const HWND content = content_ ? NativeWindowOf(content_) : nullptr;

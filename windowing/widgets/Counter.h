@@ -6,7 +6,9 @@
 #include "core/col/ArrayP.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
+#include "storage/events/IEventListener.h"
 #include "windowing/component/Component.h"
+#include "windowing/component/SkinLink.h"
 #include "windowing/paint/IRedrawable.h"
 #include "windowing/widgets/ICounter.h"
 
@@ -26,7 +28,10 @@ namespace win {
 // screen in one transfer around its content Box. The labels on the Box paint their background
 // from that image, so the graph shows behind the text. Mouse input goes through it, except the
 // wheel, which it hands to the content Box. A counter can listen to its own series (IRedrawable).
-class Counter : public Component<ICounter>, public thread::IPoolable, public IRedrawable {
+// In a window with a skin manager it paints with the current skin's counter drawer and follows
+// each new skin until its native window goes.
+class Counter : public Component<ICounter>, public thread::IPoolable, public IRedrawable,
+                public events::IEventListener {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_Counter";
     static const int32_t kPoolCapacity = 1000;
@@ -45,6 +50,10 @@ public:
     base::IObject* NewInstance() override;
     void ReleaseToPool() override;
     void Reset() override;
+
+    // A new current skin of the window's skin manager: its counter drawer is taken on the
+    // counter's own thread.
+    void OnEvent(base::IObject* source, int32_t code) override;
 
     // IComponent
     bool CreateWindowIn(IComponent* parent) override;
@@ -104,6 +113,8 @@ private:
     void CaptureParentBackground(CDC* target);
     void ReleaseBackImage();
     void ReleaseExplicitDrawer();
+    // The joined manager's current counter drawer; null without a current skin.
+    drawer::ICounter* SkinCounterDrawer();
 
     col::_array::ArrayP children_;
     image::win::BufferedImage* backImage_;
@@ -121,6 +132,7 @@ private:
     counter::CounterData* primary_;
     counter::CounterData* secondary_;
     bool showSecondary_;
+    SkinLink skinLink_;
 };
 
 } // namespace win

@@ -53,7 +53,9 @@ public:
     virtual void SetFontAttribute2(bool on) = 0;
 
     // The drawer that measures and paints the text; null goes back to the label's own. An
-    // owned drawer goes back to its pool when replaced.
+    // owned drawer goes back to its pool when replaced. In a window with a skin manager the
+    // current skin's text drawer takes its place when the native window is made and at each new
+    // skin, and is let go when the native window goes.
     virtual void SetTextDrawer(drawer::IText* drawer, bool owned) = 0;
     virtual drawer::IText* GetTextDrawer() = 0;
 

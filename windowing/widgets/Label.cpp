@@ -5,6 +5,7 @@
 
 #include "core/str/StrBuffer.h"
 #include "images/win/BufferedImage.h"
+#include "skins/ISkin.h"
 #include "skins/drawer/text/Basic.h"
 #include "storage/file/ShellServices.h"
 #include "storage/lang/Localizer.h"
@@ -108,11 +109,7 @@ void Label::ResetLabel()
 {
     font_.Reset();
     ReleaseStateFonts();
-    if (drawer_ && ownsDrawer_)
-        drawer_->ReleaseToPool();
-    drawer_ = nullptr;
-    ownsDrawer_ = false;
-    ApplyDrawerToFonts();
+    StoreDrawer(nullptr, false);
     textId_ = -1;
     for (str::strbuffer::StrBuffer* text : {text_, keptText_, linkTarget_}) {
         if (text)
@@ -129,9 +126,29 @@ void Label::ResetLabel()
 
 void Label::OnEvent(base::IObject* source, int32_t)
 {
+    if (skinLink_.IsFrom(source)) {
+        // Synchronous, so that the old skin's drawer is let go before its manager may give it
+        // back.
+        if (HWND window = m_hWnd)
+            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
+        else
+            TakeSkinDrawer();
+        return;
+    }
     if (!localizer_ || source != static_cast<base::IObject*>(localizer_) || textId_ == -1)
         return;
     SetText(localizer_->GetText(textId_), true);
+}
+
+drawer::IText* Label::SkinTextDrawer()
+{
+    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
+    return skin ? skin->GetTextDrawer() : nullptr;
+}
+
+void Label::TakeSkinDrawer()
+{
+    SetTextDrawer(SkinTextDrawer(), false);
 }
 
 void Label::JoinLocalizer()
@@ -279,13 +296,18 @@ void Label::SetFontAttribute2(bool on)
 
 void Label::SetTextDrawer(drawer::IText* drawer, bool owned)
 {
+    StoreDrawer(drawer, owned);
+    Measure();
+    Redraw();
+}
+
+void Label::StoreDrawer(drawer::IText* drawer, bool owned)
+{
     if (drawer_ && ownsDrawer_ && drawer_ != drawer)
         drawer_->ReleaseToPool();
     drawer_ = drawer;
     ownsDrawer_ = drawer && owned;
     ApplyDrawerToFonts();
-    Measure();
-    Redraw();
 }
 
 drawer::IText* Label::GetTextDrawer()

@@ -8,6 +8,7 @@
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
 #include "windowing/component/Component.h"
+#include "windowing/component/SkinLink.h"
 #include "storage/events/IEventListener.h"
 #include "windowing/paint/Font.h"
 #include "windowing/widgets/ILabel.h"
@@ -58,7 +59,8 @@ public:
     // Back to a new label's state: no window, marked visible and enabled, no text.
     void Reset() override;
 
-    // A change of language: the text of the id is read again.
+    // A change of language: the text of the id is read again. A new current skin of the
+    // window's skin manager: its text drawer is taken on the label's own thread.
     void OnEvent(base::IObject* source, int32_t code) override;
 
     // ILabel
@@ -131,6 +133,13 @@ private:
     void TellClickListeners();
     void JoinLocalizer();
     void LeaveLocalizer();
+    // The joined manager's current text drawer; null without a current skin.
+    drawer::IText* SkinTextDrawer();
+    // The skin's text drawer, not owned (the label's own without a current skin); measures and
+    // repaints.
+    void TakeSkinDrawer();
+    // Stores the drawer and lets it prepare the fonts; no measuring.
+    void StoreDrawer(drawer::IText* drawer, bool owned);
     void ResetLabel();
 
     str::strbuffer::StrBuffer* text_;
@@ -156,6 +165,7 @@ private:
     col::_array::ArrayS32 widthCache_;
     col::_array::ArrayS32 heightCache_;
     lang::Localizer* localizer_;
+    SkinLink skinLink_;
 };
 
 } // namespace win

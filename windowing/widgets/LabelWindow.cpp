@@ -25,7 +25,11 @@ bool Label::CreateWindowIn(IComponent* parent)
         if (!parent_ && !m_hWnd)
             return true;
         LeaveLocalizer();
+        const bool skinned = skinLink_.Leave(this);
         DetachFromParent();
+        // The skin's drawer is not kept: its manager may give it back once nobody follows.
+        if (skinned && !ownsDrawer_)
+            StoreDrawer(nullptr, false);
         return true;
     }
     if (m_hWnd)
@@ -37,6 +41,9 @@ bool Label::CreateWindowIn(IComponent* parent)
         return false;
     }
     JoinLocalizer();
+    // Measured below with the skin's drawer.
+    if (skinLink_.Join(window_, this))
+        StoreDrawer(SkinTextDrawer(), false);
     if (textId_ != -1 && localizer_ && text_)
         text_->Assign(localizer_->GetText(textId_));
     // Hidden until the layout first places it.
@@ -225,6 +232,9 @@ bool Label::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM l
             *result = ApplyText(change->text, change->redraw) ? 1 : 0;
         return true;
     }
+    case msg::kSkinChanged:
+        TakeSkinDrawer();
+        return true;
     case msg::kLabelTemporaryText: {
         const TemporaryText* temporary = reinterpret_cast<const TemporaryText*>(wParam);
         if (temporary && FromThisProcess(lParam)) {

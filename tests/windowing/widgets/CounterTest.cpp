@@ -336,4 +336,20 @@ TEST(Counter, GoesBackToItsPoolReset)
     counter->ReleaseToPool();
 }
 
+TEST(Counter, AnOwnedDrawerHandedAgainIsKeptNotGivenBack)
+{
+    Counter* counter = Counter::Create(-1);
+    ASSERT_NE(nullptr, counter);
+    s::gui::drawer::counter::win::Basic* drawer = s::gui::drawer::counter::win::Basic::New();
+    ASSERT_NE(nullptr, drawer);
+    s::thread::EasyPooler* pool = s::gui::drawer::counter::win::Basic::GetPool();
+    counter->SetDrawer(drawer, true);
+    const uint32_t idle = pool->GetIdleCount();
+    counter->SetDrawer(drawer, true);
+    EXPECT_EQ(idle, pool->GetIdleCount()) << "the drawer in use went back to its pool";
+    EXPECT_EQ(drawer, counter->GetDrawer());
+    counter->ReleaseToPool();
+    EXPECT_EQ(idle + 1, pool->GetIdleCount()) << "given back once, with the counter";
+}
+
 } // namespace
