@@ -112,18 +112,22 @@ TEST_F(MonitorTest, StoredOrderWithUnknownKeysKeepsTheRest)
         EXPECT_EQ(monitor->GetField(i)->GetRow(), container->GetChildAt(i)) << i;
 }
 
-TEST_F(MonitorTest, CountOfShownRowsIsStoredAnewWhenItDiffers)
+TEST_F(MonitorTest, BadStoredValuesGiveDefaultsAndTheCountOfShownRowsIsStoredAnew)
 {
     struct Case {
         const wchar_t* stored;
         bool asText;
     };
+    // Counts and refresh periods of the wrong type or out of range.
     const Case cases[] = {{L"99", false}, {L"abc", true}, {L"-5", false}};
     for (const Case& c : cases) {
-        if (c.asText)
+        if (c.asText) {
             settings->SetString(kLastVisible, L"count", c.stored);
-        else
+            settings->SetString(kView, L"RefreshFrequency", c.stored);
+        } else {
             settings->SetInt32(kLastVisible, L"count", _wtoi(c.stored));
+            settings->SetInt32(kView, L"RefreshFrequency", _wtoi(c.stored));
+        }
         // A switched-on field and a switched-off default field, in any letter case.
         settings->SetBool(kField, L"computer_name", true);
         settings->SetBool(kField, L"UPTIME_NORMAL", false);
@@ -131,6 +135,7 @@ TEST_F(MonitorTest, CountOfShownRowsIsStoredAnewWhenItDiffers)
         const int32_t shown = monitor->CountEnabledFields();
         EXPECT_GT(shown, 0);
         EXPECT_EQ(shown, settings->GetInt32(kLastVisible, L"count", -1)) << c.stored;
+        EXPECT_EQ(1000, monitor->GetRefreshCycle().GetPeriod()) << c.stored;
         EXPECT_TRUE(monitor->FindField(L"COMPUTER_NAME")->IsEnabled());
         EXPECT_FALSE(monitor->FindField(L"UPTIME_NORMAL")->IsEnabled());
         monitor->ReleaseToPool();
@@ -201,13 +206,6 @@ TEST_F(MonitorTest, ReleaseDuringALongPeriodEndsTheWorkerWithinAStep)
     EXPECT_FALSE(monitor->IsClosing()) << "a released controller is ready for another start";
     EXPECT_EQ(nullptr, monitor->GetWindow());
     EXPECT_EQ(0, monitor->GetFieldCount());
-}
-
-TEST_F(MonitorTest, StoredRefreshPeriodOutsideTheMenuReadsAsOneSecond)
-{
-    settings->SetInt32(kView, L"RefreshFrequency", 1234);
-    Start();
-    EXPECT_EQ(1000, monitor->GetRefreshCycle().GetPeriod());
 }
 
 TEST_F(MonitorTest, ClosingTheWindowEndsTheRefreshes)
