@@ -8,10 +8,11 @@
 #include "app/AppWindow.h"
 #include "app/AppWindowDefaults.h"
 #include "app/CommandLine.h"
-#include "app/StartWindow.h"
+#include "app/monitor/Monitor.h"
 #include "measurement/win/OsVersion.h"
 #include "skins/Skinner.h"
 #include "windowing/MessageBoxW.h"
+#include "windowing/Window.h"
 
 namespace {
 
@@ -69,10 +70,14 @@ BOOL CPulsegridApp::InitInstance()
             app->RunFirstStartHook();
         // Another running instance is told to show itself instead of a second window.
         if (!app->SignalOtherInstance(true, false, true) && holder) {
-            s::app::win::StartWindow window;
-            if (window.Open(holder))
-                window.WaitUntilClosed();
-            window.Release();
+            s::system::gui::dialogs::monitor::Monitor* monitor = s::system::gui::dialogs::monitor::Monitor::New();
+            if (monitor) {
+                monitor->SetAppWindow(holder);
+                monitor->Init();
+                if (monitor->GetWindow())
+                    monitor->GetWindow()->WaitUntilClosed();
+                monitor->ReleaseToPool();
+            }
         }
     }
     // The base's reset writes the settings file.

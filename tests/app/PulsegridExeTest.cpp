@@ -1,8 +1,9 @@
 // The built program itself, started from a copy in a scratch folder as a user would start it:
-// its window appears, a close request ends it with exit code 0, and its settings file is written
-// beside the copy.
+// the gadget shows a row per chosen field with live readings, a close request ends it with exit
+// code 0, and its settings file is written beside the copy.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,25 @@ using namespace app_testing;
 const DWORD kWindowBoundMillis = 30000;
 const DWORD kExitBoundMillis = 20000;
 const DWORD kPaintBoundMillis = 10000;
+// A few refreshes at the stored period of one second; then one period more.
+const DWORD kFirstRefreshesMillis = 3500;
+const DWORD kPeriodMillis = 1200;
 // The embedded "Black Black" skin's windowBg and windowFg.
 const COLORREF kDefaultSkinBackground = RGB(0, 0, 0);
 const COLORREF kDefaultSkinEdge = RGB(0x33, 0x33, 0x33);
 const int32_t kTitleText = 500000;
 const int32_t kVersionText = 500010;
+// The fields a user chose: the clock, processor, memory, computer name, a drive and a reading
+// this machine cannot give (its dashes); every other field of the default choice switched off.
+const char kChosenFields[] =
+    "<Field DATE_TIME=\"1\" CPU_USAGE_TOTAL=\"1\" MEMORY_USAGE_TOTAL=\"1\" COMPUTER_NAME=\"1\" "
+    "DRIVE_FREE_BYTES_0=\"1\" GPU_TEMP_C_1=\"1\" BOTTLENECK=\"0\" MAIN_VILLAIN=\"0\" CPU_VILLAIN=\"0\" "
+    "CPU_TEMP_C_TOTAL=\"0\" GPU_USAGE_TOTAL=\"0\" MEMORY_FREE_BYTES_TOTAL=\"0\" DISK_IO_TOTAL=\"0\" "
+    "DISK_SEEK_TOTAL=\"0\" DISK_BUSY_TOTAL=\"0\" HDD_VILLAIN=\"0\" HDD_TEMP_C_0=\"0\" NETWORK_IO_TOTAL=\"0\" "
+    "NETWORK_GIP=\"0\" UPTIME_NORMAL=\"0\" BATTERY_LEFT_TOTAL=\"0\"></Field>";
+const int32_t kChosenFieldCount = 6;
+const wchar_t kUnknownLocaleText[] =
+    L"Unknown Locale of Windows: Please send us the error report file so we can support this OS.";
 const wchar_t kLongForm[] = L"\\\\?\\";
 
 std::wstring Long(const std::wstring& path)
@@ -49,6 +64,70 @@ std::wstring ProgramText(const std::wstring& exe, int32_t id)
     return text;
 }
 
+// A message box of the process showing the text, if one is up.
+struct BoxSearch {
+    DWORD processId;
+    const wchar_t* text;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM lParam)
+{
+    BoxSearch* search = reinterpret_cast<BoxSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (owner != search->processId || wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    // The box's text is a child control of the dialog.
+    BoxSearch inner = *search;
+    inner.found = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM p) -> BOOL {
+            BoxSearch* box = reinterpret_cast<BoxSearch*>(p);
+            wchar_t text[512] = {};
+            GetWindowTextW(child, text, 512);
+            if (wcscmp(text, box->text) == 0) {
+                box->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&inner));
+    if (!inner.found)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// Closes the notice with its OK button, as a person would; true when there was one.
+bool CloseUnknownLocaleBox(DWORD processId)
+{
+    BoxSearch search = {processId, kUnknownLocaleText, nullptr};
+    EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return false;
+    HWND ok = GetDlgItem(search.found, IDOK);
+    if (ok)
+        PostMessageW(ok, BM_CLICK, 0, 0);
+    else
+        PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+    return true;
+}
+
+// Pixels of the two pictures that differ inside the rectangle.
+int32_t DifferingPixels(const testing_support::ScreenImage& a, const testing_support::ScreenImage& b, const RECT& area)
+{
+    int32_t differing = 0;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        for (int32_t x = area.left; x < area.right; ++x)
+            differing += a.At(x, y) != b.At(x, y) ? 1 : 0;
+    }
+    return differing;
+}
+
 class PulsegridExeTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -61,8 +140,9 @@ protected:
     }
     void TearDown() override { RemoveFolder(Long(scratch_)); }
 
-    // Copies the program into the folder (made as needed) with a settings file of its version.
-    std::wstring Install(const std::wstring& folder)
+    // Copies the program into the folder (made as needed) with a settings file of its version
+    // and the main window's groups given.
+    std::wstring Install(const std::wstring& folder, const char* mainWindowGroups)
     {
         CreateDirectoryW(Long(folder).c_str(), nullptr);
         const std::wstring exe = folder + L"\\pulsegrid.exe";
@@ -71,14 +151,17 @@ protected:
         const std::wstring version = ProgramText(exe, kVersionText);
         std::string seeded = "<savedata><Version>";
         seeded += std::string(version.begin(), version.end());
-        seeded += "</Version></savedata>";
+        seeded += "</Version><MainWindow>";
+        seeded += mainWindowGroups;
+        seeded += "</MainWindow></savedata>";
         CreateDirectoryW(Long(folder + L"\\savedata").c_str(), nullptr);
         EXPECT_TRUE(WriteFileBytes(Long(folder + L"\\savedata\\SaveData.xml"), seeded));
         return exe;
     }
 
-    // Starts the copy, looks at its window, closes it and waits for the process's end.
-    void RunAndClose(const std::wstring& exe, const wchar_t* screenshotName)
+    // Starts the copy, looks at its gadget twice a period apart, closes it and waits for the
+    // process's end.
+    void RunAndClose(const std::wstring& exe)
     {
         std::wstring commandLine = L"\"" + exe + L"\"";
         STARTUPINFOW startup = {};
@@ -96,40 +179,10 @@ protected:
             },
             kWindowBoundMillis);
         EXPECT_NE(nullptr, window) << "no window appeared";
-        if (window) {
-            EXPECT_EQ(ProgramText(exe, kTitleText), WindowText(window));
-            RECT place = {};
-            GetWindowRect(window, &place);
-            EXPECT_GT(place.right - place.left, 0);
-            // Painted with the default skin, "Black Black": a black client inside a dark grey edge.
-            POINT origin = {0, 0};
-            ClientToScreen(window, &origin);
-            const int32_t clientX = origin.x - place.left + 10;
-            const int32_t clientY = origin.y - place.top + 10;
-            const int32_t middle = (place.right - place.left) / 2;
-            testing_support::ScreenImage image;
-            testing_support::WaitUntil(
-                [&] {
-                    return testing_support::CaptureWindow(window, &image) &&
-                           image.At(clientX, clientY) == kDefaultSkinBackground &&
-                           image.At(middle, 0) == kDefaultSkinEdge;
-                },
-                kPaintBoundMillis);
-            EXPECT_FALSE(testing_support::SaveScreenshot(image, screenshotName).empty());
-            EXPECT_EQ(kDefaultSkinBackground, image.At(clientX, clientY)) << "the skin's window background";
-            EXPECT_EQ(kDefaultSkinEdge, image.At(middle, 0)) << "the skin's window edge";
-            // The title and version label: text in the skin's colours inside the edge.
-            int32_t textPixels = 0;
-            for (int32_t y = 1; y + 1 < image.height; ++y) {
-                for (int32_t x = 1; x + 1 < image.width; ++x) {
-                    const COLORREF pixel = image.At(x, y);
-                    if (pixel != kDefaultSkinBackground && pixel != kDefaultSkinEdge)
-                        ++textPixels;
-                }
-            }
-            EXPECT_GT(textPixels, 30) << "no title and version label";
+        if (window)
+            LookAtTheGadget(window, process.dwProcessId);
+        if (window)
             PostMessageW(window, WM_CLOSE, 0, 0);
-        }
         const DWORD waited = WaitForSingleObject(process.hProcess, kExitBoundMillis);
         EXPECT_EQ(WAIT_OBJECT_0, waited) << "the program did not end after its window was closed";
         if (waited != WAIT_OBJECT_0)
@@ -143,27 +196,80 @@ protected:
         CloseHandle(process.hProcess);
     }
 
-    void ExpectSettingsWritten(const std::wstring& folder)
+    void LookAtTheGadget(HWND window, DWORD processId)
+    {
+        EXPECT_EQ(ProgramText(exe_, kTitleText), WindowText(window));
+        // The counters' notice, when the system's counter names are of no known language, is
+        // closed as a person would close it; the refreshes start after it.
+        const ULONGLONG settle = GetTickCount64() + kFirstRefreshesMillis;
+        while (GetTickCount64() < settle) {
+            if (CloseUnknownLocaleBox(processId))
+                closedNotice_ = true;
+            Sleep(50);
+        }
+        RECT place = {};
+        GetWindowRect(window, &place);
+        EXPECT_GT(place.right - place.left, 40);
+        // Six rows of at least 30 pixels with their gaps.
+        EXPECT_GT(place.bottom - place.top, kChosenFieldCount * 30);
+        testing_support::ScreenImage first;
+        ASSERT_TRUE(testing_support::CaptureWindow(window, &first));
+        EXPECT_FALSE(testing_support::SaveScreenshot(first, L"pulsegrid_exe_gadget").empty());
+        Sleep(kPeriodMillis);
+        testing_support::ScreenImage second;
+        ASSERT_TRUE(testing_support::CaptureWindow(window, &second));
+        EXPECT_FALSE(testing_support::SaveScreenshot(second, L"pulsegrid_exe_gadget_later").empty());
+        ASSERT_EQ(first.width, second.width);
+        ASSERT_EQ(first.height, second.height);
+
+        // Painted with the default skin, "Black Black": a dark grey edge around the rows, and
+        // text and graphs in the skin's colours inside.
+        const int32_t middle = first.width / 2;
+        EXPECT_EQ(kDefaultSkinEdge, first.At(middle, 0)) << "the skin's window edge";
+        int32_t painted = 0;
+        for (int32_t y = 1; y + 1 < first.height; ++y) {
+            for (int32_t x = 1; x + 1 < first.width; ++x) {
+                const COLORREF pixel = first.At(x, y);
+                if (pixel != kDefaultSkinBackground && pixel != kDefaultSkinEdge)
+                    ++painted;
+            }
+        }
+        EXPECT_GT(painted, 300) << "no rows";
+        // The readings move on: a period later the graphs (and values) differ.
+        POINT origin = {0, 0};
+        ClientToScreen(window, &origin);
+        RECT client = {};
+        GetClientRect(window, &client);
+        const RECT rows = {origin.x - place.left, origin.y - place.top, origin.x - place.left + client.right,
+                           origin.y - place.top + client.bottom};
+        EXPECT_GT(DifferingPixels(first, second, rows), 0) << "the graphs did not move in a period";
+    }
+
+    void ExpectStateStored(const std::wstring& folder)
     {
         const std::wstring file = folder + L"\\savedata\\SaveData.xml";
         const std::string bytes = ReadFileBytes(Long(file));
         EXPECT_EQ(0u, bytes.find("<savedata>")) << bytes;
         s::xml::MappedData* store = s::xml::MappedData::OpenFile(file.c_str());
-        EXPECT_TRUE(store->SelectSection(L"MainWindow"));
-        EXPECT_TRUE(store->SelectSection(L"MainWindow\\View"));
         EXPECT_TRUE(store->HasValue(L"MainWindow\\View", L"X"));
+        EXPECT_EQ(kChosenFieldCount, store->GetInt32(L"MainWindow\\LastVisible", L"count", -1)) << bytes;
+        EXPECT_TRUE(store->GetBool(L"MainWindow\\Field", L"DATE_TIME", false));
         EXPECT_TRUE(store->SelectSection(L"Language"));
         store->ReleaseToPool();
     }
 
     std::wstring scratch_;
+    std::wstring exe_;
+    bool closedNotice_ = false;
 };
 
-TEST_F(PulsegridExeTest, TheWindowShowsAndACloseEndsTheProgramWithItsSettingsWritten)
+TEST_F(PulsegridExeTest, TheGadgetShowsLiveRowsAndACloseEndsItWithItsStateStored)
 {
-    const std::wstring exe = Install(scratch_);
-    RunAndClose(exe, L"pulsegrid_exe_window");
-    ExpectSettingsWritten(scratch_);
+    exe_ = Install(scratch_, kChosenFields);
+    RunAndClose(exe_);
+    ExpectStateStored(scratch_);
+    if (closedNotice_)
+        std::printf("the counters' \"Unknown Locale\" notice came up and was closed\n");
 }
 
 } // namespace

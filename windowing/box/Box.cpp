@@ -123,6 +123,7 @@ void Box::ResetBox()
     layoutManager_ = nullptr;
     contentMinWidth_ = contentNaturalHeight_ = contentMaxWidth_ = contentMaxHeight_ = 0;
     explicitMinWidth_ = kNotSet;
+    sizeHint_ = kNotSet;
     layoutKind_ = kColumn;
     hAlign_ = vAlign_ = hGap_ = vGap_ = 0;
     marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = 0;
@@ -340,6 +341,16 @@ void Box::RequestParentLayout()
 void Box::SetMinWidth(int32_t width)
 {
     explicitMinWidth_ = width;
+}
+
+void Box::SetSizeHint(int32_t width)
+{
+    sizeHint_ = width < 0 ? kNotSet : width;
+}
+
+int32_t Box::GetSizeHint()
+{
+    return sizeHint_;
 }
 
 void Box::SetAcceptFiles(bool accept)

@@ -83,6 +83,8 @@ public:
     void SetWidthPixels(int32_t pixels, bool relayout) override;
     void SetHeightPixels(int32_t pixels, bool relayout) override;
     void SetMinWidth(int32_t width) override;
+    void SetSizeHint(int32_t width) override;
+    int32_t GetSizeHint() override;
     void SetAcceptFiles(bool accept) override;
     void AddFileDropListener(events::IEventListener* listener) override;
     str::strarray::StrArray* GetDroppedFiles() override;
@@ -180,6 +182,7 @@ private:
     int32_t contentMaxWidth_;
     int32_t contentMaxHeight_;
     int32_t explicitMinWidth_;
+    int32_t sizeHint_;
     int32_t layoutKind_;
     int32_t hAlign_;
     int32_t vAlign_;

@@ -90,7 +90,7 @@ int32_t Box::GetMinWidth()
         return 0;
     if (fixedWidth_ >= 0)
         return fixedWidth_;
-    const int32_t content = Sum(contentMinWidth_, marginLeft_, marginRight_);
+    const int32_t content = std::max(Sum(contentMinWidth_, marginLeft_, marginRight_), sizeHint_);
     return explicitMinWidth_ >= 0 ? std::max(content, explicitMinWidth_) : content;
 }
 

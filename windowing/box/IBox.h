@@ -75,6 +75,11 @@ public:
     virtual void SetHeightPixels(int32_t pixels, bool relayout) = 0;
     // An explicit minimum width, raising what the children need.
     virtual void SetMinWidth(int32_t width) = 0;
+    // A width the content of a cell should have at least (a field row's name and value keep
+    // room beside each other); -1 none. Kept apart from the explicit minimum, which its owner
+    // sets, and raising the Box's minimum width in the same way.
+    virtual void SetSizeHint(int32_t width) = 0;
+    virtual int32_t GetSizeHint() = 0;
     virtual void SetAcceptFiles(bool accept) = 0;
     virtual void AddFileDropListener(events::IEventListener* listener) = 0;
     // The paths of the last drop.

@@ -156,6 +156,42 @@ TEST_F(BoxTest, LayoutSizeIsClampedToTheLimits)
     outer->ReleaseToPool();
 }
 
+TEST_F(BoxTest, SizeHintRaisesTheMinimumWidthLikeTheExplicitMinimum)
+{
+    // Content of 40 x 30 in margins of 2: minimum width 44.
+    Box* outer = Box::Create(IBox::kColumn, -1, -1, 0, 0, 0, 0, 2, 2);
+    outer->AddChild(FixedBox(40, 30));
+    outer->DoLayout();
+    struct Case {
+        const char* name;
+        int32_t hint;
+        int32_t explicitMinimum;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {"none", -1, -1, 44},
+        {"below the content", 20, -1, 44},
+        {"above the content", 90, -1, 90},
+        {"the explicit minimum above the hint", 90, 120, 120},
+        {"the hint above the explicit minimum", 150, 120, 150},
+        {"cleared again", -7, -1, 44},
+    };
+    for (const Case& c : cases) {
+        outer->SetSizeHint(c.hint);
+        outer->SetMinWidth(c.explicitMinimum);
+        EXPECT_EQ(c.expected, outer->GetMinWidth()) << c.name;
+        EXPECT_EQ(34, outer->GetMinHeight()) << c.name << ": heights keep the content's";
+    }
+    EXPECT_EQ(-1, outer->GetSizeHint());
+    outer->SetSizeHint(70);
+    outer->SetLayoutSize(0, 0);
+    EXPECT_EQ(70, outer->GetWidth()) << "a layout gives at least the hint";
+    outer->ReleaseToPool();
+    Box* fresh = Box::Create(IBox::kColumn, -1, -1, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(-1, fresh->GetSizeHint()) << "a Box from the pool has none";
+    fresh->ReleaseToPool();
+}
+
 TEST_F(BoxTest, AThirdNestedLayoutDoesNothing)
 {
     Box* box = FixedBox(50, 50);
