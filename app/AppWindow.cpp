@@ -38,6 +38,8 @@ const wchar_t kGroupSoftwareType[] = L"SoftwareType";
 const wchar_t kGroupSoftwareId[] = L"SoftwareID";
 const wchar_t kGroupVersion[] = L"Version";
 const int32_t kDefaultSide = 500;
+const int kSmallIconSide = 16;
+const int kBigIconSide = 32;
 
 bool SameText(const wchar_t* a, const wchar_t* b)
 {
@@ -52,6 +54,14 @@ const wchar_t* ToMiddleClickAction(const wchar_t* text)
     if (SameText(text, kMiddleClickClose))
         return kMiddleClickClose;
     return kMiddleClickDoNothing;
+}
+
+// Until the application's icons come from its icon archive: the program's icon group as the
+// system loads it at that size, so no window and no notification area shows an empty icon.
+HICON LoadProgramIcon(int side)
+{
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(AppBase::kIconGroupId),
+                                         IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
 }
 
 } // namespace
@@ -458,6 +468,31 @@ thread::EasyPooler* AppWindow::GetPool()
 AppWindow* AppWindow::New()
 {
     return thread::TakeFromPool<AppWindow>();
+}
+
+HICON AppWindow::CreateSmallIcon()
+{
+    return LoadProgramIcon(kSmallIconSide);
+}
+
+HICON AppWindow::CreateBigIcon()
+{
+    return LoadProgramIcon(kBigIconSide);
+}
+
+int32_t AppWindow::GetDefaultWidth()
+{
+    return defaultWidth_;
+}
+
+int32_t AppWindow::GetDefaultHeight()
+{
+    return defaultHeight_;
+}
+
+bool AppWindow::SaveSettings()
+{
+    return app_ && app_->SaveSettings();
 }
 
 } // namespace win

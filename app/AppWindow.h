@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
 
-#include "app/IAppWindow.h"
+#include <windows.h>
+
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
+#include "windowing/IAppWindow.h"
 
 namespace s {
 namespace str {
@@ -54,45 +56,53 @@ public:
     virtual const wchar_t* GetName();
     // Window name, '\', group; the text stays until the next call.
     virtual const wchar_t* GetSectionPath(const wchar_t* group);
-    virtual int32_t GetBaseTextId();
+    int32_t GetBaseTextId() override;
     // The holder's own pack when it has one, else the application's.
-    virtual lang::Localizer* GetLangPack();
-    virtual bool HasSkinner();
-    virtual gui::drawer::Skinner* GetSkinner();
+    lang::Localizer* GetLangPack() override;
+    bool HasSkinner() override;
+    gui::drawer::Skinner* GetSkinner() override;
     virtual const wchar_t* GetSkinName();
     virtual void SetSkinName(const wchar_t* name);
-    virtual bool HasPosition();
+    bool HasPosition() override;
     virtual void SetBounds(int32_t x, int32_t y, int32_t width, int32_t height);
     virtual void SetSize(int32_t width, int32_t height);
     virtual void ClearBounds();
-    virtual bool HasX();
-    virtual int32_t GetX();
-    virtual void SetX(int32_t x);
-    virtual bool HasY();
-    virtual int32_t GetY();
-    virtual void SetY(int32_t y);
+    bool HasX() override;
+    int32_t GetX() override;
+    void SetX(int32_t x) override;
+    bool HasY() override;
+    int32_t GetY() override;
+    void SetY(int32_t y) override;
     // Between 10 and the virtual screen's width, both inclusive.
-    virtual bool IsWidthValid();
-    virtual bool HasWidth();
-    virtual int32_t GetWidth();
-    virtual void SetWidth(int32_t width);
-    virtual bool IsHeightValid();
-    virtual bool HasHeight();
-    virtual int32_t GetHeight();
-    virtual void SetHeight(int32_t height);
-    virtual bool GetEasyDrag();
-    virtual void SetEasyDrag(bool on);
-    virtual bool GetMaximized();
-    virtual void SetMaximized(bool on);
-    virtual bool GetKeepOnTop();
-    virtual void SetKeepOnTop(bool on);
+    bool IsWidthValid() override;
+    bool HasWidth() override;
+    int32_t GetWidth() override;
+    void SetWidth(int32_t width) override;
+    bool IsHeightValid() override;
+    bool HasHeight() override;
+    int32_t GetHeight() override;
+    void SetHeight(int32_t height) override;
+    bool GetEasyDrag() override;
+    void SetEasyDrag(bool on) override;
+    bool GetMaximized() override;
+    void SetMaximized(bool on) override;
+    bool GetKeepOnTop() override;
+    void SetKeepOnTop(bool on) override;
     // Read the stored action, keep it as the current one and answer for it.
     virtual bool IsMiddleClickClose();
     virtual bool IsMiddleClickIconize();
     // One of the shared texts of MiddleClickActions.h, never another pointer.
-    virtual const wchar_t* GetMiddleClickAction();
+    const wchar_t* GetMiddleClickAction() override;
     // Stores the action unless it is the current one.
-    virtual void SetMiddleClickAction(const wchar_t* action);
+    void SetMiddleClickAction(const wchar_t* action) override;
+
+    // The program's icon group at the system's small and big icon sizes.
+    HICON CreateSmallIcon() override;
+    HICON CreateBigIcon() override;
+    int32_t GetDefaultWidth() override;
+    int32_t GetDefaultHeight() override;
+    // The application's settings file, written now.
+    bool SaveSettings() override;
 
     // Sets the holder up for a window (see AppWindow.cpp for the order). The skinner is the
     // window's own unless it is the application's; the skin set resource, when a type is given,
