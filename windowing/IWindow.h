@@ -10,6 +10,9 @@ namespace s {
 namespace lang {
 class Localizer;
 }
+namespace app {
+class IAppWindow;
+}
 namespace gui {
 
 class IPopupMenu;
@@ -31,9 +34,14 @@ public:
     // True once the native frame exists.
     virtual bool IsReady() = 0;
 
+    // Shows (placed by its settings holder, inside the screen, and with activate brought to the
+    // front) or hides (its placement stored) the window; the working set is trimmed after each
+    // real change. SetVisible(show) activates; so does the component's SetVisible (show, true).
     virtual void SetVisible(bool visible) = 0;
+    // The caption, also the tip of a shown notification-area icon.
     virtual bool SetCaption(const wchar_t* caption) = 0;
-    // Asks the window to close on its own thread; close listeners may refuse.
+    // Asks the window to close on its own thread; close listeners may refuse. While close-to-
+    // tray is on the window is marked iconized first, so the close is not turned into iconize.
     virtual void Close() = 0;
     virtual bool IsClosed() = 0;
     // Blocks the calling thread, looking every 10 ms, until the window has been closed; returns
@@ -41,8 +49,90 @@ public:
     virtual void WaitUntilClosed() = 0;
     // Called by a close listener to keep the window open.
     virtual void CancelClose() = 0;
-    // Restores a minimized window and brings it to the front.
+    // Brings an iconized window back from the notification area (shown, activated, its icon
+    // removed unless the icon stays while shown) and restores a minimized or maximized one.
     virtual void Restore() = 0;
+
+    // The notification-area icon: the small icon with the caption as tip; its clicks come back
+    // to the window. Removing is refused while the icon is always shown. Both need the frame.
+    virtual void SetTrayIcon(bool add) = 0;
+    virtual bool IsTrayIconShown() = 0;
+    // Gives a shown icon the window's current small icon and caption again.
+    virtual void UpdateTrayIcon() = 0;
+    // The window's icons (also of its hidden owner); an owned icon is destroyed when replaced.
+    virtual void SetSmallIcon(HICON icon, bool owned) = 0;
+    virtual void SetBigIcon(HICON icon, bool owned) = 0;
+    // Minimizes and hides the window into the notification area; where no icon can be shown
+    // (no notification area) it is only minimized, so it never hides beyond reach.
+    virtual void Iconize() = 0;
+    virtual bool IsIconized() = 0;
+    // While set, a system close (the close box) iconizes a window not yet iconized.
+    virtual void SetCloseToTray(bool on) = 0;
+    // The icon also while the window is shown.
+    virtual void SetTrayIconEnabled(bool on) = 0;
+    // The icon all the time, iconized or not.
+    virtual void SetAlwaysShowTrayIcon(bool on) = 0;
+    // A left click on the icon iconizes an active (or just deactivated) window and restores an
+    // iconized one; otherwise it brings the window to the front. On by default.
+    virtual void SetTrayClickToggles(bool on) = 0;
+    // True: brought to the front and activated; false: deactivated.
+    virtual void BringToFront(bool front) = 0;
+    // Keep-on-top; stored in the settings holder.
+    virtual void SetTopMost(bool on) = 0;
+    virtual bool IsTopMost() = 0;
+    virtual void Minimize() = 0;
+    virtual void Maximize() = 0;
+    virtual void ShowNormal() = 0;
+
+    // Frame switches: style bits of the frame, applied at once.
+    virtual void SetMaximizeBox(bool on) = 0;
+    virtual void SetMinimizeBox(bool on) = 0;
+    virtual void SetSystemMenu(bool on) = 0;
+    virtual void SetCaptionBar(bool on) = 0;
+    virtual void SetToolWindow(bool on) = 0;
+    virtual void SetOverlappedFrame(bool on) = 0;
+    virtual void SetClientEdge(bool on) = 0;
+    virtual void SetSizingBorder(bool on) = 0;
+    // A button on the taskbar (WS_EX_APPWINDOW); a shown window is hidden and shown around it.
+    virtual void SetTaskbarButton(bool on) = 0;
+
+    // Opacity in percent (clamped to 0...100; 100 opaque), with onlyWhileTopMost only while the
+    // window is kept on top.
+    virtual void SetOpacity(int32_t percent, bool onlyWhileTopMost) = 0;
+    // Hover-hide: when the mouse touches the window it fades out (mode 0) and back in once the
+    // cursor has been outside for the delay, or shrinks (else) to the small size (-1 keeps a
+    // side) and grows back once the cursor leaves. With shiftEndsWait a Shift key brings it
+    // back at once. A running effect is undone first. A delay below 0 counts as 0.
+    virtual void SetHoverHide(bool enabled, int32_t mode, bool onlyWhileTopMost, int32_t delaySeconds,
+                              int32_t smallWidth, int32_t smallHeight, bool shiftEndsWait) = 0;
+    virtual bool IsResizeAnimating() = 0;
+    virtual bool IsFading() = 0;
+    virtual bool IsAnimating() = 0;
+
+    // Binds the window to its settings holder (not owned; it must outlive the binding): icons,
+    // language pack, the title as caption when useCaptionId, skin manager, easy drag, keep-on-
+    // top, middle-click action and the stored placement. Null unbinds.
+    virtual void SetAppWindow(app::IAppWindow* holder, bool useCaptionId) = 0;
+    virtual app::IAppWindow* GetAppWindow() = 0;
+    // Writes the shown window's placement to the holder: only values that changed, nothing
+    // while minimized or animating; a maximized window stores only that it is maximized.
+    virtual void StorePlacement() = 0;
+    // One of the shared texts of MiddleClickActions.h (compared by address): what a middle
+    // click does; stored in the holder.
+    virtual void SetMiddleClickAction(const wchar_t* action) = 0;
+    // False for a window of 10 pixels or less, or with less than 10 pixels inside the virtual
+    // screen on a side; always true while the placement check is off.
+    virtual bool IsInsideScreen() = 0;
+    // The placement check of showing and binding (on by default).
+    virtual void SetScreenClampEnabled(bool on) = 0;
+    // Moves a window that is not maximized inside the virtual screen.
+    virtual void MoveInsideScreen() = 0;
+    // While set, every move and size keeps the window inside the screen.
+    virtual void SetKeepInsideScreen(bool on) = 0;
+    // The window drags by its body (unless the right button is down); stored in the holder.
+    virtual void SetEasyDrag(bool on) = 0;
+    // The shown window stays centred on the cursor.
+    virtual void SetFollowCursor(bool on) = 0;
 
     virtual void AddCloseListener(events::IEventListener* listener) = 0;
     virtual void AddUserEventListener(events::IEventListener* listener) = 0;

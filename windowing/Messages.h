@@ -9,6 +9,7 @@ namespace msg {
 // Handled by a top-level window. Where wParam is an address, lParam is this process's key
 // (windowing/Window.cpp); without it the message is ignored.
 const UINT kEvent = WM_USER + 1;           // wParam: the four-word event record; lParam: key, owned or not
+const UINT kTrayCallback = WM_USER + 2;    // from the notification-area icon; lParam: the mouse message
 const UINT kRestoreInstance = WM_USER + 3; // a second instance asks the window to come back
 const UINT kShowInfo = WM_USER + 4;        // wParam: text
 const UINT kShowError = WM_USER + 5;       // wParam: text
@@ -22,6 +23,7 @@ const UINT kUnregisterAllHotKeys = WM_USER + 14;
 const UINT kSkinChanged = WM_USER + 23;
 const UINT kSetUserTimer = WM_USER + 20;   // wParam: user timer id, lParam: period in ms
 const UINT kKillUserTimer = WM_USER + 21;  // wParam: user timer id
+const UINT kRunOnOwnThread = WM_USER + 24; // wParam: the work to run on the window's thread
 
 // Handled by the toolkit window class.
 const UINT kCloseOnOwnThread = WM_APP + 1;
@@ -63,6 +65,16 @@ const UINT kReflectHeaderBeginDrag = WM_APP + 17;
 const UINT kReflectHeaderEndDrag = WM_APP + 18;
 const UINT kReflectItemChanging = WM_APP + 19;
 const UINT kReflectKillFocus = WM_APP + 21;
+
+// A top-level window's own timers: hover-hide's fade (wait, fade in, fade out) and shrink (watch,
+// grow, shrink), and following the cursor.
+const UINT_PTR kTimerHoverWait = 1;
+const UINT_PTR kTimerFadeIn = 2;
+const UINT_PTR kTimerFadeOut = 3;
+const UINT_PTR kTimerHoverWatch = 4;
+const UINT_PTR kTimerGrow = 5;
+const UINT_PTR kTimerShrink = 6;
+const UINT_PTR kTimerFollowCursor = 100;
 
 // User timers of a window run under their id plus this base.
 const UINT_PTR kUserTimerBase = 10000;

@@ -10,9 +10,12 @@
 #include "storage/lang/Localizer.h"
 #include "mfc/DC.h"
 #include "skins/Skinner.h"
+#include "windowing/DesktopCalls.h"
 #include "windowing/FrameEdges.h"
+#include "windowing/IAppWindow.h"
 #include "windowing/Messages.h"
 #include "windowing/MessageBoxW.h"
+#include "windowing/MiddleClickActions.h"
 #include "windowing/NamedEvent.h"
 #include "windowing/ProcessKey.h"
 #include "windowing/ToolkitWindowClass.h"
@@ -86,7 +89,15 @@ Window::Window()
       localizer_(nullptr), skinner_(nullptr), captionTextId_(kNoTextId),
       versionTextId_(kNoTextId), clipboardViewer_(false), inClipboardChain_(false),
       nextClipboardViewer_(nullptr), lastHotKeyAtom_(0), menuBar_(nullptr), trayMenu_(nullptr),
-      contextMenu_(nullptr), contextMenuEnabled_(false)
+      contextMenu_(nullptr), contextMenuEnabled_(false),
+      iconized_(false), closeToTray_(false),
+      trayIconShown_(false), trayIconWhileShown_(false), trayIconAlways_(false), trayClickToggles_(true),
+      topMost_(false), taskbarButton_(false), smallIcon_(nullptr), ownsSmallIcon_(false), bigIcon_(nullptr),
+      ownsBigIcon_(false), targetOpacity_(100), currentOpacity_(100), opacityOnlyWhileTopMost_(false),
+      hoverFade_(false), hoverShrink_(false), hoverOnlyWhileTopMost_(true), hoverDelaySeconds_(5), smallWidth_(-1),
+      smallHeight_(-1), fullWidth_(-1), fullHeight_(-1), shiftEndsWait_(false), remainingDelay_(0), stepWidth_(-1), stepHeight_(-1),
+      appWindow_(nullptr), screenClamp_(true), keepInsideScreen_(false), easyDrag_(false), followCursor_(false),
+      middleClickAction_(kMiddleClickDoNothing)
 {
     StartUIThread();
 }
@@ -129,9 +140,19 @@ void Window::ReleaseToPool()
 
 void Window::Reset()
 {
+    // The holder may be given back before its window: a released window stores nothing more.
+    appWindow_ = nullptr;
+    SetFollowCursor(false);
+    SetHoverHide(false, 0, true, 5, -1, -1, false);
     SetVisible(false);
+    closeToTray_ = false;
     Close();
+    RemoveTrayIconForGood();
+    iconized_ = false;
+    trayIconWhileShown_ = false;
+    trayClickToggles_ = true;
     SetCaption(L"");
+    ReleaseIcons();
     background_ = DefaultBackground();
     SetLocalizer(nullptr);
     SetSkinner(nullptr);
@@ -163,6 +184,14 @@ void Window::Reset()
     defaultDoubleClick_ = false;
     hideCursor_ = false;
     ForgetMenus();
+    SetOpacity(100, false);
+    if (topMost_)
+        ApplyTopMost(false);
+    taskbarButton_ = false;
+    screenClamp_ = true;
+    keepInsideScreen_ = false;
+    easyDrag_ = false;
+    middleClickAction_ = kMiddleClickDoNothing;
 }
 
 bool Window::StartUIThread()
@@ -250,16 +279,52 @@ bool Window::IsReady()
 
 void Window::SetVisible(bool visible)
 {
-    if (!m_hWnd)
-        return;
-    if (visible)
-        closed_ = false;
-    ::ShowWindow(m_hWnd, visible ? SW_SHOW : SW_HIDE);
+    SetVisible(visible, true);
 }
 
-void Window::SetVisible(bool show, bool)
+void Window::SetVisible(bool show, bool activate)
 {
-    SetVisible(show);
+    if (m_hWnd)
+        RunOnOwnThread([=] { ShowOnOwnThread(show, activate); });
+}
+
+// Shown: placed first (holder, screen, cursor), brought to the front when activating; hidden:
+// its placement stored first. Each real change gives the process's idle pages back.
+void Window::ShowOnOwnThread(bool show, bool activate)
+{
+    if (!m_hWnd)
+        return;
+    if (show)
+        closed_ = false;
+    if (show == IsShown())
+        return;
+    if (show) {
+        if (followCursor_)
+            CenterOnCursor();
+        if (activate && taskbarButton_) {
+            // Brings the taskbar button up with the window.
+            ::ShowWindow(m_hWnd, SW_MINIMIZE);
+            ::ShowWindow(m_hWnd, SW_RESTORE);
+        }
+        PlaceForShowing();
+        if (activate)
+            BringToFront(true);
+        ::ShowWindow(m_hWnd, SW_SHOW);
+        RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+    } else {
+        StorePlacement();
+        ::ShowWindow(m_hWnd, SW_HIDE);
+    }
+    GetDesktopCalls().trimWorkingSet();
+}
+
+void Window::RunOnOwnThread(const std::function<void()>& work)
+{
+    if (!m_hWnd || GetWindowThreadProcessId(m_hWnd, nullptr) == GetCurrentThreadId()) {
+        work();
+        return;
+    }
+    ::SendMessageW(m_hWnd, msg::kRunOnOwnThread, reinterpret_cast<WPARAM>(&work), ProcessKey());
 }
 
 bool Window::IsShown()
@@ -269,11 +334,18 @@ bool Window::IsShown()
 
 bool Window::SetCaption(const wchar_t* caption)
 {
-    return m_hWnd && SetWindowTextW(m_hWnd, caption ? caption : L"");
+    if (!m_hWnd || !SetWindowTextW(m_hWnd, caption ? caption : L""))
+        return false;
+    if (trayIconShown_)
+        CallNotifyIcon(NIM_MODIFY, NIF_TIP);
+    return true;
 }
 
 void Window::Close()
 {
+    // Marked first, so that neither the system close nor iconize turns this close into hiding.
+    if (closeToTray_ && !iconized_)
+        iconized_ = true;
     if (m_hWnd)
         ::SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
 }
@@ -292,16 +364,6 @@ void Window::WaitUntilClosed()
 void Window::CancelClose()
 {
     cancelClose_ = true;
-}
-
-void Window::Restore()
-{
-    if (!m_hWnd)
-        return;
-    if (IsIconic(m_hWnd))
-        ::ShowWindow(m_hWnd, SW_RESTORE);
-    BringWindowToTop(m_hWnd);
-    SetForegroundWindow(m_hWnd);
 }
 
 void Window::SetLocalizer(lang::Localizer* localizer)
@@ -698,10 +760,11 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DESTROY) {
         // Also when no close request came first (the owner went): a viewer that goes must not cut
-        // the chain, the hot keys' global atoms must not outlive it, and whoever waits for the
-        // window to close must see it closed.
+        // the chain, the hot keys' global atoms must not outlive it, no icon may stay behind in
+        // the notification area, and whoever waits for the window to close must see it closed.
         LeaveClipboardChain();
         HandleUnregisterAllHotKeys();
+        RemoveTrayIconForGood();
         closed_ = true;
     }
     if (message == WM_NCDESTROY)
@@ -722,8 +785,9 @@ bool Window::HandleClose()
     TellListeners(kEventClose);
     if (cancelClose_)
         return true;
-    ::ShowWindow(m_hWnd, SW_HIDE);
+    ShowOnOwnThread(false, false);
     LeaveClipboardChain();
+    RemoveTrayIconForGood();
     closed_ = true;
     return true;
 }
@@ -825,16 +889,30 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
             sessionEnding_ = true;
             if (!closed_)
                 ::SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
+            if (appWindow_)
+                appWindow_->SaveSettings();
         }
         return false;
     case WM_WINDOWPOSCHANGING:
+        KeepInside(reinterpret_cast<WINDOWPOS*>(lParam));
         TellListeners(kEventMoving);
         return false;
+    case WM_NCHITTEST:
+        if (!drawer_ && !easyDrag_)
+            return false;
+        *result = HitTest(lParam, CWnd::WindowProc(message, wParam, lParam));
+        return true;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_CLOSE || !closeToTray_ || iconized_)
+            return false;
+        Iconize();
+        return true;
     case WM_GETDLGCODE:
         *result = CWnd::DefWindowProc(message, wParam, lParam) | DLGC_WANTALLKEYS;
         return true;
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
+        StartHoverHide();
         TellListeners(kEventMouseMove);
         return false;
     case WM_LBUTTONDOWN:
@@ -860,6 +938,7 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
     case WM_MBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
         TellListeners(kEventMiddleDown);
+        RunMiddleClickAction();
         return false;
     case WM_KEYDOWN:
         lastKey_ = static_cast<int32_t>(wParam);
@@ -867,7 +946,7 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         return lastKey_ == VK_RETURN;
     case WM_TIMER:
         if (wParam < msg::kUserTimerBase)
-            return false;
+            return HandleHoverTimer(wParam);
         currentTimerId_ = wParam - msg::kUserTimerBase;
         timerHandled_ = false;
         TellListeners(kEventTimer);
@@ -910,8 +989,14 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
     case msg::kCreateChild:
         *result = HandleCreateChild(wParam, lParam) ? 1 : 0;
         return true;
+    case msg::kTrayCallback:
+        return HandleTrayMessage(lParam);
     case msg::kRestoreInstance:
-        Restore();
+        HandleRestoreRequest();
+        return true;
+    case msg::kRunOnOwnThread:
+        if (FromThisProcess(lParam) && wParam)
+            (*reinterpret_cast<const std::function<void()>*>(wParam))();
         return true;
     case msg::kShowInfo:
         if (FromThisProcess(lParam))
@@ -952,6 +1037,9 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         ::SendMessageW(invisible_.m_hWnd, msg::kCloseOnOwnThread, 0, 0);
         return true;
     default:
+        // The shell's taskbar came back (Explorer restarted): a shown icon is added again.
+        if (message == TaskbarCreatedMessage() && message != 0 && trayIconShown_)
+            CallNotifyIcon(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
         return false;
     }
 }
@@ -961,7 +1049,9 @@ void Window::HandleSizeMove(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_SIZE) {
         if (wParam != SIZE_MINIMIZED) {
             ApplyRegion();
-            DoLayout();
+            // Shrunk by hover-hide: the children keep the full size's layout.
+            if (!IsResizeAnimating())
+                DoLayout();
         }
         if (wParam == SIZE_RESTORED)
             TellListeners(kEventRestore);

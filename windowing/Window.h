@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 #include "core/base/IObject.h"
 #include "core/col/ArrayP.h"
@@ -84,6 +85,56 @@ public:
     void WaitUntilClosed() override;
     void CancelClose() override;
     void Restore() override;
+
+    void SetTrayIcon(bool add) override;
+    bool IsTrayIconShown() override;
+    void UpdateTrayIcon() override;
+    void SetSmallIcon(HICON icon, bool owned) override;
+    void SetBigIcon(HICON icon, bool owned) override;
+    void Iconize() override;
+    bool IsIconized() override;
+    void SetCloseToTray(bool on) override;
+    void SetTrayIconEnabled(bool on) override;
+    void SetAlwaysShowTrayIcon(bool on) override;
+    void SetTrayClickToggles(bool on) override;
+    void BringToFront(bool front) override;
+    void SetTopMost(bool on) override;
+    bool IsTopMost() override;
+    void Minimize() override;
+    void Maximize() override;
+    void ShowNormal() override;
+
+    void SetMaximizeBox(bool on) override;
+    void SetMinimizeBox(bool on) override;
+    void SetSystemMenu(bool on) override;
+    void SetCaptionBar(bool on) override;
+    void SetToolWindow(bool on) override;
+    void SetOverlappedFrame(bool on) override;
+    void SetClientEdge(bool on) override;
+    void SetSizingBorder(bool on) override;
+    void SetTaskbarButton(bool on) override;
+
+    void SetOpacity(int32_t percent, bool onlyWhileTopMost) override;
+    void SetHoverHide(bool enabled, int32_t mode, bool onlyWhileTopMost, int32_t delaySeconds, int32_t smallWidth,
+                      int32_t smallHeight, bool shiftEndsWait) override;
+    bool IsResizeAnimating() override;
+    bool IsFading() override;
+    bool IsAnimating() override;
+    // The opacity in percent applied at this moment.
+    int32_t GetAppliedOpacity() { return currentOpacity_; }
+    // On every mouse move over the window: the hover-hide effect starts (or starts again).
+    void StartHoverHide();
+
+    void SetAppWindow(app::IAppWindow* holder, bool useCaptionId) override;
+    app::IAppWindow* GetAppWindow() override;
+    void StorePlacement() override;
+    void SetMiddleClickAction(const wchar_t* action) override;
+    bool IsInsideScreen() override;
+    void SetScreenClampEnabled(bool on) override;
+    void MoveInsideScreen() override;
+    void SetKeepInsideScreen(bool on) override;
+    void SetEasyDrag(bool on) override;
+    void SetFollowCursor(bool on) override;
 
     void AddCloseListener(events::IEventListener* listener) override;
     void AddUserEventListener(events::IEventListener* listener) override;
@@ -315,6 +366,45 @@ private:
 
     bool StartUIThread();
     void DestroyAndStopThread();
+    // Runs the work on the window's thread: at once there (or without a frame), else sent there
+    // and waited for. Timers and the animation state live on that thread.
+    void RunOnOwnThread(const std::function<void()>& work);
+    void ShowOnOwnThread(bool show, bool activate);
+    bool HandleTrayMessage(LPARAM mouseMessage);
+    void HandleTrayLeftClick();
+    void HandleRestoreRequest();
+    bool CallNotifyIcon(DWORD message, UINT flags);
+    HICON TrayIconImage();
+    void RemoveTrayIconForGood();
+    void ReplaceIcon(HICON* slot, bool* ownedSlot, HICON icon, bool owned, WPARAM kind);
+    void ReleaseIcons();
+    void ApplyTopMost(bool on);
+    void ChangeStyle(DWORD remove, DWORD add, bool frameChanged);
+    void ChangeExStyle(DWORD remove, DWORD add, bool frameChanged);
+    int32_t EffectiveOpacity();
+    void ApplyOpacity(int32_t percent);
+    void ReapplyHoverHide();
+    void UndoHoverHide();
+    bool HandleHoverTimer(UINT_PTR id);
+    void FadeOutStep();
+    void WaitStep();
+    void FadeInStep();
+    void ShrinkStep();
+    void WatchStep();
+    void GrowStep();
+    void ResizeKeepingPlace(int32_t width, int32_t height);
+    void EndShrink();
+    bool HasSomethingToShrink();
+    void StartTimer(UINT_PTR id, UINT periodMillis);
+    void StopTimer(UINT_PTR id);
+    void StopTimers(UINT_PTR first, UINT_PTR last);
+    bool CursorInBox(int32_t width, int32_t height);
+    void PlaceForShowing();
+    void PlaceFromHolder();
+    void CenterOnCursor();
+    void KeepInside(WINDOWPOS* position);
+    LRESULT HitTest(LPARAM point, LRESULT defaultResult);
+    void RunMiddleClickAction();
     void AddListener(int32_t code, events::IEventListener* listener);
     bool HasListeners(int32_t code);
     void TellListeners(int32_t code);
@@ -400,6 +490,46 @@ private:
     std::atomic<IPopupMenu*> trayMenu_;
     std::atomic<IPopupMenu*> contextMenu_;
     std::atomic<bool> contextMenuEnabled_;
+
+    // Notification area and showing.
+    std::atomic<bool> iconized_;
+    bool closeToTray_;
+    std::atomic<bool> trayIconShown_;
+    bool trayIconWhileShown_;
+    bool trayIconAlways_;
+    bool trayClickToggles_;
+    bool topMost_;
+    bool taskbarButton_;
+    HICON smallIcon_;
+    bool ownsSmallIcon_;
+    HICON bigIcon_;
+    bool ownsBigIcon_;
+
+    // Opacity and hover-hide, on the window's thread (percent; sizes in pixels, -1 = none).
+    int32_t targetOpacity_;
+    int32_t currentOpacity_;
+    bool opacityOnlyWhileTopMost_;
+    bool hoverFade_;
+    bool hoverShrink_;
+    bool hoverOnlyWhileTopMost_;
+    int32_t hoverDelaySeconds_;
+    int32_t smallWidth_;
+    int32_t smallHeight_;
+    std::atomic<int32_t> fullWidth_;
+    std::atomic<int32_t> fullHeight_;
+    bool shiftEndsWait_;
+    int32_t remainingDelay_;
+    // The size the last shrink or grow step asked for; the steps go on from it.
+    int32_t stepWidth_;
+    int32_t stepHeight_;
+
+    // Placement.
+    app::IAppWindow* appWindow_;
+    bool screenClamp_;
+    bool keepInsideScreen_;
+    bool easyDrag_;
+    bool followCursor_;
+    const wchar_t* middleClickAction_;
 };
 
 } // namespace win

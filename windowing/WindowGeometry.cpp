@@ -157,6 +157,8 @@ void Window::SetPosition(int32_t x, int32_t y)
 
 void Window::SetSize(int32_t width, int32_t height)
 {
+    // A shrunk window is first given its full size back, so the new size is the full one.
+    ReapplyHoverHide();
     ApplyWindowPos(0, 0, width, height, SWP_NOMOVE);
 }
 
