@@ -3,9 +3,7 @@
 #include <atomic>
 #include <mutex>
 
-#include "core/str/StrBuffer.h"
 #include "measurement/win/DllLocater.h"
-#include "measurement/win/FailureBox.h"
 
 namespace s {
 namespace system {
@@ -14,8 +12,6 @@ namespace win {
 
 namespace {
 const wchar_t kPdhLibrary[] = L"Pdh.dll";
-const wchar_t kLoadFailed[] = L"Failed to Load Pdh.dll!!\n";
-const wchar_t kErrorCode[] = L"Error Code - ";
 
 PdhFunctions gFunctions = {};
 std::atomic<bool> gBound{false};
@@ -37,18 +33,8 @@ void Resolve(HMODULE module, const char* name, F* slot)
 void LoadOnce()
 {
     system::win::DllLocater& holder = PdhModule();
-    holder.Reset();
-    holder.module = LoadLibraryW(kPdhLibrary);
-    if (!holder.module) {
-        const DWORD error = GetLastError();
-        str::strbuffer::StrBuffer* text = str::strbuffer::StrBuffer::New();
-        if (text) {
-            text->Assign(kLoadFailed)->Append(kErrorCode)->AppendUInt32(error);
-            system::win::ShowFailureBox(text->GetText());
-            text->ReleaseToPool();
-        }
+    if (!holder.LoadOrTell(kPdhLibrary, kPdhLibrary))
         return;
-    }
     const HMODULE module = holder.module;
     PdhFunctions& f = gFunctions;
     Resolve(module, "PdhOpenQuery", &f.openQuery);

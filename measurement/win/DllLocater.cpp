@@ -1,5 +1,8 @@
 #include "measurement/win/DllLocater.h"
 
+#include "core/str/StrBuffer.h"
+#include "measurement/win/FailureBox.h"
+
 namespace s {
 namespace system {
 namespace win {
@@ -37,6 +40,22 @@ void DllLocater::Reset()
         FreeLibrary(module);
         module = nullptr;
     }
+}
+
+bool DllLocater::LoadOrTell(const wchar_t* name, const wchar_t* shownName)
+{
+    Reset();
+    module = LoadLibraryW(name);
+    if (module)
+        return true;
+    const DWORD error = GetLastError();
+    str::strbuffer::StrBuffer* text = str::strbuffer::StrBuffer::New();
+    if (text) {
+        text->Assign(L"Failed to Load ")->Append(shownName)->Append(L"!!\n")->Append(L"Error Code - ")->AppendUInt32(error);
+        ShowFailureBox(text->GetText());
+        text->ReleaseToPool();
+    }
+    return false;
 }
 
 thread::EasyPooler* DllLocater::GetPool()

@@ -24,6 +24,11 @@ public:
     static thread::EasyPooler* GetPool();
     static DllLocater* New();
 
+    // Loads the library in place of one held. When it cannot be loaded the user is told
+    // "Failed to Load <shownName>!!\n" and "Error Code - " with the system's error number through
+    // the failure box, and the result is false.
+    bool LoadOrTell(const wchar_t* name, const wchar_t* shownName);
+
     HMODULE module;
 
 private:
