@@ -307,9 +307,11 @@ void Window::ShowOnOwnThread(bool show, bool activate)
             ::ShowWindow(m_hWnd, SW_RESTORE);
         }
         PlaceForShowing();
+        // Shown before it is activated: activation shows the hidden owner too, which must never
+        // be seen alone as the program's window.
+        ::ShowWindow(m_hWnd, SW_SHOW);
         if (activate)
             BringToFront(true);
-        ::ShowWindow(m_hWnd, SW_SHOW);
         RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
     } else {
         StorePlacement();

@@ -379,8 +379,8 @@ private:
     void ReplaceIcon(HICON* slot, bool* ownedSlot, HICON icon, bool owned, WPARAM kind);
     void ReleaseIcons();
     void ApplyTopMost(bool on);
-    void ChangeStyle(DWORD remove, DWORD add, bool frameChanged);
-    void ChangeExStyle(DWORD remove, DWORD add, bool frameChanged);
+    // Style bits (GWL_STYLE or GWL_EXSTYLE) changed in place; the frame drawn anew on request.
+    void ChangeStyleBits(int index, DWORD remove, DWORD add, bool frameChanged);
     int32_t EffectiveOpacity();
     void ApplyOpacity(int32_t percent);
     void ReapplyHoverHide();

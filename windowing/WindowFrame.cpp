@@ -13,27 +13,14 @@ const DWORD kOverlappedEx = WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
 
 } // namespace
 
-void Window::ChangeStyle(DWORD remove, DWORD add, bool frameChanged)
+void Window::ChangeStyleBits(int index, DWORD remove, DWORD add, bool frameChanged)
 {
     if (!m_hWnd)
         return;
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, index));
     const DWORD changed = (style & ~remove) | add;
     if (changed != style)
-        SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
-    if (frameChanged)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-void Window::ChangeExStyle(DWORD remove, DWORD add, bool frameChanged)
-{
-    if (!m_hWnd)
-        return;
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
-    const DWORD changed = (style & ~remove) | add;
-    if (changed != style)
-        SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
+        SetWindowLongPtrW(m_hWnd, index, static_cast<LONG_PTR>(changed));
     if (frameChanged)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -41,31 +28,31 @@ void Window::ChangeExStyle(DWORD remove, DWORD add, bool frameChanged)
 
 void Window::SetMaximizeBox(bool on)
 {
-    ChangeStyle(on ? 0 : WS_MAXIMIZEBOX, on ? WS_MAXIMIZEBOX : 0, false);
+    ChangeStyleBits(GWL_STYLE, on ? 0 : WS_MAXIMIZEBOX, on ? WS_MAXIMIZEBOX : 0, false);
     if (m_hWnd)
         ::DrawMenuBar(m_hWnd);
 }
 
 void Window::SetMinimizeBox(bool on)
 {
-    ChangeStyle(on ? 0 : WS_MINIMIZEBOX, on ? WS_MINIMIZEBOX : 0, false);
+    ChangeStyleBits(GWL_STYLE, on ? 0 : WS_MINIMIZEBOX, on ? WS_MINIMIZEBOX : 0, false);
     if (m_hWnd)
         ::DrawMenuBar(m_hWnd);
 }
 
 void Window::SetSystemMenu(bool on)
 {
-    ChangeStyle(on ? 0 : WS_SYSMENU, on ? WS_SYSMENU : 0, true);
+    ChangeStyleBits(GWL_STYLE, on ? 0 : WS_SYSMENU, on ? WS_SYSMENU : 0, true);
 }
 
 void Window::SetCaptionBar(bool on)
 {
-    ChangeStyle(on ? 0 : WS_CAPTION, on ? WS_CAPTION : 0, true);
+    ChangeStyleBits(GWL_STYLE, on ? 0 : WS_CAPTION, on ? WS_CAPTION : 0, true);
 }
 
 void Window::SetToolWindow(bool on)
 {
-    ChangeExStyle(on ? 0 : WS_EX_TOOLWINDOW, on ? WS_EX_TOOLWINDOW : 0, true);
+    ChangeStyleBits(GWL_EXSTYLE, on ? 0 : WS_EX_TOOLWINDOW, on ? WS_EX_TOOLWINDOW : 0, true);
 }
 
 // The boxes and the sizing border keep their own switches: the frame keeps what they set.
@@ -77,22 +64,22 @@ void Window::SetOverlappedFrame(bool on)
     const DWORD kept = style & (kBoxes | WS_THICKFRAME);
     const DWORD framed = WS_OVERLAPPEDWINDOW & ~(kBoxes | WS_THICKFRAME);
     if (on) {
-        ChangeStyle(WS_POPUP | kBoxes | WS_THICKFRAME, framed | kept, false);
-        ChangeExStyle(0, kOverlappedEx, true);
+        ChangeStyleBits(GWL_STYLE, WS_POPUP | kBoxes | WS_THICKFRAME, framed | kept, false);
+        ChangeStyleBits(GWL_EXSTYLE, 0, kOverlappedEx, true);
     } else {
-        ChangeStyle(framed | kBoxes | WS_THICKFRAME, WS_POPUP | kept, false);
-        ChangeExStyle(kOverlappedEx, 0, true);
+        ChangeStyleBits(GWL_STYLE, framed | kBoxes | WS_THICKFRAME, WS_POPUP | kept, false);
+        ChangeStyleBits(GWL_EXSTYLE, kOverlappedEx, 0, true);
     }
 }
 
 void Window::SetClientEdge(bool on)
 {
-    ChangeExStyle(on ? 0 : WS_EX_CLIENTEDGE, on ? WS_EX_CLIENTEDGE : 0, true);
+    ChangeStyleBits(GWL_EXSTYLE, on ? 0 : WS_EX_CLIENTEDGE, on ? WS_EX_CLIENTEDGE : 0, true);
 }
 
 void Window::SetSizingBorder(bool on)
 {
-    ChangeStyle(on ? 0 : WS_THICKFRAME, on ? WS_THICKFRAME : 0, true);
+    ChangeStyleBits(GWL_STYLE, on ? 0 : WS_THICKFRAME, on ? WS_THICKFRAME : 0, true);
 }
 
 // The shell reads the button's style only as a window appears.
@@ -104,7 +91,7 @@ void Window::SetTaskbarButton(bool on)
     const bool shown = IsShown();
     if (shown)
         ::ShowWindow(m_hWnd, SW_HIDE);
-    ChangeExStyle(on ? 0 : WS_EX_APPWINDOW, on ? WS_EX_APPWINDOW : 0, false);
+    ChangeStyleBits(GWL_EXSTYLE, on ? 0 : WS_EX_APPWINDOW, on ? WS_EX_APPWINDOW : 0, false);
     if (shown)
         ::ShowWindow(m_hWnd, SW_SHOWNA);
 }

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <mutex>
 
-#include "core/str/StrBuffer.h"
 #include "measurement/win/DllLocater.h"
-#include "measurement/win/FailureBox.h"
 #include "windowing/Window.h"
 
 namespace s {
@@ -18,8 +16,8 @@ typedef BOOL(WINAPI* SetLayeredAttributesFunction)(HWND window, COLORREF key, BY
 
 const wchar_t kUser32[] = L"user32.dll";
 const char kSetLayeredAttributes[] = "SetLayeredWindowAttributes";
-const wchar_t kLoadFailed[] = L"Failed to Load user32Dll.dll!!\n";
-const wchar_t kErrorCode[] = L"Error Code - ";
+// The name the failure box has always given it.
+const wchar_t kUser32Shown[] = L"user32Dll.dll";
 const int32_t kOpaque = 100;
 
 SetLayeredAttributesFunction gSetLayeredAttributes = nullptr;
@@ -34,17 +32,8 @@ system::win::DllLocater& User32Module()
 void LoadOnce()
 {
     system::win::DllLocater& holder = User32Module();
-    holder.module = LoadLibraryW(kUser32);
-    if (!holder.module) {
-        const DWORD error = GetLastError();
-        str::strbuffer::StrBuffer* text = str::strbuffer::StrBuffer::New();
-        if (text) {
-            text->Assign(kLoadFailed)->Append(kErrorCode)->AppendUInt32(error);
-            system::win::ShowFailureBox(text->GetText());
-            text->ReleaseToPool();
-        }
+    if (!holder.LoadOrTell(kUser32, kUser32Shown))
         return;
-    }
     gSetLayeredAttributes = reinterpret_cast<SetLayeredAttributesFunction>(
         reinterpret_cast<void*>(GetProcAddress(holder.module, kSetLayeredAttributes)));
 }
@@ -81,10 +70,10 @@ void Window::ApplyOpacity(int32_t percent)
     if (!setAttributes)
         return;
     if (percent < kOpaque) {
-        ChangeExStyle(0, WS_EX_LAYERED, false);
+        ChangeStyleBits(GWL_EXSTYLE, 0, WS_EX_LAYERED, false);
         setAttributes(m_hWnd, 0, static_cast<BYTE>(percent * 255 / 100), LWA_ALPHA);
     } else {
-        ChangeExStyle(WS_EX_LAYERED, 0, false);
+        ChangeStyleBits(GWL_EXSTYLE, WS_EX_LAYERED, 0, false);
     }
     currentOpacity_ = percent;
 }

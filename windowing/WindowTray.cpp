@@ -247,12 +247,11 @@ void Window::BringToFront(bool front)
             ::SendMessageW(m_hWnd, WM_ACTIVATE, WA_INACTIVE, 0);
             return;
         }
-        // Topmost for the moment lifts the window above every other before it takes the focus.
-        const bool wasTopMost = topMost_;
-        ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        // Lifted to the top of its band, not through the topmost band: a window made topmost for
+        // the moment stays topmost for good where the system keeps its owner's band (Wine, once
+        // the owner has shown), and keep-on-top would no longer be the user's to switch off.
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         ::SetForegroundWindow(m_hWnd);
-        if (!wasTopMost)
-            ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         active_ = true;
     });
 }

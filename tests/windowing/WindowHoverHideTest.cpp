@@ -13,6 +13,7 @@
 #include "support/Wait.h"
 #include "windowing/DesktopRecorder.h"
 #include "windowing/Messages.h"
+#include "windowing/RecordedWindowTest.h"
 #include "windowing/ShownWindow.h"
 #include "windowing/Window.h"
 #include "windowing/component/ILayoutManager.h"
@@ -62,15 +63,11 @@ public:
     std::atomic<int> passes{0};
 };
 
-class HoverHideTest : public testing::Test {
+class HoverHideTest : public testing_support::RecordedWindowTest {
 protected:
     void SetUp() override
     {
-        testing_support::BoxRecorder::Take();
-        window_.reset(Window::New());
-        ASSERT_NE(nullptr, window_);
-        ASSERT_TRUE(window_->IsReady());
-        frame_ = window_->GetSafeHwnd();
+        RecordedWindowTest::SetUp();
         window_->SetBounds(kLeft, kTop, kWidth, kHeight);
         DesktopRecorder::TakeTimers();
     }
@@ -95,10 +92,6 @@ protected:
         GetWindowRect(frame_, &rect);
         return SIZE{rect.right - rect.left, rect.bottom - rect.top};
     }
-
-    DesktopRecorder desktop_;
-    WindowPtr window_;
-    HWND frame_ = nullptr;
 };
 
 TEST_F(HoverHideTest, OpacityIsTheLayeredAlphaAndOpaqueIsNotLayered)

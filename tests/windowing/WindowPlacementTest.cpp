@@ -17,6 +17,7 @@
 #include "windowing/FakeAppWindow.h"
 #include "windowing/Messages.h"
 #include "windowing/MiddleClickActions.h"
+#include "windowing/RecordedWindowTest.h"
 #include "windowing/ShownWindow.h"
 #include "windowing/TestWindowDrawer.h"
 #include "windowing/Window.h"
@@ -47,21 +48,9 @@ POINT CenteredAt(int32_t width, int32_t height)
     return POINT{area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2};
 }
 
-class PlacementTest : public testing::Test {
+// The holder outlives the window: the window goes in the base's tear-down.
+class PlacementTest : public testing_support::RecordedWindowTest {
 protected:
-    void SetUp() override
-    {
-        testing_support::BoxRecorder::Take();
-        window_.reset(Window::New());
-        ASSERT_NE(nullptr, window_);
-        ASSERT_TRUE(window_->IsReady());
-        frame_ = window_->GetSafeHwnd();
-    }
-    void TearDown() override
-    {
-        if (window_)
-            window_->SetAppWindow(nullptr, false);
-    }
 
     void ExpectAt(int32_t x, int32_t y, int32_t width, int32_t height, const char* what)
     {
@@ -72,10 +61,7 @@ protected:
         EXPECT_EQ(height, rect.bottom - rect.top) << what;
     }
 
-    DesktopRecorder desktop_;
     FakeAppWindow holder_;
-    WindowPtr window_;
-    HWND frame_ = nullptr;
 };
 
 TEST_F(PlacementTest, BindingTakesPlaceSizeAndBehaviourFromTheHolder)

@@ -16,6 +16,7 @@
 #include "windowing/DesktopRecorder.h"
 #include "windowing/FakeAppWindow.h"
 #include "windowing/Messages.h"
+#include "windowing/RecordedWindowTest.h"
 #include "windowing/ShownWindow.h"
 #include "windowing/Window.h"
 
@@ -40,25 +41,17 @@ std::vector<DWORD> MessagesOf(const std::vector<TrayRecord>& records)
     return messages;
 }
 
-class WindowTrayTest : public testing::Test {
+class WindowTrayTest : public testing_support::RecordedWindowTest {
 protected:
     void SetUp() override
     {
-        testing_support::BoxRecorder::Take();
-        window_.reset(Window::New());
-        ASSERT_NE(nullptr, window_);
-        ASSERT_TRUE(window_->IsReady());
-        frame_ = window_->GetSafeHwnd();
+        RecordedWindowTest::SetUp();
         window_->SetBounds(60, 60, 260, 180);
         window_->SetCaption(L"Pulsegrid");
     }
 
     // As the shell posts a click on the icon; sent, so that it is handled on return.
     void ClickIcon(UINT mouseMessage) { SendMessageW(frame_, kTrayCallback, 0, mouseMessage); }
-
-    DesktopRecorder desktop_;
-    WindowPtr window_;
-    HWND frame_ = nullptr;
 };
 
 TEST_F(WindowTrayTest, IconRecordCarriesTheWindowItsCallbackAndTheCaptionAsTip)
