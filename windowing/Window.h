@@ -372,6 +372,7 @@ private:
     void ShowOnOwnThread(bool show, bool activate);
     bool HandleTrayMessage(LPARAM mouseMessage);
     void HandleTrayLeftClick();
+    void ShowTrayMenu();
     void HandleRestoreRequest();
     bool CallNotifyIcon(DWORD message, UINT flags);
     HICON TrayIconImage();

@@ -7,6 +7,7 @@
 #include "windowing/IAppWindow.h"
 #include "windowing/Messages.h"
 #include "windowing/Window.h"
+#include "windowing/menu/IPopupMenu.h"
 
 namespace s {
 namespace gui {
@@ -206,12 +207,30 @@ bool Window::HandleTrayMessage(LPARAM mouseMessage)
         TellListeners(kEventTrayClick);
         break;
     case WM_RBUTTONDOWN:
-        TellListeners(kEventTrayMenu);
+        ShowTrayMenu();
         break;
     default:
         break;
     }
     return true;
+}
+
+// The menu opens above the cursor, as the notification area sits at the bottom; the window takes
+// the foreground around it so that a click elsewhere closes the menu.
+void Window::ShowTrayMenu()
+{
+    if (!trayMenu_)
+        return;
+    TellListeners(kEventTrayMenu);
+    // A listener may have changed the menu before it opens.
+    IPopupMenu* menu = trayMenu_;
+    if (!menu)
+        return;
+    POINT cursor = {};
+    GetDesktopCalls().getCursorPos(&cursor);
+    ::SetForegroundWindow(m_hWnd);
+    menu->ShowAtBottomAligned(cursor.x, cursor.y, this);
+    ::SetForegroundWindow(m_hWnd);
 }
 
 void Window::HandleTrayLeftClick()

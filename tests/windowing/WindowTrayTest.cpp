@@ -245,7 +245,8 @@ TEST_F(WindowTrayTest, ShownIconIsAddedAgainWhenTheTaskbarComesBack)
     EXPECT_EQ(1026u, records[0].callback);
 }
 
-TEST_F(WindowTrayTest, RightClickTellsTheTrayMenuListeners)
+// The menu's listeners are told only when there is a menu to open.
+TEST_F(WindowTrayTest, RightClickWithoutATrayMenuOpensNothingAndTellsNobody)
 {
     RecordingListener menu;
     RecordingListener clicks;
@@ -253,9 +254,7 @@ TEST_F(WindowTrayTest, RightClickTellsTheTrayMenuListeners)
     window_->AddTrayClickListener(&clicks);
     ClickIcon(WM_RBUTTONDOWN);
     ClickIcon(WM_MOUSEMOVE);
-    const auto heard = menu.Take();
-    ASSERT_EQ(1u, heard.size());
-    EXPECT_EQ(s::gui::win::kEventTrayMenu, heard[0].code);
+    EXPECT_EQ(0u, menu.Count());
     EXPECT_EQ(0u, clicks.Count());
     EXPECT_FALSE(window_->IsIconized());
 }
