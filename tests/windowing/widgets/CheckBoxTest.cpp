@@ -1,0 +1,180 @@
+// The check box: its native text, who hears of a change, the enable links, and its sizes.
+#include <windows.h>
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/RecordingListener.h"
+#include "windowing/widgets/CheckBox.h"
+#include "windowing/widgets/TextField.h"
+#include "windowing/widgets/WidgetStage.h"
+
+namespace {
+
+using s::gui::ICheckBox;
+using s::gui::win::CheckBox;
+using s::gui::win::TextField;
+using testing_support::RecordingListener;
+
+class CheckBoxTest : public testing_support::WidgetStage {
+protected:
+    void TearDown() override
+    {
+        for (TextField* field : fields_)
+            field->ReleaseToPool();
+        WidgetStage::TearDown();
+    }
+
+    CheckBox* NewBox(const wchar_t* caption, bool wordWrap = false)
+    {
+        CheckBox* box = CheckBox::New();
+        if (!box)
+            return nullptr;
+        box->SetWordWrap(wordWrap);
+        box->SetCaption(caption);
+        box->AddCheckListener(&checks_);
+        box->AddUncheckListener(&unchecks_);
+        Add(box);
+        return box;
+    }
+
+    // A target that only stores what it is told.
+    TextField* NewTarget()
+    {
+        TextField* field = TextField::New();
+        if (field)
+            fields_.push_back(field);
+        return field;
+    }
+
+    static void Click(HWND control)
+    {
+        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    }
+
+    RecordingListener checks_;
+    RecordingListener unchecks_;
+    std::vector<TextField*> fields_;
+};
+
+TEST_F(CheckBoxTest, AnAmpersandIsDoubledInTheNativeTextOnly)
+{
+    CheckBox* box = NewBox(L"Save & close");
+    ASSERT_NE(nullptr, box);
+    HWND control = box->GetSafeHwnd();
+    ASSERT_NE(nullptr, control);
+    wchar_t text[32] = {};
+    GetWindowTextW(control, text, 32);
+    EXPECT_STREQ(L"Save && close", text);
+    EXPECT_STREQ(L"Save & close", box->GetCaption());
+    EXPECT_EQ(1003, GetDlgCtrlID(control));
+    EXPECT_EQ(BS_AUTOCHECKBOX, GetWindowLongW(control, GWL_STYLE) & 0x0F);
+}
+
+TEST_F(CheckBoxTest, ClicksAndChangesTellTheirListenersOnce)
+{
+    CheckBox* box = NewBox(L"Option");
+    ASSERT_NE(nullptr, box);
+    HWND control = box->GetSafeHwnd();
+    Click(control);
+    EXPECT_TRUE(box->IsChecked());
+    EXPECT_EQ(BST_CHECKED, SendMessageW(control, BM_GETCHECK, 0, 0));
+    Click(control);
+    EXPECT_FALSE(box->IsChecked());
+    ASSERT_EQ(1u, checks_.Count());
+    ASSERT_EQ(1u, unchecks_.Count());
+    EXPECT_EQ(ICheckBox::kEventChecked, checks_.Take()[0].code);
+    EXPECT_EQ(ICheckBox::kEventUnchecked, unchecks_.Take()[0].code);
+
+    box->SetChecked(true);
+    box->SetChecked(true);
+    EXPECT_EQ(1u, checks_.Count());
+    EXPECT_EQ(BST_CHECKED, SendMessageW(control, BM_GETCHECK, 0, 0));
+    box->SetCheckedQuietly(false);
+    EXPECT_FALSE(box->IsChecked());
+    EXPECT_EQ(0u, unchecks_.Count());
+    EXPECT_EQ(BST_UNCHECKED, SendMessageW(control, BM_GETCHECK, 0, 0));
+}
+
+TEST_F(CheckBoxTest, LinkedTargetsFollowClicksAndSetChecked)
+{
+    CheckBox* box = NewBox(L"Link");
+    ASSERT_NE(nullptr, box);
+    TextField* whileChecked = NewTarget();
+    TextField* whileUnchecked = NewTarget();
+    ASSERT_NE(nullptr, whileUnchecked);
+    box->AddEnabledWhileCheckedTarget(whileChecked);
+    box->AddDisabledWhileCheckedTarget(whileUnchecked);
+    Click(box->GetSafeHwnd());
+    EXPECT_TRUE(whileChecked->IsEnabled());
+    EXPECT_FALSE(whileUnchecked->IsEnabled());
+    box->SetChecked(false);
+    EXPECT_FALSE(whileChecked->IsEnabled());
+    EXPECT_TRUE(whileUnchecked->IsEnabled());
+    // Quietly, the targets stay as they are.
+    box->SetCheckedQuietly(true);
+    EXPECT_FALSE(whileChecked->IsEnabled());
+}
+
+TEST_F(CheckBoxTest, EnablingTellsItsListenersOnlyOnAChange)
+{
+    CheckBox* box = NewBox(L"Enable");
+    ASSERT_NE(nullptr, box);
+    RecordingListener enables;
+    RecordingListener disables;
+    box->AddEnableListener(&enables);
+    box->AddDisableListener(&disables);
+    disables.action = [&](int32_t) { EXPECT_TRUE(IsWindowEnabled(box->GetSafeHwnd())); };
+    box->SetEnabled(false);
+    box->SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(box->GetSafeHwnd()));
+    box->SetEnabled(true);
+    ASSERT_EQ(1u, disables.Count());
+    ASSERT_EQ(1u, enables.Count());
+    EXPECT_EQ(0, disables.Take()[0].code);
+}
+
+TEST_F(CheckBoxTest, ANativeBoxIsMeasuredByItsTextAndTheBoxBesideIt)
+{
+    CheckBox* box = NewBox(L"Measured text");
+    ASSERT_NE(nullptr, box);
+    HWND control = box->GetSafeHwnd();
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, L"Measured text", 13, &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    EXPECT_EQ(extent.cy, box->GetMinHeight());
+    EXPECT_EQ(extent.cx + extent.cy + extent.cy / 6, box->GetMinWidth());
+    EXPECT_EQ(box->GetMinWidth(), box->GetMaxWidth());
+}
+
+TEST_F(CheckBoxTest, AWrappedCaptionBreaksIntoLinesAtANarrowWidth)
+{
+    CheckBox* box = NewBox(L"one two three four", true);
+    ASSERT_NE(nullptr, box);
+    EXPECT_NE(0, GetWindowLongW(box->GetSafeHwnd(), GWL_STYLE) & BS_MULTILINE);
+    const int32_t line = box->GetMinHeight();
+    ASSERT_GT(line, 0);
+    EXPECT_LT(box->GetMinWidth(), box->GetMaxWidth());
+    box->SetLayoutSize(box->GetMaxWidth(), 0);
+    EXPECT_EQ(line, box->GetHeight());
+    // Narrower than the box allowance: one word a line.
+    box->SetLayoutSize(1, 0);
+    EXPECT_GE(box->GetHeight(), 4 * line);
+}
+
+TEST_F(CheckBoxTest, DetachingANeverAttachedBoxDoesNothing)
+{
+    CheckBox* box = CheckBox::New();
+    ASSERT_NE(nullptr, box);
+    EXPECT_TRUE(box->CreateWindowIn(nullptr));
+    box->SetChecked(true);
+    EXPECT_TRUE(box->IsChecked());
+    box->ReleaseToPool();
+}
+
+} // namespace

@@ -1,0 +1,533 @@
+#include "windowing/widgets/CheckBox.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/str/StrBuffer.h"
+#include "images/win/BufferedImage.h"
+#include "mfc/DC.h"
+#include "mfc/PaintDC.h"
+#include "skins/ISkin.h"
+#include "skins/Skinner.h"
+#include "skins/drawer/ICheckBox.h"
+#include "storage/lang/Localizer.h"
+#include "windowing/MessageBoxW.h"
+#include "windowing/Messages.h"
+#include "windowing/component/CopyParentBackground.h"
+#include "windowing/events/Disabler.h"
+#include "windowing/events/Enabler.h"
+#include "windowing/paint/MemDC.h"
+
+namespace s {
+namespace gui {
+namespace win {
+
+namespace {
+
+// The native control would take a single "&" for an accelerator.
+std::wstring DoubledAmpersands(const wchar_t* text)
+{
+    std::wstring doubled;
+    for (const wchar_t* c = text; c && *c; ++c) {
+        doubled += *c;
+        if (*c == L'&')
+            doubled += L'&';
+    }
+    return doubled;
+}
+
+// The room of the box and its gap beside a text of this height.
+int32_t BoxAllowance(int32_t height)
+{
+    return height + height / 6;
+}
+
+} // namespace
+
+CheckBox::CheckBox() : caption_(str::strbuffer::StrBuffer::New()), links_{}, drawer_(nullptr), drawerOwned_(false)
+{
+    ResetCheckBox();
+}
+
+CheckBox::~CheckBox()
+{
+    Reset();
+    if (caption_)
+        caption_->ReleaseToPool();
+}
+
+thread::EasyPooler* CheckBox::GetPool()
+{
+    static const bool partsFirst = str::strbuffer::StrBuffer::GetPool() && Font::GetPool() &&
+                                   events::Enabler::GetPool() && events::Disabler::GetPool();
+    (void)partsFirst;
+    return &thread::PoolOf<CheckBox, kPoolCapacity>();
+}
+
+CheckBox* CheckBox::New()
+{
+    return static_cast<CheckBox*>(GetPool()->Take());
+}
+
+const wchar_t* CheckBox::GetClassName()
+{
+    return kClassName;
+}
+
+base::IObject* CheckBox::NewInstance()
+{
+    return New();
+}
+
+void CheckBox::ReleaseToPool()
+{
+    GetPool()->Give(this);
+}
+
+void CheckBox::Reset()
+{
+    CreateWindowIn(nullptr);
+    ResetComponent();
+    ResetCheckBox();
+}
+
+void CheckBox::ResetCheckBox()
+{
+    background_ = RGB(255, 255, 255);
+    inheritBackground_ = true;
+    if (caption_)
+        caption_->Assign(L"");
+    captionTextId_ = -1;
+    font_.Reset();
+    disabledFont_.Reset();
+    brush_.DeleteObject();
+    checked_ = false;
+    notify_ = true;
+    for (col::_array::ArrayP& list : listeners_)
+        list.Clear();
+    for (events::TargetSwitch*& link : links_) {
+        if (link)
+            link->ReleaseToPool();
+        link = nullptr;
+    }
+    if (drawer_ && drawerOwned_)
+        drawer_->ReleaseToPool();
+    drawer_ = nullptr;
+    drawerOwned_ = false;
+}
+
+void CheckBox::SetWordWrap(bool wordWrap)
+{
+    font_.SetWordWrap(wordWrap);
+    Measure();
+}
+
+void CheckBox::SetCaption(const wchar_t* caption)
+{
+    if (caption_)
+        caption_->Assign(caption ? caption : L"");
+    if (m_hWnd) {
+        ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+        Measure();
+    }
+}
+
+const wchar_t* CheckBox::GetCaption()
+{
+    return caption_ ? caption_->GetText() : L"";
+}
+
+void CheckBox::SetCaptionTextId(int32_t id)
+{
+    captionTextId_ = id;
+    if (id != -1 && window_ && window_->HasLocalizer() && window_->GetLocalizer())
+        SetCaption(window_->GetLocalizer()->GetText(id));
+}
+
+void CheckBox::SetSizeCode(int32_t code)
+{
+    font_.SetSizeCode(code);
+    Measure();
+}
+
+void CheckBox::SetPointSize(int32_t points)
+{
+    font_.SetPointSize(points);
+    Measure();
+}
+
+COLORREF CheckBox::GetTextColor()
+{
+    return font_.GetColor();
+}
+
+void CheckBox::SetTextColor(int32_t red, int32_t green, int32_t blue)
+{
+    font_.SetColor(red, green, blue);
+    Measure();
+}
+
+bool CheckBox::IsBold()
+{
+    return font_.IsBold();
+}
+
+void CheckBox::SetBold(bool bold)
+{
+    font_.SetBold(bold);
+    Measure();
+}
+
+void CheckBox::AddCheckListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kCheck].Append(listener);
+}
+
+void CheckBox::AddUncheckListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kUncheck].Append(listener);
+}
+
+void CheckBox::AddEnableListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kEnable].Append(listener);
+}
+
+void CheckBox::AddDisableListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kDisable].Append(listener);
+}
+
+bool CheckBox::IsChecked()
+{
+    return checked_;
+}
+
+void CheckBox::SetChecked(bool checked)
+{
+    if (checked == checked_)
+        return;
+    // The message tells the listeners when it changes the state, so a programmatic change
+    // moves the linked targets as a click does.
+    if (m_hWnd)
+        SendMessage(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+    else
+        ApplyCheck(checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CheckBox::SetCheckedQuietly(bool checked)
+{
+    const bool before = notify_;
+    notify_ = false;
+    SetChecked(checked);
+    notify_ = before;
+}
+
+void CheckBox::ApplyCheck(WPARAM check)
+{
+    if (check == BST_CHECKED && !checked_) {
+        checked_ = true;
+        if (notify_)
+            events::TellListeners(listeners_[kCheck], this, kEventChecked);
+    } else if (check != BST_CHECKED && checked_) {
+        checked_ = false;
+        if (notify_)
+            events::TellListeners(listeners_[kUncheck], this, kEventUnchecked);
+    }
+}
+
+void CheckBox::LinkTarget(Link link, IComponent* target)
+{
+    if (!target)
+        return;
+    if (!links_[link]) {
+        const bool enables = link == kEnableOnCheck || link == kEnableOnUncheck;
+        if (enables)
+            links_[link] = events::Enabler::Create(this);
+        else
+            links_[link] = events::Disabler::Create(this);
+        if (!links_[link])
+            return;
+        const bool onCheck = link == kEnableOnCheck || link == kDisableOnCheck;
+        listeners_[onCheck ? kCheck : kUncheck].Append(static_cast<events::IEventListener*>(links_[link]));
+    }
+    links_[link]->AddTarget(target);
+}
+
+void CheckBox::AddEnabledWhileCheckedTarget(IComponent* target)
+{
+    AddEnableTarget(target);
+    AddDisableTarget(target);
+}
+
+void CheckBox::AddEnableTarget(IComponent* target)
+{
+    LinkTarget(kEnableOnCheck, target);
+}
+
+void CheckBox::AddDisableTarget(IComponent* target)
+{
+    LinkTarget(kDisableOnUncheck, target);
+}
+
+void CheckBox::AddDisabledWhileCheckedTarget(IComponent* target)
+{
+    AddEnableOnUncheckTarget(target);
+    AddDisableOnCheckTarget(target);
+}
+
+void CheckBox::AddEnableOnUncheckTarget(IComponent* target)
+{
+    LinkTarget(kEnableOnUncheck, target);
+}
+
+void CheckBox::AddDisableOnCheckTarget(IComponent* target)
+{
+    LinkTarget(kDisableOnCheck, target);
+}
+
+void CheckBox::SetDrawer(drawer::ICheckBox* drawer, bool owned)
+{
+    if (drawer_ && drawerOwned_ && drawer_ != drawer)
+        drawer_->ReleaseToPool();
+    drawer_ = drawer;
+    drawerOwned_ = drawer && owned;
+    if (drawer_)
+        drawer_->ApplyToFonts(&font_, &disabledFont_);
+    Redraw();
+}
+
+void CheckBox::OnEvent(base::IObject* source, int32_t)
+{
+    if (!window_ || !source)
+        return;
+    if (window_->HasLocalizer() && source == static_cast<base::IObject*>(window_->GetLocalizer())) {
+        if (captionTextId_ != -1)
+            SetCaption(window_->GetLocalizer()->GetText(captionTextId_));
+        return;
+    }
+    if (window_->HasSkinner() && source == static_cast<base::IObject*>(window_->GetSkinner())) {
+        drawer::ISkin* skin = window_->GetSkinner()->GetCurrentSkin();
+        SetDrawer(skin ? skin->GetCheckBoxDrawer() : nullptr, false);
+    }
+}
+
+void CheckBox::JoinManagers()
+{
+    if (window_->HasLocalizer() && window_->GetLocalizer())
+        window_->GetLocalizer()->AddListener(this);
+    if (window_->HasSkinner() && window_->GetSkinner()) {
+        drawer::ISkin* skin = window_->GetSkinner()->GetCurrentSkin();
+        if (skin)
+            SetDrawer(skin->GetCheckBoxDrawer(), false);
+        window_->GetSkinner()->AddListener(this);
+    }
+}
+
+void CheckBox::LeaveManagers()
+{
+    if (!window_)
+        return;
+    if (window_->HasLocalizer() && window_->GetLocalizer())
+        window_->GetLocalizer()->RemoveListener(this);
+    if (window_->HasSkinner() && window_->GetSkinner())
+        window_->GetSkinner()->RemoveListener(this);
+}
+
+bool CheckBox::CreateWindowIn(IComponent* parent)
+{
+    if (!parent) {
+        if (parent_) {
+            LeaveManagers();
+            DetachFromParent();
+        }
+        return true;
+    }
+    if (m_hWnd)
+        return true;
+    AttachTo(parent);
+    if (window_)
+        JoinManagers();
+    DWORD style = WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTOCHECKBOX;
+    if (font_.IsWordWrap())
+        style |= BS_MULTILINE;
+    const RECT empty = {0, 0, 0, 0};
+    if (!Create(L"Button", style, empty, NativeWindowOf(parent), kControlId)) {
+        ShowWindowCreationFailed();
+        LeaveManagers();
+        parent_ = nullptr;
+        window_ = nullptr;
+        return false;
+    }
+    if (captionTextId_ != -1 && window_ && window_->HasLocalizer() && window_->GetLocalizer() && caption_)
+        caption_->Assign(window_->GetLocalizer()->GetText(captionTextId_));
+    ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    // The stored state, telling nobody: it is not a change.
+    const bool before = notify_;
+    notify_ = false;
+    SendMessage(BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED);
+    notify_ = before;
+    if (!enabled_)
+        EnableWindow(FALSE);
+    Measure();
+    return true;
+}
+
+void CheckBox::SetEnabled(bool enabled)
+{
+    if (enabled != enabled_)
+        events::TellListeners(listeners_[enabled ? kEnable : kDisable], this, 0);
+    enabled_ = enabled;
+    if (m_hWnd)
+        EnableWindow(enabled ? TRUE : FALSE);
+}
+
+void CheckBox::Measure()
+{
+    if (!m_hWnd)
+        return;
+    HDC dc = ::GetDC(m_hWnd);
+    if (!dc)
+        return;
+    int32_t minWidth = 0;
+    int32_t minHeight = 0;
+    int32_t maxWidth = 0;
+    int32_t maxHeight = 0;
+    const wchar_t* caption = GetCaption();
+    if (drawer_) {
+        CDC context;
+        context.Attach(dc);
+        drawer_->GetSizeLimits(&context, caption, &font_, &minWidth, &minHeight, &maxWidth, &maxHeight);
+        context.Detach();
+    } else {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetFontHandle()), TRUE);
+        HGDIOBJ previous = ::SelectObject(dc, font_.GetFontHandle());
+        if (font_.IsWordWrap()) {
+            RECT line = {0, 0, 0, 0};
+            ::DrawTextW(dc, caption, -1, &line, DT_CALCRECT | DT_NOPREFIX);
+            minHeight = line.bottom - line.top;
+            maxWidth = line.right - line.left;
+            RECT word = {0, 0, 0, 0};
+            ::DrawTextW(dc, caption, -1, &word, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+            minWidth = word.right - word.left;
+            minWidth += BoxAllowance(minHeight);
+            maxWidth += BoxAllowance(minHeight);
+        } else {
+            SIZE extent = {0, 0};
+            ::GetTextExtentPoint32W(dc, caption, static_cast<int>(wcslen(caption)), &extent);
+            minHeight = maxHeight = extent.cy;
+            minWidth = maxWidth = extent.cx + BoxAllowance(extent.cy);
+        }
+        ::SelectObject(dc, previous);
+    }
+    ::ReleaseDC(m_hWnd, dc);
+    minWidth_ = minWidth;
+    minHeight_ = minHeight;
+    preferredWidth_ = maxWidth;
+    preferredHeight_ = maxHeight;
+    if (parent_)
+        parent_->RequestLayout();
+}
+
+void CheckBox::SetLayoutSize(int32_t width, int32_t)
+{
+    if (!font_.IsWordWrap() || !m_hWnd) {
+        SetSize(minWidth_, minHeight_);
+        return;
+    }
+    const int32_t h = minHeight_;
+    const int32_t available = std::max(0, width - h / 6 - h);
+    RECT area = {0, 0, available, h};
+    HDC dc = ::GetDC(m_hWnd);
+    if (dc) {
+        HGDIOBJ previous = ::SelectObject(dc, font_.GetFontHandle());
+        ::DrawTextW(dc, GetCaption(), -1, &area, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(m_hWnd, dc);
+    }
+    SetSize(BoxAllowance(h) + (area.right - area.left), std::max(h, static_cast<int32_t>(area.bottom - area.top)));
+}
+
+void CheckBox::Paint()
+{
+    CPaintDC dc(this);
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const int32_t width = client.right;
+    const int32_t height = client.bottom;
+    if (width <= 0 || height <= 0 || !dc.GetSafeHdc())
+        return;
+    image::win::BufferedImage* image = image::win::BufferedImage::New();
+    if (!image)
+        return;
+    if (!image->Create(width, height)) {
+        image->ReleaseToPool();
+        return;
+    }
+    MemDC* memory = MemDC::Create(this, image, true);
+    if (!memory) {
+        image->ReleaseToPool();
+        return;
+    }
+    const bool copied = CopyParentBackground(this, memory);
+    if (!inheritBackground_ || !copied)
+        memory->FillSolidRect(client, GetEffectiveBackgroundColor());
+    drawer_->Draw(memory, 0, 0, width, height, minHeight_, checked_, GetCaption(), &font_);
+    dc.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
+    memory->ReleaseToPool();
+}
+
+LRESULT CheckBox::AnswerColor(HDC dc)
+{
+    brush_.DeleteObject();
+    if (inheritBackground_ && !parent_) {
+        brush_.CreateStockObject(NULL_BRUSH);
+        ::SetBkMode(dc, TRANSPARENT);
+    } else {
+        const COLORREF color = inheritBackground_ ? parent_->GetEffectiveBackgroundColor() : background_;
+        brush_.CreateSolidBrush(color);
+        ::SetBkColor(dc, color);
+    }
+    ::SetTextColor(dc, font_.GetColor());
+    return reinterpret_cast<LRESULT>(brush_.GetSafeHandle());
+}
+
+bool CheckBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    *result = 0;
+    switch (message) {
+    case WM_PAINT:
+    case WM_UPDATEUISTATE:
+        if (!drawer_)
+            return false;
+        Paint();
+        return true;
+    case WM_ERASEBKGND:
+        *result = 1;
+        return true;
+    case WM_GETDLGCODE:
+        *result = DefWindowProc(message, wParam, lParam) | DLGC_WANTALLKEYS;
+        return true;
+    case BM_SETCHECK:
+        // A user's click on the auto check box arrives here too.
+        ApplyCheck(wParam);
+        return false;
+    case WM_MOUSEWHEEL:
+        if (!ContainsScreenPoint(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))) && window_)
+            ::SendMessageW(NativeWindowOf(window_), message, wParam, lParam);
+        return true;
+    case msg::kReflectCtlColor:
+        *result = AnswerColor(reinterpret_cast<HDC>(wParam));
+        return true;
+    default:
+        return Component<ICheckBox, CButton>::HandleMessage(result, message, wParam, lParam);
+    }
+}
+
+} // namespace win
+} // namespace gui
+} // namespace s

@@ -1,0 +1,112 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "core/col/ArrayP.h"
+#include "core/thread/EasyPooler.h"
+#include "core/thread/IPoolable.h"
+#include "mfc/Brush.h"
+#include "mfc/Button.h"
+#include "storage/events/IEventListener.h"
+#include "windowing/component/Component.h"
+#include "windowing/paint/Font.h"
+#include "windowing/widgets/ICheckBox.h"
+
+namespace s {
+namespace str {
+namespace strbuffer {
+class StrBuffer;
+}
+} // namespace str
+namespace gui {
+namespace events {
+class TargetSwitch;
+}
+namespace win {
+
+// The toolkit's check box (see ICheckBox) over the system's auto check box. A window with a
+// skin manager has it painted by the skin's check-box drawer, following skin changes.
+class CheckBox : public Component<ICheckBox, CButton>, public thread::IPoolable, public events::IEventListener {
+public:
+    static constexpr const wchar_t* kClassName = L"s_gui_win_CheckBox";
+    static constexpr int32_t kPoolCapacity = 1000;
+    static constexpr UINT kControlId = 1003;
+
+    CheckBox();
+    ~CheckBox() override;
+
+    static thread::EasyPooler* GetPool();
+    static CheckBox* New();
+
+    const wchar_t* GetClassName() override;
+    base::IObject* NewInstance() override;
+    void ReleaseToPool() override;
+    void Reset() override;
+
+    // ICheckBox
+    void SetWordWrap(bool wordWrap) override;
+    void SetCaption(const wchar_t* caption) override;
+    const wchar_t* GetCaption() override;
+    void SetCaptionTextId(int32_t id) override;
+    void SetSizeCode(int32_t code) override;
+    void SetPointSize(int32_t points) override;
+    COLORREF GetTextColor() override;
+    void SetTextColor(int32_t red, int32_t green, int32_t blue) override;
+    bool IsBold() override;
+    void SetBold(bool bold) override;
+    void AddCheckListener(events::IEventListener* listener) override;
+    void AddUncheckListener(events::IEventListener* listener) override;
+    void AddEnableListener(events::IEventListener* listener) override;
+    void AddDisableListener(events::IEventListener* listener) override;
+    bool IsChecked() override;
+    void SetChecked(bool checked) override;
+    void SetCheckedQuietly(bool checked) override;
+    void AddEnabledWhileCheckedTarget(IComponent* target) override;
+    void AddEnableTarget(IComponent* target) override;
+    void AddDisableTarget(IComponent* target) override;
+    void AddDisabledWhileCheckedTarget(IComponent* target) override;
+    void AddEnableOnUncheckTarget(IComponent* target) override;
+    void AddDisableOnCheckTarget(IComponent* target) override;
+    void SetDrawer(drawer::ICheckBox* drawer, bool owned) override;
+
+    // Language and skin changes of the owning window.
+    void OnEvent(base::IObject* source, int32_t code) override;
+
+    // The component operations where a check box differs from the shared body.
+    bool CreateWindowIn(IComponent* parent) override;
+    void SetEnabled(bool enabled) override;
+    void SetLayoutSize(int32_t width, int32_t height) override;
+
+protected:
+    bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    enum ListenerList { kCheck, kUncheck, kEnable, kDisable, kListenerLists };
+    enum Link { kEnableOnCheck, kDisableOnUncheck, kEnableOnUncheck, kDisableOnCheck, kLinks };
+
+    void Measure();
+    void Paint();
+    void ApplyCheck(WPARAM check);
+    void LinkTarget(Link link, IComponent* target);
+    LRESULT AnswerColor(HDC dc);
+    void JoinManagers();
+    void LeaveManagers();
+    void ResetCheckBox();
+
+    str::strbuffer::StrBuffer* caption_;
+    int32_t captionTextId_;
+    Font font_;
+    Font disabledFont_;
+    CBrush brush_;
+    bool checked_;
+    bool notify_;
+    col::_array::ArrayP listeners_[kListenerLists];
+    events::TargetSwitch* links_[kLinks];
+    drawer::ICheckBox* drawer_;
+    bool drawerOwned_;
+};
+
+} // namespace win
+} // namespace gui
+} // namespace s
