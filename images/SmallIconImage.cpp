@@ -1,6 +1,11 @@
 #include "images/SmallIconImage.h"
 
 #include "core/str/StrBuffer.h"
+#include "images/IBufferedImage.h"
+#include "images/codecs/IEncodedImage.h"
+#include "images/codecs/LoadEncodedImage.h"
+#include "images/win/BufferedImage.h"
+#include "storage/file/PathWin.h"
 #include "storage/file/Pooled.h"
 
 namespace s {
@@ -49,8 +54,22 @@ win::BufferedImage* LoadSmallIconImage(const wchar_t* location)
         // The icon group of a module is read with the icon archive, which the library lacks yet.
         return nullptr;
     }
-    // An image file is decoded by its codec, which the library lacks yet.
-    return nullptr;
+    if (!location)
+        return nullptr;
+    file::Pooled<file::win::PathWin> path(file::win::PathWin::CreateFromText(location));
+    if (!path)
+        return nullptr;
+    IEncodedImage* codec = LoadEncodedImage(path.get());
+    if (!codec)
+        return nullptr;
+    win::BufferedImage* image = nullptr;
+    int32_t entry = 0;
+    // A codec that decoded nothing, or has no fitting picture, is nothing loaded.
+    if (codec->GetImageCount() > 0 && codec->GetWidth() > 0 && codec->FindNearestSizeImage(16, 16, 32, &entry))
+        image = dynamic_cast<win::BufferedImage*>(codec->ToBufferedImage(entry, nullptr));
+    if (auto* poolable = dynamic_cast<thread::IPoolable*>(codec))
+        poolable->ReleaseToPool();
+    return image;
 }
 
 } // namespace image

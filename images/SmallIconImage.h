@@ -20,7 +20,7 @@ bool SplitModuleIconLocation(const wchar_t* location, str::strbuffer::StrBuffer*
 
 // The picture of a location, the entry that best fits 16 x 16 at 32 bits per pixel: an icon of a
 // module ("C:\x\y.dll,3") or an image file. A new image from the pool, or null when nothing loads.
-// Null in both forms until the library can decode image files and read icon groups of modules.
+// Null in the module form until the library can read icon groups of modules.
 win::BufferedImage* LoadSmallIconImage(const wchar_t* location);
 
 } // namespace image

@@ -8,8 +8,13 @@
 #include "images/ScaleImage.h"
 #include "images/Transforms.h"
 #include "images/bmp/win/Bitmap.h"
+#include "images/codecs/jpg/win/Jpeg.h"
+#include "images/codecs/png/win/Png.h"
 #include "images/filters/IFilter.h"
 #include "images/win/BitmapDc.h"
+#include "storage/file/FileOutputStream.h"
+#include "storage/file/PathWin.h"
+#include "storage/file/Pooled.h"
 
 namespace s {
 namespace image {
@@ -31,6 +36,20 @@ base::IDestructor* FilterCleaner()
 filters::IFilter* FilterAt(col::_array::ArrayP& list, uint32_t index)
 {
     return static_cast<filters::IFilter*>(static_cast<base::IObject*>(list.Get(index)));
+}
+
+// The path forms of the saves: the file is created or truncated and the stream form writes it.
+template <class StreamForm>
+void WriteFile(const wchar_t* path, StreamForm save)
+{
+    file::Pooled<file::win::PathWin> file(file::win::PathWin::CreateFromText(path));
+    if (!file)
+        return;
+    file::win::FileOutputStream* out = file->OpenOutputStream(false);
+    if (!out)
+        return;
+    save(out);
+    out->Dispose();
 }
 
 void* SlotValue(filters::IFilter* filter)
@@ -282,13 +301,31 @@ void BufferedImage::SaveAsGif(io::IOutputStream*, int32_t, bool, int32_t, int32_
 
 void BufferedImage::SaveAsGif(const wchar_t*, int32_t, bool, int32_t, int32_t, int32_t) {}
 
-void BufferedImage::SaveAsJpeg(io::IOutputStream*, int32_t, int32_t, int32_t, int32_t) {}
+void BufferedImage::SaveAsJpeg(io::IOutputStream* out, int32_t quality, int32_t red, int32_t green, int32_t blue)
+{
+    file::Pooled<jpg::win::Jpeg> jpeg;
+    if (out && jpeg && jpeg->ConvertFrom(this, quality, red, green, blue))
+        jpeg->Encode(out);
+}
 
-void BufferedImage::SaveAsJpeg(const wchar_t*, int32_t, int32_t, int32_t, int32_t) {}
+void BufferedImage::SaveAsJpeg(const wchar_t* path, int32_t quality, int32_t red, int32_t green, int32_t blue)
+{
+    WriteFile(path, [&](io::IOutputStream* out) { SaveAsJpeg(out, quality, red, green, blue); });
+}
 
-void BufferedImage::SaveAsPng(io::IOutputStream*, bool, bool, int32_t, int32_t, int32_t) {}
+void BufferedImage::SaveAsPng(io::IOutputStream* out, bool interlace, bool keepTransparency, int32_t red,
+                              int32_t green, int32_t blue)
+{
+    file::Pooled<png::win::Png> png;
+    if (out && png && png->ConvertFrom(this, interlace, keepTransparency, red, green, blue))
+        png->Encode(out);
+}
 
-void BufferedImage::SaveAsPng(const wchar_t*, bool, bool, int32_t, int32_t, int32_t) {}
+void BufferedImage::SaveAsPng(const wchar_t* path, bool interlace, bool keepTransparency, int32_t red, int32_t green,
+                              int32_t blue)
+{
+    WriteFile(path, [&](io::IOutputStream* out) { SaveAsPng(out, interlace, keepTransparency, red, green, blue); });
+}
 
 IBufferedImage* BufferedImage::CopyTo(IBufferedImage* target)
 {

@@ -66,7 +66,7 @@ public:
                    int32_t sourceY, bool scaleFirst) override;
     IBufferedImage* Scale(int32_t width, int32_t height, bool keepAspect) override;
 
-    // The codecs are not part of the library yet: these write nothing.
+    // The BMP and GIF saves write nothing until the library has those codecs.
     void SaveAsBmp(io::IOutputStream* out, int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green,
                    int32_t blue) override;
     void SaveAsBmp(const wchar_t* path, int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green,

@@ -6,6 +6,8 @@
 #include "core/str/StrBuffer.h"
 #include "images/SmallIconImage.h"
 #include "images/win/BufferedImage.h"
+#include "tests/images/ImageFixtures.h"
+#include "tests/images/codecs/CodecFixtures.h"
 
 namespace {
 
@@ -42,11 +44,31 @@ TEST(SmallIconImage, TheLastModuleMarkSplitsTheLocation)
     EXPECT_FALSE(s::image::SplitModuleIconLocation(nullptr, nullptr, nullptr));
 }
 
-TEST(SmallIconImage, NothingLoadsYetInEitherForm)
+TEST(SmallIconImage, MissingFilesAndModulesLoadNothing)
 {
     EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(L"C:\\Windows\\System32\\shell32.dll,3"));
     EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(L"C:\\missing\\picture.png"));
     EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(nullptr));
+}
+
+TEST(SmallIconImage, AnImageFileLoadsItsPictureUnscaled)
+{
+    codecs_test::TempFile file(L"small-icon.png");
+    images_test::ImagePtr source = images_test::MakeImage(24, 20);
+    images_test::FillMarkers(source.get());
+    source->SaveAsPng(file.c_str(), false, true, 0, 0, 0);
+    images_test::ImagePtr loaded(s::image::LoadSmallIconImage(file.c_str()));
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(24, loaded->GetWidth());
+    EXPECT_EQ(20, loaded->GetHeight());
+    EXPECT_EQ(images_test::Marker(23, 19), loaded->GetRow(19)[23]);
+
+    // A file that looks like a PNG but does not decode is nothing loaded.
+    codecs_test::Bytes broken = file.Read();
+    broken.resize(broken.size() / 2);
+    codecs_test::TempFile cut(L"small-icon-cut.png");
+    cut.Write(broken);
+    EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(cut.c_str()));
 }
 
 } // namespace

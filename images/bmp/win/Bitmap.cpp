@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "images/win/BufferedImage.h"
+
 namespace s {
 namespace image {
 namespace bmp {
@@ -186,6 +188,49 @@ uint8_t* Bitmap::GetRow(int32_t y)
     if (!bits_ || y < 0 || y >= height)
         return nullptr;
     return bits_ + static_cast<size_t>(height - 1 - y) * static_cast<size_t>(stride_);
+}
+
+IBufferedImage* Bitmap::ToBufferedImage(int32_t, IBufferedImage* target)
+{
+    const int32_t width = GetWidth();
+    const int32_t height = GetHeight();
+    const int32_t bitCount = GetBitCount();
+    if (!bits_ || (bitCount != 24 && bitCount != 32))
+        return nullptr;
+    image::win::BufferedImage* made = target ? nullptr : image::win::BufferedImage::New();
+    IBufferedImage* image = target ? target : made;
+    if (!image)
+        return nullptr;
+    if (!image->Create(width, height)) {
+        if (made)
+            made->ReleaseToPool();
+        return nullptr;
+    }
+    const int32_t pixelBytes = bitCount / 8;
+    bool anyAlpha = false;
+    bool translucent = false;
+    for (int32_t y = 0; y < height; ++y) {
+        const uint8_t* from = GetRow(y);
+        uint32_t* to = image->GetRow(y);
+        for (int32_t x = 0; x < width; ++x) {
+            const uint8_t* pixel = from + x * pixelBytes;
+            uint32_t alpha = pixelBytes == 4 ? pixel[3] : 0xFF;
+            anyAlpha = anyAlpha || alpha != 0;
+            translucent = translucent || alpha != 0xFF;
+            to[x] = alpha << 24 | uint32_t{pixel[2]} << 16 | uint32_t{pixel[1]} << 8 | pixel[0];
+        }
+    }
+    // A 32-bit DIB whose alpha bytes are all 0 was never meant to carry alpha: show it opaque.
+    if (!anyAlpha) {
+        for (int32_t y = 0; y < height; ++y) {
+            uint32_t* row = image->GetRow(y);
+            for (int32_t x = 0; x < width; ++x)
+                row[x] |= 0xFF000000u;
+        }
+        translucent = false;
+    }
+    image->SetHasAlpha(translucent);
+    return image;
 }
 
 } // namespace win

@@ -9,6 +9,12 @@
 
 namespace s {
 namespace image {
+class IBufferedImage;
+}
+} // namespace s
+
+namespace s {
+namespace image {
 namespace bmp {
 namespace win {
 
@@ -42,6 +48,10 @@ public:
     // Row y counted from the top; null outside the bitmap.
     uint8_t* GetRow(int32_t y);
     uint8_t* GetBits() { return bits_; }
+    // The picture in the target, or in a new pooled image when target is null, 32-bit pixels with
+    // this bitmap's alpha when it has 32 bits and opaque at 24; null for an empty bitmap or another
+    // depth, which would leave pixels unset.
+    IBufferedImage* ToBufferedImage(int32_t index, IBufferedImage* target);
 
 private:
     Bitmap(const Bitmap&) = delete;
