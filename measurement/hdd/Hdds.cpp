@@ -57,38 +57,6 @@ void AddValues(StrArray* lines, const wchar_t* label, int64_t value, int64_t low
 }
 } // namespace
 
-HddList::~HddList()
-{
-    // At exit the pools may be gone: the disks are stopped and deleted directly.
-    for (uint32_t i = 0; i < disks_.GetCount(); ++i)
-        delete static_cast<Hdd*>(disks_.Get(i));
-    disks_.Clear();
-}
-
-int32_t HddList::GetCount()
-{
-    return static_cast<int32_t>(disks_.GetCount());
-}
-
-IHdd* HddList::Get(int32_t index)
-{
-    if (index < 0 || static_cast<uint32_t>(index) >= disks_.GetCount())
-        return nullptr;
-    return static_cast<Hdd*>(disks_.Get(static_cast<uint32_t>(index)));
-}
-
-void HddList::Append(Hdd* disk)
-{
-    disks_.Append(disk);
-}
-
-void HddList::Clear()
-{
-    for (uint32_t i = 0; i < disks_.GetCount(); ++i)
-        static_cast<Hdd*>(disks_.Get(i))->ReleaseToPool();
-    disks_.Clear();
-}
-
 Hdd* OpenHdd(int32_t driveNumber)
 {
     DiskDeviceCalls& calls = GetDiskDeviceCalls();

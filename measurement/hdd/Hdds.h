@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdint>
 
-#include "core/col/ArrayP.h"
 #include "core/str/StrArray.h"
 #include "measurement/hdd/IHdd.h"
+#include "measurement/win/PooledList.h"
 
 namespace s {
 namespace system {
@@ -13,24 +13,7 @@ namespace win {
 class Hdd;
 
 // The physical disks that could be opened, in drive order with consecutive indexes.
-class HddList {
-public:
-    HddList() {}
-    ~HddList();
-
-    int32_t GetCount();
-    // Null beyond the list.
-    IHdd* Get(int32_t index);
-    void Append(Hdd* disk);
-    // Gives every disk back to its pool, stopping its task.
-    void Clear();
-
-private:
-    HddList(const HddList&) = delete;
-    HddList& operator=(const HddList&) = delete;
-
-    col::_array::ArrayP disks_;
-};
+class HddList : public system::win::PooledList<IHdd> {};
 
 // The device's disk with its geometry, or null when it cannot be opened (access 0) or its
 // geometry cannot be read.

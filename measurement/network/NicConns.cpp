@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "core/thread/ObjLocker.h"
 #include "measurement/counter/CounterReaders.h"
 #include "measurement/network/IpHelperCalls.h"
 #include "measurement/network/NicConn.h"
@@ -132,38 +133,6 @@ bool ConnectionDescription(int32_t index, StrBuffer* out)
     return connection && connection->GetDescription(out);
 }
 } // namespace
-
-NicConnList::~NicConnList()
-{
-    // At exit the pools may be gone: the connections are stopped and deleted directly.
-    for (uint32_t i = 0; i < connections_.GetCount(); ++i)
-        delete static_cast<NicConn*>(connections_.Get(i));
-    connections_.Clear();
-}
-
-int32_t NicConnList::GetCount()
-{
-    return static_cast<int32_t>(connections_.GetCount());
-}
-
-INicConn* NicConnList::Get(int32_t index)
-{
-    if (index < 0 || static_cast<uint32_t>(index) >= connections_.GetCount())
-        return nullptr;
-    return static_cast<NicConn*>(connections_.Get(static_cast<uint32_t>(index)));
-}
-
-void NicConnList::Append(NicConn* connection)
-{
-    connections_.Append(connection);
-}
-
-void NicConnList::Clear()
-{
-    for (uint32_t i = 0; i < connections_.GetCount(); ++i)
-        static_cast<NicConn*>(connections_.Get(i))->ReleaseToPool();
-    connections_.Clear();
-}
 
 void AddVirtualNicConns(NicConnList* list)
 {

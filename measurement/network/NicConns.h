@@ -1,10 +1,9 @@
 #pragma once
 #include <cstdint>
 
-#include "core/col/ArrayP.h"
-#include "core/thread/ObjLocker.h"
 #include "measurement/network/IGipFinder.h"
 #include "measurement/network/INicConn.h"
+#include "measurement/win/PooledList.h"
 
 namespace s {
 namespace system {
@@ -15,24 +14,7 @@ class NicConn;
 
 // The network connections: first those named in the registry, then one virtual connection for
 // each adapter that the registry does not name. Built once, then only read.
-class NicConnList {
-public:
-    NicConnList() {}
-    ~NicConnList();
-
-    int32_t GetCount();
-    // Null beyond the list.
-    INicConn* Get(int32_t index);
-    void Append(NicConn* connection);
-    // Stops every connection's task and gives the connections back to their pool.
-    void Clear();
-
-private:
-    NicConnList(const NicConnList&) = delete;
-    NicConnList& operator=(const NicConnList&) = delete;
-
-    col::_array::ArrayP connections_;
-};
+class NicConnList : public system::win::PooledList<INicConn> {};
 
 // The registry's connections, then AddVirtualNicConns, then each connection refreshed and its
 // task started.
