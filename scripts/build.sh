@@ -38,6 +38,16 @@ if [ ! -f "$WINEPREFIX/.frames-drawn-by-wine" ]; then
   wineserver -w
   touch "$WINEPREFIX/.frames-drawn-by-wine"
 fi
+# The gadget asks a web page for the machine's global address. Tests may talk to this machine
+# only: the prefix sends every web request through a proxy on 127.0.0.1 where nothing listens, so
+# a lookup the gadget starts in a test fails at once and is never sent anywhere else.
+if [ ! -f "$WINEPREFIX/.web-requests-stay-local" ]; then
+  settings='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+  DISPLAY= wine reg add "$settings" /v ProxyEnable /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  DISPLAY= wine reg add "$settings" /v ProxyServer /d '127.0.0.1:9' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.web-requests-stay-local"
+fi
 # Wine's own fonts (Tahoma, Marlett for the caption buttons...) come with the setup's fonts-wine,
 # which this Wine does not look for by itself: the prefix's font folder gets them, or every native
 # frame would show the letters "0 1 r" in place of its caption buttons' glyphs.

@@ -680,9 +680,7 @@ void UpdateLocalIp(IFieldRow* field, void*, int64_t extraValue)
     const int32_t instance = Instance(extraValue);
     network::INicConn* connection = instance >= 0 && instance < sources.nicCount() ? sources.nic(instance) : nullptr;
     ScratchText text;
-    if (connection && connection->IsValid())
-        connection->GetIpAddress(text.get());
-    else
+    if (!connection || !connection->IsValid() || !connection->GetIpAddress(text.get()))
         text->Assign(kNoAddress);
     PublishField(field, text->GetText(), kRedrawTextOnly, nullptr, nullptr);
 }
@@ -700,15 +698,15 @@ void UpdateGlobalIp(IFieldRow* field, void*, int64_t)
         if (!connection || !connection->IsValid())
             continue;
         anyValid = true;
-        if (!finder->HasAddress())
+        if (!finder->IsFound())
             finder->Start();
         // The finder may forget its address between the test and the copy.
-        if (!finder->HasAddress() || !finder->CopyAddress(text.get()))
+        if (!finder->IsFound() || !finder->GetAddress(text.get()))
             text->Assign(L"finding..");
     }
     if (!anyValid) {
         // Looked up again when a connection comes back.
-        if (!finder->HasAddress())
+        if (!finder->IsFound())
             finder->Start();
         finder->ClearFound();
     }

@@ -7,6 +7,7 @@
 #include "measurement/gpu/GpuReadings.h"
 #include "measurement/hdd/Hdds.h"
 #include "measurement/hdd/LogicalDrives.h"
+#include "measurement/network/GipFinder.h"
 #include "measurement/network/NicConns.h"
 #include "measurement/sensors/CpuTemperature.h"
 #include "measurement/sensors/SensorChips.h"

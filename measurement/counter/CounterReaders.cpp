@@ -11,6 +11,7 @@
 #include "core/thread/ObjLocker.h"
 #include "measurement/counter/Counter.h"
 #include "measurement/counter/CounterNames.h"
+#include "measurement/hdd/LogicalDrives.h"
 
 namespace s {
 namespace system {
@@ -32,8 +33,6 @@ const wchar_t kIdle[] = L"Idle";
 const wchar_t kSystemInstance[] = L"System";
 const wchar_t kSystemUpTimePath[] = L"\\System\\System Up Time";
 const int kMegabyteShift = 20;
-// Room for every drive root ("C:\" and a NUL each) and the closing NUL.
-const DWORD kDriveStringsLength = 128;
 // Trimmed from adapter descriptions: space and ideographic space.
 const wchar_t kDescriptionBlanks[] = L" \u3000";
 const int32_t kDescriptionBlankCount = 2;
@@ -425,26 +424,6 @@ StrArray* ListOf(InstanceList list)
     return nullptr;
 }
 
-// The roots of the fixed drives ("C:\" ...) in one double-NUL-ended text; false when none can
-// be listed.
-bool ListFixedDrives(wchar_t* roots, DWORD length)
-{
-    const DWORD used = GetLogicalDriveStringsW(length - 1, roots);
-    if (used == 0 || used >= length - 1)
-        return false;
-    roots[used] = 0;
-    roots[used + 1 < length ? used + 1 : used] = 0;
-    return true;
-}
-
-bool FreeBytes(const wchar_t* root, uint64_t* bytes)
-{
-    ULARGE_INTEGER free = {};
-    if (!GetDiskFreeSpaceExW(root, nullptr, nullptr, &free))
-        return false;
-    *bytes = free.QuadPart;
-    return true;
-}
 } // namespace
 
 void InitCounters()
@@ -564,27 +543,19 @@ bool GetProcessHandleCount(int64_t* out, int32_t instance)
 bool GetDriveFreeMegabytes(int64_t* out, int32_t instance)
 {
     *out = 0;
-    wchar_t roots[kDriveStringsLength];
-    if (instance < kTotalInstance || !ListFixedDrives(roots, kDriveStringsLength))
+    const int32_t count = hdd::win::GetFixedDriveCount();
+    if (instance < kTotalInstance || instance >= count)
         return false;
     uint64_t sum = 0;
     bool any = false;
-    int32_t fixed = 0;
-    for (const wchar_t* root = roots; *root; root += std::wcslen(root) + 1) {
-        if (GetDriveTypeW(root) != DRIVE_FIXED)
-            continue;
-        if (instance == kTotalInstance || instance == fixed) {
-            uint64_t bytes = 0;
-            if (FreeBytes(root, &bytes)) {
-                sum += bytes;
-                any = true;
-            } else if (instance == fixed) {
-                return false;
-            }
-            if (instance == fixed)
-                break;
+    for (int32_t i = instance == kTotalInstance ? 0 : instance; i < count; ++i) {
+        uint64_t total = 0, free = 0;
+        if (hdd::win::ReadDriveSpace(hdd::win::GetFixedDriveRoot(i), &total, &free)) {
+            sum += free;
+            any = true;
         }
-        ++fixed;
+        if (instance != kTotalInstance)
+            break;
     }
     if (!any)
         return false;

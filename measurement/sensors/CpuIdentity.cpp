@@ -6,6 +6,7 @@
 
 #include "core/col/MergeSort.h"
 #include "core/thread/ObjLocker.h"
+#include "measurement/win/AnsiText.h"
 #include "storage/reg/RegDir.h"
 
 namespace s {
@@ -69,21 +70,6 @@ const wchar_t* const kEdxFeatures[32] = {
 int32_t Bits(uint32_t value, int32_t low, int32_t count)
 {
     return static_cast<int32_t>((value >> low) & ((1u << count) - 1));
-}
-
-// The bytes up to the first NUL, never past the buffer, in the system's ANSI code page.
-void AssignAnsi(StrBuffer* out, const char* bytes, uint32_t size)
-{
-    out->Assign(L"");
-    const int length = static_cast<int>(strnlen(bytes, size));
-    if (length == 0)
-        return;
-    const int chars = MultiByteToWideChar(CP_ACP, 0, bytes, length, nullptr, 0);
-    if (chars <= 0)
-        return;
-    out->EnsureCapacity(static_cast<uint32_t>(chars) + 1);
-    MultiByteToWideChar(CP_ACP, 0, bytes, length, out->GetBuffer(), chars);
-    out->SetLength(static_cast<uint32_t>(chars));
 }
 
 int32_t CompareIgnoringCase(void* a, void* b, void*)

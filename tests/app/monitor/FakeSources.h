@@ -6,6 +6,8 @@
 #include "app/monitor/FieldCallbacks.h"
 #include "app/monitor/FieldSources.h"
 #include "app/monitor/ProcessFields.h"
+#include "measurement/hdd/Hdd.h"
+#include "measurement/network/NicConn.h"
 
 // The readings a test sets; every source of the fields reads from here while a FakeSourcesScope
 // lives.
@@ -14,14 +16,21 @@ struct FakeProcess {
     int64_t processor, workingSet, ioReads, ioWrites, threads, handles;
 };
 
-struct FakeConnection : s::system::network::INicConn {
+// Real connection objects with scripted readings: only what the fields read is replaced.
+struct FakeConnection : s::system::network::win::NicConn {
     bool valid = true;
     std::wstring address = L"192.168.1.5";
     int64_t peakTotal = 0, peakReceived = 0, peakSent = 0;
     bool octets = true;
     int64_t totalOctets = 0, inOctets = 0, outOctets = 0;
     bool IsValid() override { return valid; }
-    void GetIpAddress(s::str::strbuffer::StrBuffer* out) override { out->Assign(address.c_str()); }
+    bool GetIpAddress(s::str::strbuffer::StrBuffer* out) override
+    {
+        if (!valid)
+            return false;
+        out->Assign(address.c_str());
+        return true;
+    }
     int64_t GetPeakTotal() override { return peakTotal; }
     int64_t GetPeakReceived() override { return peakReceived; }
     int64_t GetPeakSent() override { return peakSent; }
@@ -37,15 +46,18 @@ struct FakeGipFinder : s::system::network::IGipFinder {
     std::wstring address;
     int32_t starts = 0, clears = 0;
     bool findOnStart = false;
+    const wchar_t* GetClassName() override { return L"FakeGipFinder"; }
+    s::base::IObject* NewInstance() override { return nullptr; }
     void Start() override
     {
         ++starts;
         if (findOnStart)
             address = L"203.0.113.7";
     }
+    void Stop(bool) override {}
     void ClearFound() override { ++clears; }
-    bool HasAddress() override { return !address.empty(); }
-    bool CopyAddress(s::str::strbuffer::StrBuffer* out) override
+    bool IsFound() override { return !address.empty(); }
+    bool GetAddress(s::str::strbuffer::StrBuffer* out) override
     {
         if (address.empty())
             return false;
@@ -54,11 +66,11 @@ struct FakeGipFinder : s::system::network::IGipFinder {
     }
 };
 
-struct FakeHdd : s::system::hdd::IHdd {
+// A real disk object whose S.M.A.R.T. answers are scripted.
+struct FakeHdd : s::system::hdd::win::Hdd {
     bool smart = true;
     int32_t celsius = 40;
     int32_t refreshes = 0;
-    int32_t GetIndex() override { return 0; }
     bool HasSmart() override { return smart; }
     void RequestRefresh() override { ++refreshes; }
     int32_t GetTemperature() override { return celsius; }

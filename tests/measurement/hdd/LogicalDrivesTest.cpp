@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
 #include "measurement/hdd/LogicalDrives.h"
 
 using namespace s::system::hdd::win;
@@ -92,5 +94,51 @@ TEST(LogicalDrives, UnreadableDrivesGiveZero)
     for (const wchar_t* drive : {static_cast<const wchar_t*>(missing), L"", L"Q:\\no such folder\\at all",
                                  static_cast<const wchar_t*>(nullptr)})
         EXPECT_EQ(0, GetDriveUsedPercent(drive));
+}
+} // namespace
+
+namespace {
+TEST(DriveText, IsCompletedToARootBeforeTheQuery)
+{
+    struct Case {
+        const wchar_t* drive;
+        const wchar_t* root;
+    } cases[] = {
+        {L"C", L"C:\\"},
+        {L"C:", L"C:\\"},
+        {L"CD", L"CD:\\"},
+        {L"C:\\", L"C:\\"},
+        {L"C:\\Windows", L"C:\\Windows\\"},
+        {L"C:\\Windows\\", L"C:\\Windows\\"},
+    };
+    for (const Case& c : cases) {
+        wchar_t root[MAX_PATH] = {};
+        ASSERT_TRUE(CompleteDriveText(c.drive, root, MAX_PATH)) << c.drive;
+        EXPECT_STREQ(c.root, root) << c.drive;
+    }
+    wchar_t small[4] = {};
+    EXPECT_FALSE(CompleteDriveText(L"", small, 4));
+    EXPECT_FALSE(CompleteDriveText(nullptr, small, 4));
+    EXPECT_FALSE(CompleteDriveText(L"C:\\a", small, 4));
+    EXPECT_TRUE(CompleteDriveText(L"C:", small, 4));
+}
+
+TEST(DriveText, UnreadableDrivesGiveNothing)
+{
+    for (const wchar_t* drive : {L"", L"?", L"C:\\no such folder\\deeper"}) {
+        EXPECT_EQ(0u, GetDriveFreeBytes(drive)) << drive;
+        EXPECT_EQ(0, GetDriveUsedPercent(drive)) << drive;
+    }
+    EXPECT_EQ(0u, GetDriveFreeBytes(nullptr));
+}
+
+TEST(LogicalDrives, DriveNamesAreTheRootsWithoutTheirBackslash)
+{
+    for (int32_t i = 0; i < GetFixedDriveCount(); ++i) {
+        const std::wstring root = GetFixedDriveRoot(i);
+        EXPECT_EQ(root.substr(0, 2), GetFixedDriveName(i));
+        EXPECT_GT(GetDriveFreeBytes(GetFixedDriveName(i)), 0u) << root.c_str();
+    }
+    EXPECT_EQ(nullptr, GetFixedDriveName(GetFixedDriveCount()));
 }
 } // namespace
