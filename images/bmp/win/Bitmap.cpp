@@ -1,9 +1,8 @@
 #include "images/bmp/win/Bitmap.h"
 
-#include "images/bmp/win/DibLayout.h"
-
 #include <cstring>
 
+#include "images/bmp/win/DibLayout.h"
 
 namespace s {
 namespace image {
@@ -11,11 +10,6 @@ namespace bmp {
 namespace win {
 
 namespace {
-
-const WORD kBitmapType = 0x4D42; // "BM"
-const DWORD kHeadersSize = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-// Every size field of the headers is 32 bits: no DIB may hold more bytes than they can count.
-const int64_t kMaxImageBytes = 0x7FFFFFFF - 0x10000;
 
 // Pixel bytes without the row padding, as the info header counts them.
 int64_t ImageBytes(int64_t pixels, int32_t bitsPerPixel)

@@ -15,14 +15,11 @@ namespace win {
 
 namespace {
 
-const WORD kBitmapType = 0x4D42; // "BM"
 const uint32_t kInfoHeaderSize = sizeof(BITMAPINFOHEADER);
-const uint32_t kHeadersSize = sizeof(BITMAPFILEHEADER) + kInfoHeaderSize;
 // The longest header Windows defines is 124 bytes; anything far beyond is not a bitmap.
 const uint32_t kMaxHeaderSize = 1024;
 // Red, green and blue masks of a bit-field DIB, in the table's first three places.
 const uint32_t kMaskBytes = 12;
-const int64_t kMaxImageBytes = 0x7FFFFFFF - 0x10000;
 
 bool IsKnownLayout(const BITMAPINFOHEADER& header)
 {

@@ -10,6 +10,10 @@ namespace win {
 
 // The most colour-table entries a DIB holds; files asking for more are refused.
 const int32_t kMaxColorTableEntries = 256;
+const WORD kBitmapType = 0x4D42; // "BM"
+const DWORD kHeadersSize = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+// Every size field of the headers is 32 bits: no DIB may hold more bytes than they can count.
+const int64_t kMaxImageBytes = 0x7FFFFFFF - 0x10000;
 
 // Table entries of a DIB: the used-colour count when set, else the full table of 1, 4 and 8 bits.
 inline int64_t DibColorCount(const BITMAPINFOHEADER& header)

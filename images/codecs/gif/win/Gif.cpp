@@ -7,6 +7,7 @@
 #include "images/AlphaOperations.h"
 #include "images/IBufferedImage.h"
 #include "images/ImageCapacity.h"
+#include "images/Transforms.h"
 #include "images/bmp/win/Bitmap.h"
 #include "images/codecs/FlattenedImage.h"
 #include "images/codecs/ImageSearch.h"
@@ -32,13 +33,7 @@ const int32_t kLeaveInPlace = 1;
 
 BufferedImage* CopyOf(IImageBuffer* image)
 {
-    BufferedImage* copy = image::win::NewBufferedImage(image->GetWidth(), image->GetHeight());
-    if (!copy)
-        return nullptr;
-    for (int32_t y = 0; y < image->GetHeight(); ++y)
-        std::memcpy(copy->GetRow(y), image->GetRow(y), static_cast<size_t>(image->GetWidth()) * 4);
-    copy->SetHasAlpha(image->HasAlpha());
-    return copy;
+    return dynamic_cast<BufferedImage*>(CopyImage(image, nullptr));
 }
 
 } // namespace
@@ -145,25 +140,22 @@ void Gif::SetDelay(int32_t index, int32_t milliseconds)
 
 HBITMAP Gif::CreateDib(int32_t width, int32_t height, int32_t bitsPerPixel)
 {
-    FreeFrames();
-    bmp::win::Bitmap* bitmap = bmp::win::Bitmap::New();
-    HBITMAP handle = bitmap ? bitmap->CreateDib(width, height, bitsPerPixel) : nullptr;
-    if (!handle) {
-        if (bitmap)
-            bitmap->ReleaseToPool();
-        return nullptr;
-    }
-    AppendFrame(bitmap, kNoTransparentIndex, 0, 0);
-    return handle;
+    return ReplaceFrames([&](bmp::win::Bitmap* bitmap) { return bitmap->CreateDib(width, height, bitsPerPixel); });
 }
 
 HBITMAP Gif::FromBitmapHandle(HBITMAP source)
 {
     if (frames_.size() == 1)
         return frames_[0].bitmap->FromBitmapHandle(source);
+    return ReplaceFrames([&](bmp::win::Bitmap* bitmap) { return bitmap->FromBitmapHandle(source); });
+}
+
+template <class Make>
+HBITMAP Gif::ReplaceFrames(Make make)
+{
     FreeFrames();
     bmp::win::Bitmap* bitmap = bmp::win::Bitmap::New();
-    HBITMAP handle = bitmap ? bitmap->FromBitmapHandle(source) : nullptr;
+    HBITMAP handle = bitmap ? make(bitmap) : nullptr;
     if (!handle) {
         if (bitmap)
             bitmap->ReleaseToPool();

@@ -107,6 +107,9 @@ private:
     };
 
     void FreeFrames();
+    // The frames replaced by one bitmap that make fills; null, with no frames, when it fails.
+    template <class Make>
+    HBITMAP ReplaceFrames(Make make);
     bool AppendFrame(bmp::win::Bitmap* bitmap, int32_t transparentIndex, int32_t delay, int32_t disposal);
     bool ReadColorTable(io::IInputStream* in, uint8_t packed, uint8_t* table, int32_t* count);
     bool SkipSubBlocks(io::IInputStream* in);

@@ -8,6 +8,7 @@
 #include "images/AlphaOperations.h"
 #include "images/Composition.h"
 #include "images/IBufferedImage.h"
+#include "images/Transforms.h"
 #include "images/bmp/win/Bitmap.h"
 #include "images/bmp/win/DibLayout.h"
 #include "images/codecs/DecodeLimits.h"
@@ -42,14 +43,9 @@ bool IsIconDepth(int32_t bits)
 
 BufferedImage* ThresholdedCopy(IImageBuffer* image)
 {
-    BufferedImage* copy = image::win::NewBufferedImage(image->GetWidth(), image->GetHeight());
-    if (!copy)
-        return nullptr;
-    for (int32_t y = 0; y < image->GetHeight(); ++y)
-        std::memcpy(copy->GetRow(y), image->GetRow(y), static_cast<size_t>(image->GetWidth()) * 4);
-    copy->SetHasAlpha(true);
-    ApplyAlphaThreshold(copy, kPaletteAlphaThreshold);
-    copy->SetHasAlpha(true);
+    auto* copy = dynamic_cast<BufferedImage*>(CopyImage(image, nullptr));
+    if (copy)
+        ApplyAlphaThreshold(copy, kPaletteAlphaThreshold);
     return copy;
 }
 
