@@ -47,8 +47,12 @@ Archive::Archive()
 {
 }
 
+// The entries' pool may be gone when this one's pool goes at exit: the entries go with the archive.
 Archive::~Archive()
 {
+    for (Entry* entry : entries_)
+        delete entry;
+    entries_.clear();
     Close();
 }
 

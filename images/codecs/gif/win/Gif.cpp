@@ -45,11 +45,13 @@ Gif::Gif()
     std::memset(globalTable_, 0, sizeof(globalTable_));
 }
 
+// The pools of the frames and the array may be gone when this one's pool goes at exit: what the
+// object owns goes with it directly.
 Gif::~Gif()
 {
-    FreeFrames();
-    if (data_)
-        data_->ReleaseToPool();
+    for (Frame& frame : frames_)
+        delete frame.bitmap;
+    delete data_;
 }
 
 thread::EasyPooler* Gif::GetPool()

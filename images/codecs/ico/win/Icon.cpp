@@ -35,9 +35,11 @@ uint8_t SideByte(int32_t side)
 
 Icon::Icon() {}
 
+// The images' pool may be gone when this one's pool goes at exit: the images go with the icon.
 Icon::~Icon()
 {
-    FreeImages();
+    for (IconImage* image : images_)
+        delete image;
 }
 
 thread::EasyPooler* Icon::GetPool()
