@@ -284,8 +284,15 @@ void Quantizer::MapToPalette(const uint32_t* pixels, int32_t count, uint8_t* out
 {
     if (!pixels || !output)
         return;
+    // Pictures come in runs of one colour: a pixel like the one before takes its index.
+    uint32_t previous = 0;
+    uint32_t previousIndex = static_cast<uint32_t>(wanted_);
     for (int32_t i = 0; i < count; ++i) {
-        const uint32_t index = (pixels[i] >> 24) == 0xFF ? NearestEntry(pixels[i]) : static_cast<uint32_t>(wanted_);
+        uint32_t index = previousIndex;
+        if (i == 0 || pixels[i] != previous)
+            index = (pixels[i] >> 24) == 0xFF ? NearestEntry(pixels[i]) : static_cast<uint32_t>(wanted_);
+        previous = pixels[i];
+        previousIndex = index;
         if (bits == 4) {
             uint8_t& pair = output[i / 2];
             if (i % 2 == 0)
