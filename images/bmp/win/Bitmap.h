@@ -97,6 +97,8 @@ private:
 
     void DeleteDib();
     void ForgetSize();
+    // The held table set on the section itself, so that GDI reads the colours it shows.
+    void ApplyColorTable();
     // The info header (and the table) read, checked and made into a DIB whose pixels follow;
     // pixelOffset is the pixels' place from start when a file header gave one, else 0.
     bool ReadDib(io::IInputStream* in, uint64_t start, uint32_t pixelOffset);

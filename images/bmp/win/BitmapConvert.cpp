@@ -90,6 +90,7 @@ void Bitmap::QuantizeFrom(IImageBuffer* source, int32_t bitsPerPixel)
     quantizer->Reduce(source, entries, 8);
     // Palette words are blue, green, red, alpha in memory: the layout of the table's entries.
     std::memcpy(info_.colors, quantizer->GetPalette(), static_cast<size_t>(entries) * 4);
+    ApplyColorTable();
     for (int32_t y = 0; y < GetHeight(); ++y)
         quantizer->MapToPalette(source->GetRow(y), GetWidth(), GetRow(y), bitsPerPixel);
 }

@@ -59,20 +59,28 @@ HBITMAP Bitmap::FromBitmapHandle(HBITMAP source)
         return nullptr;
     // GetDIBits converts device-dependent bitmaps and DIB sections of either row order alike, and
     // fills the colour table of a palette depth.
+    // GetDIBits writes its own image size into the header it is given; ours stays.
+    const BITMAPINFOHEADER header = info_.header;
     HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, source, 0, static_cast<UINT>(GetHeight()), bits_,
                                reinterpret_cast<BITMAPINFO*>(&info_), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
+    info_.header = header;
     if (rows != GetHeight()) {
         Reset();
         return nullptr;
     }
-    if (HasColorTable() && GetBitCount() <= 8) {
-        BitmapDc memory(handle_);
-        if (memory.IsReady())
-            SetDIBColorTable(memory.GetSafeHdc(), 0, static_cast<UINT>(colorCount_), info_.colors);
-    }
+    ApplyColorTable();
     return handle_;
+}
+
+void Bitmap::ApplyColorTable()
+{
+    if (!HasColorTable() || GetBitCount() > 8 || !handle_)
+        return;
+    BitmapDc memory(handle_);
+    if (memory.IsReady())
+        SetDIBColorTable(memory.GetSafeHdc(), 0, static_cast<UINT>(colorCount_), info_.colors);
 }
 
 HBITMAP Bitmap::FromIcon(HICON icon)
@@ -136,12 +144,11 @@ bool Bitmap::CopyTo(HBITMAP target)
 {
     if (!target || !handle_)
         return false;
+    ApplyColorTable();
     BitmapDc to(target);
     BitmapDc from(handle_);
     if (!to.IsReady() || !from.IsReady())
         return false;
-    if (HasColorTable() && GetBitCount() <= 8)
-        SetDIBColorTable(from.GetSafeHdc(), 0, static_cast<UINT>(colorCount_), info_.colors);
     const bool copied =
         BitBlt(to.GetSafeHdc(), 0, 0, GetWidth(), GetHeight(), from.GetSafeHdc(), 0, 0, SRCCOPY) != FALSE;
     GdiFlush();

@@ -266,3 +266,51 @@ TEST(BitmapFileTest, SaveAsBmpWritesAFileAndKeepsOneItCannotReplace)
 }
 
 } // namespace
+
+namespace {
+
+TEST(BitmapFileTest, BitmapsOfGdiAreCopiedAtTheirSizeAndDepth)
+{
+    // A device-dependent bitmap drawn through GDI.
+    HDC screen = GetDC(nullptr);
+    HBITMAP device = CreateCompatibleBitmap(screen, 6, 4);
+    ReleaseDC(nullptr, screen);
+    ASSERT_NE(nullptr, device);
+    {
+        HDC memory = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(memory, device);
+        RECT all = {0, 0, 6, 4};
+        HBRUSH brush = CreateSolidBrush(RGB(10, 200, 30));
+        FillRect(memory, &all, brush);
+        DeleteObject(brush);
+        SetPixel(memory, 5, 3, RGB(250, 0, 5));
+        SelectObject(memory, old);
+        DeleteDC(memory);
+    }
+    Pooled<Bitmap> copy;
+    ASSERT_NE(nullptr, copy->FromBitmapHandle(device));
+    EXPECT_EQ(6, copy->GetWidth());
+    EXPECT_EQ(4, copy->GetHeight());
+    ImagePtr picture(static_cast<s::image::win::BufferedImage*>(copy->ToBufferedImage(0, nullptr)));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(0xFF0AC81Eu, picture->GetRow(0)[0]);
+    EXPECT_EQ(0xFFFA0005u, picture->GetRow(3)[5]);
+    DeleteObject(device);
+
+    // An 8-bit section keeps its colour table and indices.
+    Pooled<Bitmap> palette;
+    ImagePtr few = FewColours(5, 3);
+    ASSERT_TRUE(palette->ConvertFrom(few.get(), 8, false, 0, 0, 0));
+    Pooled<Bitmap> again;
+    ASSERT_NE(nullptr, again->FromBitmapHandle(palette->GetHandle()));
+    EXPECT_EQ(8, again->GetBitCount());
+    const Bytes a = EncodeToBytes(palette.get());
+    const Bytes b = EncodeToBytes(again.get());
+    ASSERT_EQ(a.size(), b.size());
+    for (size_t i = 0; i < a.size(); ++i)
+        ASSERT_EQ(a[i], b[i]) << "byte " << i;
+    EXPECT_EQ(nullptr, again->FromBitmapHandle(nullptr));
+    EXPECT_EQ(nullptr, again->GetBits());
+}
+
+} // namespace
