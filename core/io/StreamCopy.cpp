@@ -54,6 +54,19 @@ bool WriteAll(IOutputStream* output, const void* data, uint32_t length)
     return true;
 }
 
+bool ReadAll(IInputStream* input, void* data, uint32_t length)
+{
+    uint8_t* into = static_cast<uint8_t*>(data);
+    uint32_t arrived = 0;
+    while (arrived < length) {
+        uint32_t done = 0;
+        if (!input->Read(into + arrived, length - arrived, &done) || done == 0)
+            return false;
+        arrived += done;
+    }
+    return true;
+}
+
 bool CopyStream(IInputStream* input, IOutputStream* output)
 {
     CopyBuffer& buffer = SerialBuffer();

@@ -11,6 +11,10 @@ namespace io {
 // fails or takes nothing.
 bool WriteAll(IOutputStream* output, const void* data, uint32_t length);
 
+// Reads the whole block, Read after Read, until every byte has arrived; false as soon as a Read
+// fails or brings nothing, the bytes not read left as they were.
+bool ReadAll(IInputStream* input, void* data, uint32_t length);
+
 // Copies the input to its end through one shared 1 KiB buffer, held for the whole copy: copies
 // from several threads run one after another. False when a write fails.
 bool CopyStream(IInputStream* input, IOutputStream* output);

@@ -1,5 +1,6 @@
 #include "images/codecs/FlattenedImage.h"
 
+#include "images/Composition.h"
 #include "images/win/BufferedImage.h"
 
 namespace s {
@@ -21,6 +22,9 @@ win::BufferedImage* NewFlattenedImage(IImageBuffer* source, int32_t red, int32_t
     }
     flat->SetHasAlpha(false);
     flat->DrawImage(0, 0, width, height, source, 0, 0, false);
+    // A source without the alpha flag is copied alpha bytes and all: whatever they held, the
+    // flattened picture is opaque.
+    MakeOpaque(flat);
     return flat;
 }
 

@@ -1,6 +1,9 @@
 #include "images/codecs/LoadEncodedImage.h"
 
+#include "images/bmp/win/Bitmap.h"
 #include "images/codecs/DetectImageType.h"
+#include "images/codecs/gif/win/Gif.h"
+#include "images/codecs/ico/win/Icon.h"
 #include "images/codecs/jpg/win/Jpeg.h"
 #include "images/codecs/png/win/Png.h"
 #include "storage/file/IPath.h"
@@ -16,7 +19,13 @@ IEncodedImage* NewCodecFor(ImageKind kind)
         return jpg::win::Jpeg::New();
     if (kind == kKindPng)
         return png::win::Png::New();
-    // BMP, GIF and ICO files get their codecs later; TIFF has none.
+    if (kind == kKindBmp)
+        return bmp::win::Bitmap::New();
+    if (kind == kKindGif)
+        return gif::win::Gif::New();
+    if (kind == kKindIco)
+        return ico::win::Icon::New();
+    // TIFF files have no codec.
     return nullptr;
 }
 

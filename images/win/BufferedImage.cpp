@@ -8,6 +8,7 @@
 #include "images/ScaleImage.h"
 #include "images/Transforms.h"
 #include "images/bmp/win/Bitmap.h"
+#include "images/codecs/gif/win/Gif.h"
 #include "images/codecs/jpg/win/Jpeg.h"
 #include "images/codecs/png/win/Png.h"
 #include "images/filters/IFilter.h"
@@ -38,18 +39,42 @@ filters::IFilter* FilterAt(col::_array::ArrayP& list, uint32_t index)
     return static_cast<filters::IFilter*>(static_cast<base::IObject*>(list.Get(index)));
 }
 
-// The path forms of the saves: the file is created or truncated and the stream form writes it.
-template <class StreamForm>
-void WriteFile(const wchar_t* path, StreamForm save)
+// The path forms of the saves: the codec is made first, so that a picture that cannot be
+// converted leaves a file of that name as it was; then the file is created or truncated.
+template <class Codec>
+void WriteFile(const wchar_t* path, Codec* codec)
 {
+    file::Pooled<Codec> held(codec);
+    if (!codec)
+        return;
     file::Pooled<file::win::PathWin> file(file::win::PathWin::CreateFromText(path));
     if (!file)
         return;
     file::win::FileOutputStream* out = file->OpenOutputStream(false);
     if (!out)
         return;
-    save(out);
+    codec->Encode(out);
     out->Dispose();
+}
+
+template <class Codec>
+void EncodeInto(io::IOutputStream* out, Codec* codec)
+{
+    file::Pooled<Codec> held(codec);
+    if (codec && out)
+        codec->Encode(out);
+}
+
+// A codec from its pool holding the converted picture; null when the conversion failed.
+template <class Codec, class Convert>
+Codec* NewConverted(Convert convert)
+{
+    Codec* codec = Codec::New();
+    if (codec && !convert(codec)) {
+        codec->ReleaseToPool();
+        return nullptr;
+    }
+    return codec;
 }
 
 void* SlotValue(filters::IFilter* filter)
@@ -293,38 +318,79 @@ IBufferedImage* BufferedImage::Scale(int32_t width, int32_t height, bool keepAsp
     return dynamic_cast<IBufferedImage*>(ScaleImage(this, width, height, keepAspect));
 }
 
-void BufferedImage::SaveAsBmp(io::IOutputStream*, int32_t, bool, int32_t, int32_t, int32_t) {}
+bmp::win::Bitmap* BufferedImage::NewBmp(int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green,
+                                         int32_t blue)
+{
+    return NewConverted<bmp::win::Bitmap>([&](bmp::win::Bitmap* bitmap) {
+        return bitmap->ConvertFrom(this, bitsPerPixel, keepTransparency, red, green, blue);
+    });
+}
 
-void BufferedImage::SaveAsBmp(const wchar_t*, int32_t, bool, int32_t, int32_t, int32_t) {}
+void BufferedImage::SaveAsBmp(io::IOutputStream* out, int32_t bitsPerPixel, bool keepTransparency, int32_t red,
+                              int32_t green, int32_t blue)
+{
+    EncodeInto(out, NewBmp(bitsPerPixel, keepTransparency, red, green, blue));
+}
 
-void BufferedImage::SaveAsGif(io::IOutputStream*, int32_t, bool, int32_t, int32_t, int32_t) {}
+void BufferedImage::SaveAsBmp(const wchar_t* path, int32_t bitsPerPixel, bool keepTransparency, int32_t red,
+                              int32_t green, int32_t blue)
+{
+    WriteFile(path, NewBmp(bitsPerPixel, keepTransparency, red, green, blue));
+}
 
-void BufferedImage::SaveAsGif(const wchar_t*, int32_t, bool, int32_t, int32_t, int32_t) {}
+gif::win::Gif* BufferedImage::NewGif(int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green,
+                                     int32_t blue)
+{
+    return NewConverted<gif::win::Gif>([&](gif::win::Gif* gif) {
+        return gif->AddFrame(this, bitsPerPixel, keepTransparency, red, green, blue, gif::win::Gif::kAlphaThreshold);
+    });
+}
+
+void BufferedImage::SaveAsGif(io::IOutputStream* out, int32_t bitsPerPixel, bool keepTransparency, int32_t red,
+                              int32_t green, int32_t blue)
+{
+    EncodeInto(out, NewGif(bitsPerPixel, keepTransparency, red, green, blue));
+}
+
+void BufferedImage::SaveAsGif(const wchar_t* path, int32_t bitsPerPixel, bool keepTransparency, int32_t red,
+                              int32_t green, int32_t blue)
+{
+    WriteFile(path, NewGif(bitsPerPixel, keepTransparency, red, green, blue));
+}
+
+jpg::win::Jpeg* BufferedImage::NewJpeg(int32_t quality, int32_t red, int32_t green, int32_t blue)
+{
+    return NewConverted<jpg::win::Jpeg>(
+        [&](jpg::win::Jpeg* jpeg) { return jpeg->ConvertFrom(this, quality, red, green, blue); });
+}
 
 void BufferedImage::SaveAsJpeg(io::IOutputStream* out, int32_t quality, int32_t red, int32_t green, int32_t blue)
 {
-    file::Pooled<jpg::win::Jpeg> jpeg;
-    if (out && jpeg && jpeg->ConvertFrom(this, quality, red, green, blue))
-        jpeg->Encode(out);
+    EncodeInto(out, NewJpeg(quality, red, green, blue));
 }
 
 void BufferedImage::SaveAsJpeg(const wchar_t* path, int32_t quality, int32_t red, int32_t green, int32_t blue)
 {
-    WriteFile(path, [&](io::IOutputStream* out) { SaveAsJpeg(out, quality, red, green, blue); });
+    WriteFile(path, NewJpeg(quality, red, green, blue));
+}
+
+png::win::Png* BufferedImage::NewPng(bool interlace, bool keepTransparency, int32_t red, int32_t green, int32_t blue)
+{
+    return NewConverted<png::win::Png>([&](png::win::Png* png) {
+        return png->ConvertFrom(this, interlace, keepTransparency, red, green, blue);
+    });
 }
 
 void BufferedImage::SaveAsPng(io::IOutputStream* out, bool interlace, bool keepTransparency, int32_t red,
                               int32_t green, int32_t blue)
 {
-    file::Pooled<png::win::Png> png;
-    if (out && png && png->ConvertFrom(this, interlace, keepTransparency, red, green, blue))
-        png->Encode(out);
+    EncodeInto(out, NewPng(interlace, keepTransparency, red, green, blue));
 }
 
 void BufferedImage::SaveAsPng(const wchar_t* path, bool interlace, bool keepTransparency, int32_t red, int32_t green,
                               int32_t blue)
 {
-    WriteFile(path, [&](io::IOutputStream* out) { SaveAsPng(out, interlace, keepTransparency, red, green, blue); });
+    WriteFile(path, NewPng(interlace, keepTransparency, red, green, blue));
 }
 
 IBufferedImage* BufferedImage::CopyTo(IBufferedImage* target)

@@ -15,6 +15,21 @@ namespace win {
 class Bitmap;
 }
 } // namespace bmp
+namespace gif {
+namespace win {
+class Gif;
+}
+} // namespace gif
+namespace jpg {
+namespace win {
+class Jpeg;
+}
+} // namespace jpg
+namespace png {
+namespace win {
+class Png;
+}
+} // namespace png
 
 namespace win {
 
@@ -66,7 +81,8 @@ public:
                    int32_t sourceY, bool scaleFirst) override;
     IBufferedImage* Scale(int32_t width, int32_t height, bool keepAspect) override;
 
-    // The BMP and GIF saves write nothing until the library has those codecs.
+    // The saves write nothing, and a path form leaves a file of that name as it was, when the
+    // picture cannot be converted.
     void SaveAsBmp(io::IOutputStream* out, int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green,
                    int32_t blue) override;
     void SaveAsBmp(const wchar_t* path, int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green,
@@ -108,6 +124,11 @@ private:
     BufferedImage& operator=(const BufferedImage&) = delete;
 
     void ForgetPixels();
+    // This picture in a codec from its pool, for the saves; null when it cannot be converted.
+    bmp::win::Bitmap* NewBmp(int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green, int32_t blue);
+    gif::win::Gif* NewGif(int32_t bitsPerPixel, bool keepTransparency, int32_t red, int32_t green, int32_t blue);
+    jpg::win::Jpeg* NewJpeg(int32_t quality, int32_t red, int32_t green, int32_t blue);
+    png::win::Png* NewPng(bool interlace, bool keepTransparency, int32_t red, int32_t green, int32_t blue);
     void DropFilteredImage();
 
     bmp::win::Bitmap* bitmap_;

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "images/codecs/gif/win/Gif.h"
 #include "images/win/BufferedImage.h"
+#include "storage/file/Pooled.h"
 #include "support/Screenshot.h"
 #include "support/Wait.h"
 #include "windowing/ShownWindow.h"
@@ -105,7 +107,7 @@ TEST_F(WindowPaintTest, TheDrawerPaintsAndShapesTheWindowTheChildrenLeftOut)
     window_->SetDrawer(nullptr);
 }
 
-TEST_F(WindowPaintTest, AScreenshotGifNeedsTheEncoderAndKeepsAnExistingFile)
+TEST_F(WindowPaintTest, AScreenshotGifReplacesTheFileAndReadsBack)
 {
     Show();
     const std::wstring path = testing_support::ScreenshotFolder() + L"\\window-screenshot.gif";
@@ -114,13 +116,21 @@ TEST_F(WindowPaintTest, AScreenshotGifNeedsTheEncoderAndKeepsAnExistingFile)
     DWORD written = 0;
     WriteFile(file, "old", 3, &written, nullptr);
     CloseHandle(file);
-    // Until the GIF encoder exists nothing is written, and the old file stays.
-    const bool saved = window_->SaveScreenshotGif(path.c_str());
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    ASSERT_TRUE(GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
-    if (!saved) {
-        EXPECT_EQ(3u, data.nFileSizeLow);
-    }
+    ASSERT_TRUE(window_->SaveScreenshotGif(path.c_str()));
+    s::file::Pooled<s::image::gif::win::Gif> gif;
+    ASSERT_TRUE(gif->LoadFromPath(path.c_str()));
+    RECT window;
+    GetWindowRect(frame_, &window);
+    EXPECT_EQ(window.right - window.left, gif->GetWidth());
+    EXPECT_EQ(window.bottom - window.top, gif->GetHeight());
+    auto* picture = static_cast<s::image::win::BufferedImage*>(gif->ToBufferedImage(0, nullptr));
+    ASSERT_NE(nullptr, picture);
+    // Flattened onto white: nothing in it is transparent.
+    EXPECT_FALSE(picture->HasAlpha());
+    const std::wstring png = testing_support::ScreenshotFolder() + L"\\WindowScreenshotGifReadBack.png";
+    DeleteFileW(png.c_str());
+    picture->SaveAsPng(png.c_str(), false, false, 255, 255, 255);
+    picture->ReleaseToPool();
     EXPECT_FALSE(window_->SaveScreenshotGif(L""));
     DeleteFileW(path.c_str());
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "images/win/BufferedImage.h"
+#include "images/bmp/win/DibLayout.h"
 
 namespace s {
 namespace image {
@@ -10,28 +10,6 @@ namespace bmp {
 namespace win {
 
 namespace {
-
-const WORD kBitmapType = 0x4D42; // "BM"
-const DWORD kHeadersSize = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-const int32_t kNoTransparentColor = -1;
-// Every size field of the headers is 32 bits: no DIB may hold more bytes than they can count.
-const int64_t kMaxImageBytes = 0x7FFFFFFF - 0x10000;
-
-int32_t ColorCountFor(const BITMAPINFOHEADER& header)
-{
-    if (header.biClrUsed != 0)
-        return static_cast<int32_t>(header.biClrUsed);
-    switch (header.biBitCount) {
-    case 1:
-        return 2;
-    case 4:
-        return 16;
-    case 8:
-        return 256;
-    default:
-        return 0;
-    }
-}
 
 // Pixel bytes without the row padding, as the info header counts them.
 int64_t ImageBytes(int64_t pixels, int32_t bitsPerPixel)
@@ -131,6 +109,14 @@ void Bitmap::DeleteDib()
     bits_ = nullptr;
 }
 
+void Bitmap::ForgetSize()
+{
+    info_.header.biWidth = 0;
+    info_.header.biHeight = 0;
+    info_.header.biSizeImage = 0;
+    stride_ = 0;
+}
+
 HBITMAP Bitmap::CreateDib(int32_t width, int32_t height, int32_t bitsPerPixel)
 {
     DeleteDib();
@@ -138,12 +124,9 @@ HBITMAP Bitmap::CreateDib(int32_t width, int32_t height, int32_t bitsPerPixel)
     // Sizes in 64 bits: a width and height whose byte count does not fit the headers are refused,
     // never wrapped into a small section that later writes would overrun.
     const int64_t stride =
-        width > 0 && bitsPerPixel > 0 ? ((int64_t(width) * bitsPerPixel + 31) >> 3) & ~int64_t(3) : 0;
+        width > 0 && bitsPerPixel > 0 ? DibStride(width, bitsPerPixel) : 0;
     if (width <= 0 || height <= 0 || bitsPerPixel <= 0 || bitsPerPixel > 32 || stride * height > kMaxImageBytes) {
-        header.biWidth = 0;
-        header.biHeight = 0;
-        header.biSizeImage = 0;
-        stride_ = 0;
+        ForgetSize();
         return nullptr;
     }
     header.biSize = sizeof(BITMAPINFOHEADER);
@@ -160,7 +143,7 @@ HBITMAP Bitmap::CreateDib(int32_t width, int32_t height, int32_t bitsPerPixel)
     if (colorCount_ != 0)
         std::memset(info_.colors, 0, sizeof(info_.colors));
     stride_ = static_cast<int32_t>(stride);
-    colorCount_ = ColorCountFor(header);
+    colorCount_ = static_cast<int32_t>(DibColorCount(header));
     colorTableSize_ = 4 * colorCount_;
     fileHeader_.bfType = kBitmapType;
     fileHeader_.bfReserved1 = 0;
@@ -172,10 +155,7 @@ HBITMAP Bitmap::CreateDib(int32_t width, int32_t height, int32_t bitsPerPixel)
     handle_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info_), DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!handle_ || !bits) {
         DeleteDib();
-        header.biWidth = 0;
-        header.biHeight = 0;
-        header.biSizeImage = 0;
-        stride_ = 0;
+        ForgetSize();
         return nullptr;
     }
     bits_ = static_cast<uint8_t*>(bits);
@@ -190,47 +170,9 @@ uint8_t* Bitmap::GetRow(int32_t y)
     return bits_ + static_cast<size_t>(height - 1 - y) * static_cast<size_t>(stride_);
 }
 
-IBufferedImage* Bitmap::ToBufferedImage(int32_t, IBufferedImage* target)
+void Bitmap::SetTransparentColor(int32_t red, int32_t green, int32_t blue)
 {
-    const int32_t width = GetWidth();
-    const int32_t height = GetHeight();
-    const int32_t bitCount = GetBitCount();
-    if (!bits_ || (bitCount != 24 && bitCount != 32))
-        return nullptr;
-    image::win::BufferedImage* made = target ? nullptr : image::win::BufferedImage::New();
-    IBufferedImage* image = target ? target : made;
-    if (!image)
-        return nullptr;
-    if (!image->Create(width, height)) {
-        if (made)
-            made->ReleaseToPool();
-        return nullptr;
-    }
-    const int32_t pixelBytes = bitCount / 8;
-    bool anyAlpha = false;
-    bool translucent = false;
-    for (int32_t y = 0; y < height; ++y) {
-        const uint8_t* from = GetRow(y);
-        uint32_t* to = image->GetRow(y);
-        for (int32_t x = 0; x < width; ++x) {
-            const uint8_t* pixel = from + x * pixelBytes;
-            uint32_t alpha = pixelBytes == 4 ? pixel[3] : 0xFF;
-            anyAlpha = anyAlpha || alpha != 0;
-            translucent = translucent || alpha != 0xFF;
-            to[x] = alpha << 24 | uint32_t{pixel[2]} << 16 | uint32_t{pixel[1]} << 8 | pixel[0];
-        }
-    }
-    // A 32-bit DIB whose alpha bytes are all 0 was never meant to carry alpha: show it opaque.
-    if (!anyAlpha) {
-        for (int32_t y = 0; y < height; ++y) {
-            uint32_t* row = image->GetRow(y);
-            for (int32_t x = 0; x < width; ++x)
-                row[x] |= 0xFF000000u;
-        }
-        translucent = false;
-    }
-    image->SetHasAlpha(translucent);
-    return image;
+    transparentColor_ = (red & 0xFF) << 16 | (green & 0xFF) << 8 | (blue & 0xFF);
 }
 
 } // namespace win

@@ -9,18 +9,24 @@
 #include "images/bmp/win/Bitmap.h"
 #include "images/codecs/IEncodedImage.h"
 #include "images/codecs/LoadEncodedImage.h"
+#include "images/codecs/gif/win/Gif.h"
+#include "images/codecs/gif/win/GifLzw.h"
+#include "images/codecs/ico/win/Icon.h"
+#include "images/codecs/ico/win/IconImage.h"
 #include "images/codecs/jpg/win/Jpeg.h"
 #include "images/codecs/png/win/Png.h"
 #include "storage/file/PathWin.h"
 #include "storage/file/Pooled.h"
 #include "tests/images/ImageFixtures.h"
 #include "tests/images/codecs/CodecFixtures.h"
+#include "tests/images/codecs/GuardedInput.h"
 
 namespace {
 
 using codecs_test::Bytes;
-using codecs_test::DecodeBytes;
 using codecs_test::EncodeToBytes;
+using codecs_test::GuardedBytes;
+using codecs_test::GuardedInput;
 using s::file::Pooled;
 
 const uint32_t kSeed = 0x5EED2026;
@@ -46,7 +52,19 @@ std::vector<Bytes> ValidFiles()
     interlaced->ConvertFrom(image.get(), true, true, 0, 0, 0);
     Pooled<s::image::jpg::win::Jpeg> jpeg;
     jpeg->ConvertFrom(image.get(), 75, 255, 255, 255);
-    return {EncodeToBytes(png.get()), EncodeToBytes(interlaced.get()), EncodeToBytes(jpeg.get())};
+    Pooled<s::image::bmp::win::Bitmap> bmp;
+    bmp->ConvertFrom(image.get(), 8, false, 255, 255, 255);
+    Pooled<s::image::gif::win::Gif> gif;
+    gif->AddFrame(image.get(), 8, true, 255, 255, 255, s::image::gif::win::Gif::kAlphaThreshold);
+    gif->AddFrame(image.get(), 4, false, 0, 0, 0, s::image::gif::win::Gif::kAlphaThreshold);
+    Pooled<s::image::ico::win::Icon> icon;
+    for (int32_t bits : {4, 32}) {
+        s::image::ico::win::IconImage* entry = s::image::ico::win::IconImage::New();
+        entry->ConvertFrom(image.get(), bits, true, 255, 255, 255);
+        icon->AddImage(entry);
+    }
+    return {EncodeToBytes(png.get()), EncodeToBytes(interlaced.get()), EncodeToBytes(jpeg.get()),
+            EncodeToBytes(bmp.get()),  EncodeToBytes(gif.get()),        EncodeToBytes(icon.get())};
 }
 
 // One damage of the kinds files suffer: flipped bits, a cut, inserted bytes or a size field
@@ -97,7 +115,9 @@ TEST(MutationTest, DamagedFilesNeverCrashHangOrCorruptTheHeap)
 {
     const std::vector<Bytes> valid = ValidFiles();
     std::vector<std::function<s::image::IEncodedImage*()>> decoders = {
-        [] { return s::image::png::win::Png::New(); }, [] { return s::image::jpg::win::Jpeg::New(); }};
+        [] { return s::image::png::win::Png::New(); },   [] { return s::image::jpg::win::Jpeg::New(); },
+        [] { return s::image::bmp::win::Bitmap::New(); }, [] { return s::image::gif::win::Gif::New(); },
+        [] { return s::image::ico::win::Icon::New(); },   [] { return s::image::ico::win::IconImage::New(); }};
     codecs_test::TempFile file(L"mutated.bin");
     Pooled<s::file::win::PathWin> path(s::file::win::PathWin::CreateFromText(file.c_str()));
     for (size_t f = 0; f < valid.size(); ++f) {
@@ -109,7 +129,9 @@ TEST(MutationTest, DamagedFilesNeverCrashHangOrCorruptTheHeap)
             for (auto& make : decoders) {
                 s::image::IEncodedImage* image = make();
                 const ULONGLONG start = GetTickCount64();
-                const bool decoded = DecodeBytes(image, bytes);
+                GuardedBytes guarded(bytes);
+                GuardedInput input(guarded);
+                const bool decoded = image->Decode(&input);
                 EXPECT_LT(GetTickCount64() - start, kDecodeBoundMs) << "seed " << seed;
                 ExpectConsistent(image, decoded, seed);
                 dynamic_cast<s::thread::IPoolable*>(image)->ReleaseToPool();
@@ -122,6 +144,40 @@ TEST(MutationTest, DamagedFilesNeverCrashHangOrCorruptTheHeap)
                 dynamic_cast<s::thread::IPoolable*>(loaded)->ReleaseToPool();
             }
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The LZW coder reads its data in place: damaged data that end at a page no one may read.
+TEST(MutationTest, DamagedLzwDataNeverReadPastTheirEnd)
+{
+    images_test::ImagePtr image = Picture();
+    Pooled<s::image::gif::win::Gif> gif;
+    ASSERT_TRUE(gif->AddFrame(image.get(), 8, false, 0, 0, 0, s::image::gif::win::Gif::kAlphaThreshold));
+    s::image::bmp::win::Bitmap* frame = gif->GetFrame(0);
+    codecs_test::ByteStream out;
+    Pooled<s::image::gif::win::GifLzw> lzw;
+    ASSERT_TRUE(lzw->Encode(frame->GetBits(), frame->GetWidth(), frame->GetHeight(), 8, frame->GetStride(), out.get()));
+    // The sub-blocks' bytes without their length bytes.
+    const Bytes blocks = out.ToBytes();
+    Bytes data;
+    for (size_t at = 0; at < blocks.size(); at += blocks[at] + 1u)
+        data.insert(data.end(), blocks.begin() + at + 1, blocks.begin() + at + 1 + blocks[at]);
+    std::vector<uint8_t> pixels(static_cast<size_t>(frame->GetStride()) * frame->GetHeight());
+    for (int m = 0; m < kMutationsPerFile; ++m) {
+        const uint32_t seed = kSeed + 900000 + static_cast<uint32_t>(m);
+        std::mt19937 random(seed);
+        const Bytes bytes = Mutate(data, random);
+        GuardedBytes guarded(bytes);
+        const int minimum = 1 + static_cast<int>(random() % 11);
+        for (bool interlace : {false, true})
+            s::image::gif::win::GifLzw::Decode(guarded.data(), static_cast<uint32_t>(guarded.size()), pixels.data(),
+                                               minimum, frame->GetStride(), frame->GetWidth(), frame->GetHeight(),
+                                               interlace);
+        ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr)) << "seed " << seed;
     }
 }
 

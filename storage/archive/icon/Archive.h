@@ -1,0 +1,87 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "core/thread/EasyPooler.h"
+#include "core/thread/IPoolable.h"
+#include "storage/archive/IArchive.h"
+
+namespace s {
+namespace io {
+class IInputStream;
+}
+
+namespace archive {
+namespace icon {
+
+class Entry;
+
+// The images of one icon file: its header and directory, each image's bytes read on first use.
+// Filled by Open from a file or by ReadDirectory from a stream a caller sets up.
+class Archive : public IArchive, public thread::IPoolable {
+public:
+    static constexpr const wchar_t* kClassName = L"s_archive_icon_Archive";
+    static constexpr uint16_t kIconType = 1;
+
+    Archive();
+    ~Archive() override;
+
+    static thread::EasyPooler* GetPool();
+    static Archive* New();
+
+    const wchar_t* GetClassName() override;
+    base::IObject* NewInstance() override;
+    void ReleaseToPool() override;
+    void Reset() override;
+
+    uint64_t GetSize() override { return size_; }
+    uint32_t GetEntryCount() override { return static_cast<uint32_t>(entries_.size()); }
+    // Null past the count.
+    IEntry* GetEntry(uint32_t index) override;
+    // Reads the directory of the file; false when it is missing or its directory is not whole.
+    bool Open(file::IPath* path) override;
+    // Forgets the entries and both streams; a stream a caller set is not disposed of.
+    void Close() override;
+    // The entry as a single-image icon file; false when its bytes cannot be read or written.
+    bool ReadEntry(IEntry* entry, io::IOutputStream* out) override;
+    void ClearPending() override { pending_ = 0; }
+
+    // The stream holding the icon file from baseOffset, size bytes long; the caller keeps it.
+    void SetSource(io::IInputStream* in, uint64_t baseOffset, uint64_t size);
+    void AddEntry(Entry* entry);
+    Entry* GetIconEntry(uint32_t index);
+    // The entry with its bytes read; null past the count or when the bytes lie beyond the source.
+    Entry* LoadEntry(uint32_t index);
+    uint16_t GetType() const { return type_; }
+
+    // The header and one record per image from the source; false, with no entries, when the
+    // header is not an icon's or the directory does not fit the source.
+    bool ReadDirectory();
+    // The icon file of every entry, each entry's bytes read first; false when one cannot be read
+    // or a write fails.
+    bool WriteIco(io::IOutputStream* out);
+    // The entry of exactly width x height at 32 bits, else the nearest in area, then in depth
+    // from 32; the first of ties. False without entries.
+    bool FindBestImage(int32_t width, int32_t height, int32_t depth, uint32_t* index);
+
+private:
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
+
+    void FreeEntries();
+
+    uint64_t baseOffset_;
+    uint64_t size_;
+    std::vector<Entry*> entries_;
+    uint8_t pending_;
+    uint8_t fromFile_;
+    io::IInputStream* ownedStream_;
+    io::IInputStream* input_;
+    uint16_t reserved_;
+    uint16_t type_;
+    uint16_t count_;
+};
+
+} // namespace icon
+} // namespace archive
+} // namespace s
