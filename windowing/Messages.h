@@ -32,6 +32,7 @@ const UINT kCloseOnOwnThread = WM_APP + 1;
 const UINT kCreateChild = WM_APP + 2;       // wParam: the child component, created in the receiver
 const UINT kDestroyOwnWindow = WM_USER + 15; // the component's window destroys itself on its thread
 const UINT kUrlDropped = WM_USER + 22;      // a box's drop target holds a dropped web address
+const UINT kSetAcceptUrls = WM_USER + 25;   // a box makes (wParam 1) or drops its web-address drop target
 
 // Handled by a label's own window; lParam is the process key.
 const UINT kLabelSetText = 0x1401;       // wParam: the text change, applied on the label's thread
@@ -41,6 +42,10 @@ const UINT_PTR kLabelRestoreTimer = 100;
 
 // Handled by a text field's control: selects the whole text on the control's thread.
 const UINT kSelectAllText = WM_USER + 1;
+
+// A skin change taken on the thread of a native control whose own messages fill the WM_USER
+// range (the trackbar's TBM_ messages), where kSkinChanged would be one of them.
+const UINT kControlSkinChanged = WM_APP + 24;
 
 // A thread message of a window's own loop: the window was released on its own thread and is
 // given back once the handler that released it has returned.

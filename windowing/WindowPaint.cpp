@@ -3,11 +3,11 @@
 // region shapes the window; screenshots of the window as GIF.
 #include <cstdint>
 
-#include "images/ImageCapacity.h"
 #include "images/win/BufferedImage.h"
 #include "mfc/PaintDC.h"
 #include "skins/drawer/IWindow.h"
 #include "windowing/Window.h"
+#include "windowing/paint/BackBuffer.h"
 #include "windowing/paint/MemDC.h"
 #include "windowing/paint/ScreenCapture.h"
 
@@ -17,14 +17,7 @@ namespace win {
 
 namespace {
 
-// A buffer using less than this share of its area is replaced by an exact one.
-const double kKeepAreaShare = 0.7;
 const int32_t kScreenshotBits = 8;
-
-int64_t AreaOf(int32_t width, int32_t height)
-{
-    return static_cast<int64_t>(width) * height;
-}
 
 // When the file was last written; 0 when there is none.
 uint64_t WrittenAt(const wchar_t* path)
@@ -49,29 +42,7 @@ void Window::SetDrawer(drawer::IWindow* drawer)
 
 bool Window::EnsureBackBuffer(const RECT& rect)
 {
-    const int32_t width = rect.right - rect.left;
-    const int32_t height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return false;
-    if (backBuffer_) {
-        const int32_t bufferWidth = backBuffer_->GetWidth();
-        const int32_t bufferHeight = backBuffer_->GetHeight();
-        if (static_cast<double>(AreaOf(width, height)) < kKeepAreaShare * static_cast<double>(AreaOf(bufferWidth, bufferHeight))) {
-            backBuffer_->ReleaseToPool();
-            backBuffer_ = nullptr;
-        } else if (bufferWidth >= width && bufferHeight >= height) {
-            return true;
-        } else {
-            return backBuffer_->Create(image::GrowImageSide(bufferWidth, width), image::GrowImageSide(bufferHeight, height));
-        }
-    }
-    backBuffer_ = image::win::BufferedImage::New();
-    if (backBuffer_ && backBuffer_->Create(width, height))
-        return true;
-    if (backBuffer_)
-        backBuffer_->ReleaseToPool();
-    backBuffer_ = nullptr;
-    return false;
+    return FitBackBuffer(&backBuffer_, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 image::win::BufferedImage* Window::GetBackBuffer(int32_t*, int32_t*)

@@ -6,6 +6,7 @@
 
 #include "core/str/StrArray.h"
 #include "core/str/StrBuffer.h"
+#include "windowing/box/UrlDropTarget.h"
 
 namespace s {
 namespace gui {
@@ -13,7 +14,7 @@ namespace win {
 
 Box::Box()
     : layoutManager_(nullptr), droppedFiles_(str::strarray::StrArray::New()),
-      droppedUrl_(str::strbuffer::StrBuffer::New()), drawer_(nullptr), ownsDrawer_(false), backImage_(nullptr)
+      droppedUrl_(str::strbuffer::StrBuffer::New()), urlTarget_(nullptr), drawer_(nullptr), ownsDrawer_(false), backImage_(nullptr)
 {
     hiddenY_ = -kHiddenY;
     ResetBox();
@@ -158,9 +159,10 @@ void Box::TellListeners(ListenerList list, int32_t code)
 
 // The drop target reports a finished drop with code 3; its text is then read on the Box's
 // thread like every other drop.
-void Box::OnEvent(base::IObject*, int32_t code)
+void Box::OnEvent(base::IObject* source, int32_t code)
 {
-    if (code == 3 && m_hWnd)
+    if (code == UrlDropTarget::kEventDropped && urlTarget_ && source == static_cast<base::IObject*>(urlTarget_) &&
+        m_hWnd)
         ::SendMessageW(m_hWnd, msg::kUrlDropped, 0, 0);
 }
 
@@ -371,10 +373,30 @@ str::strarray::StrArray* Box::GetDroppedFiles()
     return droppedFiles_;
 }
 
-// The web-address drop target comes with the OLE drop support; until then the flag is kept.
 void Box::SetAcceptUrls(bool accept)
 {
     acceptUrls_ = accept;
+    if (m_hWnd)
+        ::SendMessageW(m_hWnd, msg::kSetAcceptUrls, accept ? 1 : 0, 0);
+}
+
+void Box::ApplyAcceptUrls(bool accept)
+{
+    if (accept && !urlTarget_ && m_hWnd) {
+        urlTarget_ = UrlDropTarget::New();
+        if (!urlTarget_)
+            return;
+        urlTarget_->SetOwner(this);
+        // Without OLE on this thread the Box takes no addresses; nothing else changes.
+        if (!urlTarget_->Register(this)) {
+            urlTarget_->ReleaseToPool();
+            urlTarget_ = nullptr;
+        }
+    } else if (!accept && urlTarget_) {
+        urlTarget_->Revoke();
+        urlTarget_->ReleaseToPool();
+        urlTarget_ = nullptr;
+    }
 }
 
 void Box::AddUrlDropListener(events::IEventListener* listener)

@@ -29,6 +29,8 @@ class StrBuffer;
 namespace gui {
 namespace win {
 
+class UrlDropTarget;
+
 // The toolkit's general container (see IBox): a native child window of the toolkit class whose
 // children are laid out by one of the four layout kinds, offset by its margins.
 class Box : public Component<IBox>, public thread::IPoolable, public events::IEventListener {
@@ -151,6 +153,8 @@ public:
     int32_t GetContentMaxHeight() const { return contentMaxHeight_; }
     bool IsPageLocked() const { return pageLocked_; }
     bool IsHovered() const { return hover_; }
+    // The target taking dragged web addresses, null while the Box takes none.
+    UrlDropTarget* GetUrlDropTarget() const { return urlTarget_; }
 
 protected:
     bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -173,6 +177,11 @@ private:
     void HandleDropFiles(HDROP drop);
     void HandleMouseMove(LPARAM lParam);
     void SetHover(bool hover);
+    // Makes and registers the web-address drop target, or revokes and releases it; on the
+    // Box's thread, where OLE runs.
+    void ApplyAcceptUrls(bool accept);
+    // An enabled button under the screen point takes the mouse even in a transparent Box.
+    bool ButtonChildAt(int32_t x, int32_t y);
 
     col::_array::ArrayP children_;
     col::_array::ArrayP listeners_[kListenerLists];
@@ -197,6 +206,7 @@ private:
     str::strarray::StrArray* droppedFiles_;
     bool acceptUrls_;
     str::strbuffer::StrBuffer* droppedUrl_;
+    UrlDropTarget* urlTarget_;
     int32_t wheelLines_;
     bool inWheel_;
     bool hover_;

@@ -30,6 +30,8 @@ bool Box::CreateWindowIn(IComponent* parent)
     }
     if (acceptFiles_)
         DragAcceptFiles(m_hWnd, TRUE);
+    if (acceptUrls_)
+        ApplyAcceptUrls(true);
     // The children's own layout requests wait until all of them exist.
     creatingChildren_ = true;
     for (int32_t i = 0; i < GetChildCount(); ++i) {

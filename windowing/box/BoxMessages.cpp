@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "core/str/StrArray.h"
+#include "core/str/StrBuffer.h"
+#include "windowing/box/UrlDropTarget.h"
+#include "windowing/widgets/Button.h"
 #include "windowing/box/Box.h"
 
 namespace s {
@@ -41,11 +44,16 @@ bool Box::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lPa
     case WM_ERASEBKGND:
         *result = 1;
         return true;
-    case WM_NCHITTEST:
+    case WM_NCHITTEST: {
         *result = CWnd::DefWindowProc(message, wParam, lParam);
-        if (mouseTransparent_ && *result == HTCLIENT)
+        const POINT point = PointOf(lParam);
+        if (mouseTransparent_ && *result == HTCLIENT && !ButtonChildAt(point.x, point.y))
             *result = HTTRANSPARENT;
         return true;
+    }
+    case WM_DESTROY:
+        ApplyAcceptUrls(false);
+        return false;
     case WM_GETDLGCODE:
         *result = CWnd::DefWindowProc(message, wParam, lParam) | DLGC_WANTALLKEYS;
         return true;
@@ -72,11 +80,26 @@ bool Box::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lPa
         HandleDropFiles(reinterpret_cast<HDROP>(wParam));
         return true;
     case msg::kUrlDropped:
+        if (urlTarget_ && droppedUrl_)
+            droppedUrl_->Assign(urlTarget_->GetUrl());
         TellListeners(kUrlDrop, kEventUrlDropped);
+        return true;
+    case msg::kSetAcceptUrls:
+        ApplyAcceptUrls(wParam != 0);
         return true;
     default:
         return Component<IBox>::HandleMessage(result, message, wParam, lParam);
     }
+}
+
+bool Box::ButtonChildAt(int32_t x, int32_t y)
+{
+    for (int32_t i = 0; i < GetChildCount(); ++i) {
+        Button* button = dynamic_cast<Button*>(GetChildAt(i));
+        if (button && button->IsEnabled() && button->ContainsScreenPoint(x, y))
+            return true;
+    }
+    return false;
 }
 
 void Box::HandleMouseMove(LPARAM lParam)

@@ -115,7 +115,7 @@ public:
     }
     int32_t GetMaxClientWidth() override { return this->GetMaxWidth(); }
     int32_t GetMaxClientHeight() override { return this->GetMaxHeight(); }
-    // Clamped into the limits, a minimum above the maximum winning.
+    // Clamped into the limits, a minimum above the maximum winning (button, slider, progress bar).
     void SetLayoutSize(int32_t width, int32_t height) override
     {
         const int32_t w = std::max(std::min(width, this->GetMaxWidth()), this->GetMinWidth());
@@ -329,6 +329,14 @@ protected:
     {
         const UINT show = visible_ ? SWP_SHOWWINDOW : 0;
         this->SetWindowPos(nullptr, x_ + offsetX_, y_ + offsetY_, width_, height_, flags | show | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The other rule, of the text field: clamped into the limits, a maximum below the minimum
+    // winning.
+    void SetLayoutSizeMaximumWinning(int32_t width, int32_t height)
+    {
+        const int32_t w = std::min(std::max(width, this->GetMinWidth()), this->GetMaxWidth());
+        const int32_t h = std::min(std::max(height, this->GetMinHeight()), this->GetMaxHeight());
+        this->SetSize(w, h);
     }
     void RedrawWhenAsked(bool redraw)
     {

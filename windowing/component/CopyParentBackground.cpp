@@ -37,6 +37,28 @@ bool CopyParentBackground(IComponent* component, CDC* dc)
     return copied != FALSE;
 }
 
+MemDC* NewBackgroundCanvas(IComponent* component, int32_t width, int32_t height, bool inherited, COLORREF fill)
+{
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    image::win::BufferedImage* image = image::win::BufferedImage::New();
+    if (!image)
+        return nullptr;
+    if (!image->Create(width, height)) {
+        image->ReleaseToPool();
+        return nullptr;
+    }
+    MemDC* canvas = MemDC::Create(dynamic_cast<CWnd*>(component), image, true);
+    if (!canvas) {
+        image->ReleaseToPool();
+        return nullptr;
+    }
+    const bool copied = inherited && CopyParentBackground(component, canvas);
+    if (!copied)
+        canvas->FillSolidRect(0, 0, width, height, fill);
+    return canvas;
+}
+
 } // namespace win
 } // namespace gui
 } // namespace s

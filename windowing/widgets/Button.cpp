@@ -4,10 +4,12 @@
 #include <cwchar>
 
 #include "core/str/StrBuffer.h"
+#include "skins/ISkin.h"
 #include "skins/drawer/IButton.h"
 #include "storage/events/IEventListener.h"
 #include "storage/lang/Localizer.h"
 #include "windowing/MessageBoxW.h"
+#include "windowing/Messages.h"
 
 namespace s {
 namespace gui {
@@ -231,15 +233,25 @@ bool Button::PaintsItself()
 bool Button::CreateWindowIn(IComponent* parent)
 {
     if (!parent) {
+        const bool skinned = skinLink_.Leave(this);
         DetachFromParent();
+        // The skin's drawer is not kept: its manager may give it back once nobody follows.
+        if (skinned && !drawerOwned_)
+            drawer_ = nullptr;
         return true;
     }
     if (m_hWnd)
         return true;
     AttachTo(parent);
+    // Measured below with the skin's drawer.
+    if (skinLink_.Join(window_, this)) {
+        drawer::ISkin* skin = skinLink_.GetCurrentSkin();
+        SetDrawer(skin ? skin->GetButtonDrawer() : nullptr, false);
+    }
     const RECT empty = {0, 0, 0, 0};
     if (!Create(L"Button", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_PUSHBUTTON, empty, NativeWindowOf(parent), kControlId)) {
         ShowWindowCreationFailed();
+        skinLink_.Leave(this);
         parent_ = nullptr;
         window_ = nullptr;
         return false;
@@ -251,6 +263,25 @@ bool Button::CreateWindowIn(IComponent* parent)
         EnableWindow(FALSE);
     Measure();
     return true;
+}
+
+void Button::OnEvent(base::IObject* source, int32_t)
+{
+    if (!skinLink_.IsFrom(source))
+        return;
+    // Synchronous, so that the old skin's drawer is let go before its manager may give it back.
+    if (HWND window = m_hWnd)
+        ::SendMessageW(window, msg::kSkinChanged, 0, 0);
+    else
+        TakeSkinDrawer();
+}
+
+void Button::TakeSkinDrawer()
+{
+    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
+    SetDrawer(skin ? skin->GetButtonDrawer() : nullptr, false);
+    // The new look may want another size.
+    Measure();
 }
 
 void Button::SetEnabled(bool enabled)

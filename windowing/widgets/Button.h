@@ -9,7 +9,9 @@
 #include "mfc/Brush.h"
 #include "mfc/Button.h"
 #include "mfc/DC.h"
+#include "storage/events/IEventListener.h"
 #include "windowing/component/Component.h"
+#include "windowing/component/SkinLink.h"
 #include "windowing/paint/Font.h"
 #include "windowing/paint/FontSetting.h"
 #include "windowing/widgets/IButton.h"
@@ -25,8 +27,9 @@ namespace win {
 
 // The toolkit's push button (see IButton) over the system's button control, whose click and
 // colour notifications come back to it reflected by the toolkit's window class. It paints
-// through the skin's drawer when it has one, as the dot grip for "#Resizer", else natively.
-class Button : public Component<IButton, CButton>, public thread::IPoolable {
+// through the skin's drawer when it has one, as the dot grip for "#Resizer", else natively. In a
+// window with a skin manager it takes the current skin's button drawer and follows each change.
+class Button : public Component<IButton, CButton>, public thread::IPoolable, public events::IEventListener {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_Button";
     // A button given back is destroyed, never kept.
@@ -78,8 +81,13 @@ public:
     FontSetting* GetNormalFontSetting() { return &normalSetting_; }
     FontSetting* GetDisabledFontSetting() { return &disabledSetting_; }
     FontSetting* GetCheckedFontSetting() { return &checkedSetting_; }
+    // The skin's drawer or one set explicitly; null when Windows paints the button.
+    drawer::IButton* GetDrawer() { return drawer_; }
     // The hover state: 0 normal, 1 hover, 2 pressed.
     int32_t GetHoverState() { return hoverState_; }
+
+    // A new current skin of the window's skin manager.
+    void OnEvent(base::IObject* source, int32_t code) override;
 
     // The component operations where a button differs from the shared body.
     bool CreateWindowIn(IComponent* parent) override;
@@ -112,7 +120,7 @@ private:
     bool HandleTimer(UINT_PTR id);
     void HandleWheel(WPARAM wParam, LPARAM lParam);
     void SetDefaultStyle(bool on);
-    LRESULT AnswerColor(HDC dc);
+    void TakeSkinDrawer();
     void ResetButton();
 
     str::strbuffer::StrBuffer* caption_;
@@ -137,6 +145,7 @@ private:
     bool checked_;
     bool defaultButton_;
     col::_array::ArrayP listeners_[kListenerLists];
+    SkinLink skinLink_;
 };
 
 } // namespace win

@@ -1,10 +1,10 @@
 // The button's window: painting, the mouse, the repeat timers, the size grip and the reflected
 // notifications.
-#include "images/win/BufferedImage.h"
 #include "mfc/PaintDC.h"
 #include "skins/drawer/IButton.h"
 #include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
+#include "windowing/component/ReflectedColor.h"
 #include "windowing/paint/MemDC.h"
 #include "windowing/widgets/Button.h"
 
@@ -53,23 +53,11 @@ void Button::Paint()
     ::GetClientRect(m_hWnd, &client);
     const int32_t width = client.right - client.left;
     const int32_t height = client.bottom - client.top;
-    if (width <= 0 || height <= 0 || !dc.GetSafeHdc())
+    if (!dc.GetSafeHdc())
         return;
-    image::win::BufferedImage* image = image::win::BufferedImage::New();
-    if (!image)
+    MemDC* memory = NewBackgroundCanvas(this, width, height, inheritBackground_, GetEffectiveBackgroundColor());
+    if (!memory)
         return;
-    if (!image->Create(width, height)) {
-        image->ReleaseToPool();
-        return;
-    }
-    MemDC* memory = MemDC::Create(this, image, true);
-    if (!memory) {
-        image->ReleaseToPool();
-        return;
-    }
-    const bool copied = CopyParentBackground(this, memory);
-    if (!inheritBackground_ || !copied)
-        memory->FillSolidRect(client, GetEffectiveBackgroundColor());
     if (drawer_) {
         FontSetting* setting = !enabled_ ? &disabledSetting_ : (checked_ ? &checkedSetting_ : &normalSetting_);
         IFont* font = setting->CreateFont();
@@ -251,21 +239,6 @@ void Button::SetDefaultStyle(bool on)
     defaultButton_ = on;
 }
 
-LRESULT Button::AnswerColor(HDC dc)
-{
-    brush_.DeleteObject();
-    if (inheritBackground_ && !parent_) {
-        brush_.CreateStockObject(NULL_BRUSH);
-        ::SetBkMode(dc, TRANSPARENT);
-    } else {
-        const COLORREF color = inheritBackground_ ? parent_->GetEffectiveBackgroundColor() : background_;
-        brush_.CreateSolidBrush(color);
-        ::SetBkColor(dc, color);
-    }
-    ::SetTextColor(dc, normalSetting_.GetColor());
-    return reinterpret_cast<LRESULT>(brush_.GetSafeHandle());
-}
-
 bool Button::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam)
 {
     *result = 0;
@@ -319,7 +292,8 @@ bool Button::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
     case msg::kReflectCtlColor:
         if (PaintsItself())
             return false;
-        *result = AnswerColor(reinterpret_cast<HDC>(wParam));
+        *result = AnswerReflectedColor(&brush_, reinterpret_cast<HDC>(wParam), inheritBackground_, parent_, background_,
+                                       normalSetting_.GetColor());
         return true;
     case msg::kReflectDoubleClicked:
         Press();
@@ -327,6 +301,9 @@ bool Button::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         return true;
     case msg::kReflectClicked:
         Click();
+        return true;
+    case msg::kSkinChanged:
+        TakeSkinDrawer();
         return true;
     default:
         return Component<IButton, CButton>::HandleMessage(result, message, wParam, lParam);

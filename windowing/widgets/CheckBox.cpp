@@ -1,40 +1,29 @@
 #include "windowing/widgets/CheckBox.h"
 
 #include <algorithm>
-#include <string>
 
 #include "core/str/StrBuffer.h"
-#include "images/win/BufferedImage.h"
 #include "mfc/DC.h"
 #include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
-#include "skins/Skinner.h"
 #include "skins/drawer/ICheckBox.h"
 #include "storage/lang/Localizer.h"
 #include "windowing/MessageBoxW.h"
 #include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
+#include "windowing/component/ReflectedColor.h"
 #include "windowing/events/Disabler.h"
 #include "windowing/events/Enabler.h"
+#include "windowing/events/SwitchLink.h"
+#include "windowing/events/TargetSwitch.h"
 #include "windowing/paint/MemDC.h"
+#include "windowing/widgets/CaptionText.h"
 
 namespace s {
 namespace gui {
 namespace win {
 
 namespace {
-
-// The native control would take a single "&" for an accelerator.
-std::wstring DoubledAmpersands(const wchar_t* text)
-{
-    std::wstring doubled;
-    for (const wchar_t* c = text; c && *c; ++c) {
-        doubled += *c;
-        if (*c == L'&')
-            doubled += L'&';
-    }
-    return doubled;
-}
 
 // The room of the box and its gap beside a text of this height.
 int32_t BoxAllowance(int32_t height)
@@ -44,7 +33,8 @@ int32_t BoxAllowance(int32_t height)
 
 } // namespace
 
-CheckBox::CheckBox() : caption_(str::strbuffer::StrBuffer::New()), links_{}, drawer_(nullptr), drawerOwned_(false)
+CheckBox::CheckBox()
+    : caption_(str::strbuffer::StrBuffer::New()), links_{}, drawer_(nullptr), drawerOwned_(false), localizer_(nullptr)
 {
     ResetCheckBox();
 }
@@ -105,11 +95,7 @@ void CheckBox::ResetCheckBox()
     notify_ = true;
     for (col::_array::ArrayP& list : listeners_)
         list.Clear();
-    for (events::TargetSwitch*& link : links_) {
-        if (link)
-            link->ReleaseToPool();
-        link = nullptr;
-    }
+    events::ReleaseLinks(links_, kLinks);
     if (drawer_ && drawerOwned_)
         drawer_->ReleaseToPool();
     drawer_ = nullptr;
@@ -140,42 +126,8 @@ const wchar_t* CheckBox::GetCaption()
 void CheckBox::SetCaptionTextId(int32_t id)
 {
     captionTextId_ = id;
-    if (id != -1 && window_ && window_->HasLocalizer() && window_->GetLocalizer())
-        SetCaption(window_->GetLocalizer()->GetText(id));
-}
-
-void CheckBox::SetSizeCode(int32_t code)
-{
-    font_.SetSizeCode(code);
-    Measure();
-}
-
-void CheckBox::SetPointSize(int32_t points)
-{
-    font_.SetPointSize(points);
-    Measure();
-}
-
-COLORREF CheckBox::GetTextColor()
-{
-    return font_.GetColor();
-}
-
-void CheckBox::SetTextColor(int32_t red, int32_t green, int32_t blue)
-{
-    font_.SetColor(red, green, blue);
-    Measure();
-}
-
-bool CheckBox::IsBold()
-{
-    return font_.IsBold();
-}
-
-void CheckBox::SetBold(bool bold)
-{
-    font_.SetBold(bold);
-    Measure();
+    if (id != -1 && localizer_)
+        SetCaption(localizer_->GetText(id));
 }
 
 void CheckBox::AddCheckListener(events::IEventListener* listener)
@@ -242,20 +194,10 @@ void CheckBox::ApplyCheck(WPARAM check)
 
 void CheckBox::LinkTarget(Link link, IComponent* target)
 {
-    if (!target)
-        return;
-    if (!links_[link]) {
-        const bool enables = link == kEnableOnCheck || link == kEnableOnUncheck;
-        if (enables)
-            links_[link] = events::Enabler::Create(this);
-        else
-            links_[link] = events::Disabler::Create(this);
-        if (!links_[link])
-            return;
-        const bool onCheck = link == kEnableOnCheck || link == kDisableOnCheck;
-        listeners_[onCheck ? kCheck : kUncheck].Append(static_cast<events::IEventListener*>(links_[link]));
-    }
-    links_[link]->AddTarget(target);
+    const bool enables = link == kEnableOnCheck || link == kEnableOnUncheck;
+    const bool onCheck = link == kEnableOnCheck || link == kDisableOnCheck;
+    events::LinkTarget(&links_[link], enables ? events::SwitchKind::kEnable : events::SwitchKind::kDisable, this,
+                       &listeners_[onCheck ? kCheck : kUncheck], target);
 }
 
 void CheckBox::AddEnabledWhileCheckedTarget(IComponent* target)
@@ -303,39 +245,42 @@ void CheckBox::SetDrawer(drawer::ICheckBox* drawer, bool owned)
 
 void CheckBox::OnEvent(base::IObject* source, int32_t)
 {
-    if (!window_ || !source)
-        return;
-    if (window_->HasLocalizer() && source == static_cast<base::IObject*>(window_->GetLocalizer())) {
-        if (captionTextId_ != -1)
-            SetCaption(window_->GetLocalizer()->GetText(captionTextId_));
+    if (skinLink_.IsFrom(source)) {
+        // Synchronous, so that the old skin's drawer is let go before its manager may give it
+        // back.
+        if (HWND window = m_hWnd)
+            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
+        else
+            TakeSkinDrawer();
         return;
     }
-    if (window_->HasSkinner() && source == static_cast<base::IObject*>(window_->GetSkinner())) {
-        drawer::ISkin* skin = window_->GetSkinner()->GetCurrentSkin();
-        SetDrawer(skin ? skin->GetCheckBoxDrawer() : nullptr, false);
-    }
+    if (localizer_ && source == static_cast<base::IObject*>(localizer_) && captionTextId_ != -1)
+        SetCaption(localizer_->GetText(captionTextId_));
+}
+
+void CheckBox::TakeSkinDrawer()
+{
+    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
+    SetDrawer(skin ? skin->GetCheckBoxDrawer() : nullptr, false);
 }
 
 void CheckBox::JoinManagers()
 {
-    if (window_->HasLocalizer() && window_->GetLocalizer())
-        window_->GetLocalizer()->AddListener(this);
-    if (window_->HasSkinner() && window_->GetSkinner()) {
-        drawer::ISkin* skin = window_->GetSkinner()->GetCurrentSkin();
-        if (skin)
-            SetDrawer(skin->GetCheckBoxDrawer(), false);
-        window_->GetSkinner()->AddListener(this);
-    }
+    localizer_ = window_ && window_->HasLocalizer() ? window_->GetLocalizer() : nullptr;
+    if (localizer_)
+        localizer_->AddListener(this);
+    if (skinLink_.Join(window_, this))
+        TakeSkinDrawer();
 }
 
+// The skin's drawer is not kept: its manager may give it back once nobody follows.
 void CheckBox::LeaveManagers()
 {
-    if (!window_)
-        return;
-    if (window_->HasLocalizer() && window_->GetLocalizer())
-        window_->GetLocalizer()->RemoveListener(this);
-    if (window_->HasSkinner() && window_->GetSkinner())
-        window_->GetSkinner()->RemoveListener(this);
+    if (localizer_)
+        localizer_->RemoveListener(this);
+    localizer_ = nullptr;
+    if (skinLink_.Leave(this) && !drawerOwned_)
+        drawer_ = nullptr;
 }
 
 bool CheckBox::CreateWindowIn(IComponent* parent)
@@ -363,8 +308,8 @@ bool CheckBox::CreateWindowIn(IComponent* parent)
         window_ = nullptr;
         return false;
     }
-    if (captionTextId_ != -1 && window_ && window_->HasLocalizer() && window_->GetLocalizer() && caption_)
-        caption_->Assign(window_->GetLocalizer()->GetText(captionTextId_));
+    if (captionTextId_ != -1 && localizer_ && caption_)
+        caption_->Assign(localizer_->GetText(captionTextId_));
     ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
     // The stored state, telling nobody: it is not a change.
     const bool before = notify_;
@@ -459,41 +404,14 @@ void CheckBox::Paint()
     ::GetClientRect(m_hWnd, &client);
     const int32_t width = client.right;
     const int32_t height = client.bottom;
-    if (width <= 0 || height <= 0 || !dc.GetSafeHdc())
+    if (!dc.GetSafeHdc())
         return;
-    image::win::BufferedImage* image = image::win::BufferedImage::New();
-    if (!image)
+    MemDC* memory = NewBackgroundCanvas(this, width, height, inheritBackground_, GetEffectiveBackgroundColor());
+    if (!memory)
         return;
-    if (!image->Create(width, height)) {
-        image->ReleaseToPool();
-        return;
-    }
-    MemDC* memory = MemDC::Create(this, image, true);
-    if (!memory) {
-        image->ReleaseToPool();
-        return;
-    }
-    const bool copied = CopyParentBackground(this, memory);
-    if (!inheritBackground_ || !copied)
-        memory->FillSolidRect(client, GetEffectiveBackgroundColor());
     drawer_->Draw(memory, 0, 0, width, height, minHeight_, checked_, GetCaption(), &font_);
     dc.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
     memory->ReleaseToPool();
-}
-
-LRESULT CheckBox::AnswerColor(HDC dc)
-{
-    brush_.DeleteObject();
-    if (inheritBackground_ && !parent_) {
-        brush_.CreateStockObject(NULL_BRUSH);
-        ::SetBkMode(dc, TRANSPARENT);
-    } else {
-        const COLORREF color = inheritBackground_ ? parent_->GetEffectiveBackgroundColor() : background_;
-        brush_.CreateSolidBrush(color);
-        ::SetBkColor(dc, color);
-    }
-    ::SetTextColor(dc, font_.GetColor());
-    return reinterpret_cast<LRESULT>(brush_.GetSafeHandle());
 }
 
 bool CheckBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam)
@@ -520,11 +438,15 @@ bool CheckBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARA
         if (!ContainsScreenPoint(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))) && window_)
             ::SendMessageW(NativeWindowOf(window_), message, wParam, lParam);
         return true;
+    case msg::kSkinChanged:
+        TakeSkinDrawer();
+        return true;
     case msg::kReflectCtlColor:
-        *result = AnswerColor(reinterpret_cast<HDC>(wParam));
+        *result = AnswerReflectedColor(&brush_, reinterpret_cast<HDC>(wParam), inheritBackground_, parent_, background_,
+                                       font_.GetColor());
         return true;
     default:
-        return Component<ICheckBox, CButton>::HandleMessage(result, message, wParam, lParam);
+        return Component<CaptionFontForwards<ICheckBox>, CButton>::HandleMessage(result, message, wParam, lParam);
     }
 }
 

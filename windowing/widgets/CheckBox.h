@@ -10,10 +10,15 @@
 #include "mfc/Button.h"
 #include "storage/events/IEventListener.h"
 #include "windowing/component/Component.h"
+#include "windowing/component/SkinLink.h"
 #include "windowing/paint/Font.h"
+#include "windowing/widgets/CaptionFontForwards.h"
 #include "windowing/widgets/ICheckBox.h"
 
 namespace s {
+namespace lang {
+class Localizer;
+}
 namespace str {
 namespace strbuffer {
 class StrBuffer;
@@ -27,7 +32,7 @@ namespace win {
 
 // The toolkit's check box (see ICheckBox) over the system's auto check box. A window with a
 // skin manager has it painted by the skin's check-box drawer, following skin changes.
-class CheckBox : public Component<ICheckBox, CButton>, public thread::IPoolable, public events::IEventListener {
+class CheckBox : public Component<CaptionFontForwards<ICheckBox>, CButton>, public thread::IPoolable, public events::IEventListener {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_CheckBox";
     static constexpr int32_t kPoolCapacity = 1000;
@@ -49,12 +54,6 @@ public:
     void SetCaption(const wchar_t* caption) override;
     const wchar_t* GetCaption() override;
     void SetCaptionTextId(int32_t id) override;
-    void SetSizeCode(int32_t code) override;
-    void SetPointSize(int32_t points) override;
-    COLORREF GetTextColor() override;
-    void SetTextColor(int32_t red, int32_t green, int32_t blue) override;
-    bool IsBold() override;
-    void SetBold(bool bold) override;
     void AddCheckListener(events::IEventListener* listener) override;
     void AddUncheckListener(events::IEventListener* listener) override;
     void AddEnableListener(events::IEventListener* listener) override;
@@ -69,6 +68,9 @@ public:
     void AddEnableOnUncheckTarget(IComponent* target) override;
     void AddDisableOnCheckTarget(IComponent* target) override;
     void SetDrawer(drawer::ICheckBox* drawer, bool owned) override;
+    drawer::ICheckBox* GetDrawer() { return drawer_; }
+    // The caption font, as measuring and painting use it.
+    IFont* GetFont() { return &font_; }
 
     // Language and skin changes of the owning window.
     void OnEvent(base::IObject* source, int32_t code) override;
@@ -79,6 +81,8 @@ public:
     void SetLayoutSize(int32_t width, int32_t height) override;
 
 protected:
+    Font* CaptionFont() override { return &font_; }
+    void CaptionFontChanged() override { Measure(); }
     bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -89,7 +93,7 @@ private:
     void Paint();
     void ApplyCheck(WPARAM check);
     void LinkTarget(Link link, IComponent* target);
-    LRESULT AnswerColor(HDC dc);
+    void TakeSkinDrawer();
     void JoinManagers();
     void LeaveManagers();
     void ResetCheckBox();
@@ -105,6 +109,8 @@ private:
     events::TargetSwitch* links_[kLinks];
     drawer::ICheckBox* drawer_;
     bool drawerOwned_;
+    lang::Localizer* localizer_;
+    SkinLink skinLink_;
 };
 
 } // namespace win

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "windowing/component/IComponent.h"
+#include "windowing/widgets/ICaptionFont.h"
 
 namespace s {
 namespace gui {
@@ -16,7 +17,7 @@ class IEventListener;
 }
 
 // A two-state check box whose state can switch other components on and off.
-class ICheckBox : public IComponent {
+class ICheckBox : public IComponent, public ICaptionFont {
 public:
     static constexpr const wchar_t* kInterfaceName = L"s_gui_ICheckBox";
     // The codes the check and uncheck listeners are told; the enable and disable ones hear 0.
@@ -29,12 +30,6 @@ public:
     virtual void SetCaption(const wchar_t* caption) = 0;
     virtual const wchar_t* GetCaption() = 0;
     virtual void SetCaptionTextId(int32_t id) = 0;
-    virtual void SetSizeCode(int32_t code) = 0;
-    virtual void SetPointSize(int32_t points) = 0;
-    virtual COLORREF GetTextColor() = 0;
-    virtual void SetTextColor(int32_t red, int32_t green, int32_t blue) = 0;
-    virtual bool IsBold() = 0;
-    virtual void SetBold(bool bold) = 0;
     virtual void AddCheckListener(events::IEventListener* listener) = 0;
     virtual void AddUncheckListener(events::IEventListener* listener) = 0;
     virtual void AddEnableListener(events::IEventListener* listener) = 0;

@@ -66,6 +66,8 @@ public:
     void SetEditable(bool editable) override;
     int32_t GetMinWidth() override;
     int32_t GetMaxWidth() override;
+    // The maximum wins over a larger minimum.
+    void SetLayoutSize(int32_t width, int32_t height) override { SetLayoutSizeMaximumWinning(width, height); }
 
     // Enter is told to the Enter listeners and kept from the control.
     BOOL PreTranslateMessage(MSG* message) override;

@@ -1,10 +1,13 @@
 // The check box: its native text, who hears of a change, the enable links, and its sizes.
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "mfc/DC.h"
+#include "skins/drawer/checkbox/Thin.h"
 #include "support/RecordingListener.h"
 #include "windowing/widgets/CheckBox.h"
 #include "windowing/widgets/TextField.h"
@@ -165,6 +168,53 @@ TEST_F(CheckBoxTest, AWrappedCaptionBreaksIntoLinesAtANarrowWidth)
     // Narrower than the box allowance: one word a line.
     box->SetLayoutSize(1, 0);
     EXPECT_GE(box->GetHeight(), 4 * line);
+}
+
+TEST_F(CheckBoxTest, ADrawerMeasuresTheBoxInItsStead)
+{
+    CheckBox* box = NewBox(L"Drawn option");
+    ASSERT_NE(nullptr, box);
+    auto* drawer = s::gui::drawer::checkbox::win::Thin::New();
+    ASSERT_NE(nullptr, drawer);
+    box->SetDrawer(drawer, true);
+    box->SetCaption(L"Drawn option");
+    HWND control = box->GetSafeHwnd();
+    int32_t limits[4] = {};
+    {
+        HDC dc = GetDC(control);
+        CDC context;
+        context.Attach(dc);
+        drawer->GetSizeLimits(&context, L"Drawn option", box->GetFont(), &limits[0], &limits[1],
+                              &limits[2], &limits[3]);
+        context.Detach();
+        ReleaseDC(control, dc);
+    }
+    EXPECT_EQ(limits[0], box->GetMinWidth());
+    EXPECT_EQ(limits[1], box->GetMinHeight());
+    EXPECT_EQ(std::max(limits[0], limits[2]), box->GetMaxWidth());
+}
+
+TEST_F(CheckBoxTest, FontSettingsReachTheCaptionFontAndMeasureAgain)
+{
+    CheckBox* box = NewBox(L"Styled caption");
+    ASSERT_NE(nullptr, box);
+    const int32_t plain = box->GetMinWidth();
+    box->SetFaceName(L"Courier New");
+    box->SetItalic(true);
+    box->SetUnderline(true);
+    box->SetStrikeOut(true);
+    box->SetWeight(FW_BOLD);
+    box->SetFontHeight(-30);
+    EXPECT_STREQ(L"Courier New", box->GetFaceName());
+    EXPECT_TRUE(box->IsItalic());
+    EXPECT_TRUE(box->IsUnderline());
+    EXPECT_TRUE(box->IsStrikeOut());
+    EXPECT_EQ(FW_BOLD, box->GetWeight());
+    EXPECT_EQ(-30, box->GetFontHeight());
+    EXPECT_GT(box->GetMinWidth(), plain) << "measured again in the larger font";
+    EXPECT_GT(box->GetMinHeight(), 20);
+    box->SetTextColor(10, 20, 30);
+    EXPECT_EQ(RGB(10, 20, 30), box->GetTextColor());
 }
 
 TEST_F(CheckBoxTest, DetachingANeverAttachedBoxDoesNothing)

@@ -17,6 +17,7 @@
 #include "skins/drawer/text/Basic.h"
 #include "support/Screenshot.h"
 #include "support/Wait.h"
+#include "windowing/widgets/TestSkins.h"
 #include "windowing/ShownWindow.h"
 #include "windowing/box/Box.h"
 #include "windowing/paint/CounterData.h"
@@ -34,47 +35,15 @@ using testing_support::CaptureWindow;
 using testing_support::ScreenImage;
 using testing_support::ShownWindowTest;
 using testing_support::WaitUntil;
+using testing_support::SkinLook;
+using testing_support::AddSkin;
+using testing_support::kFirst;
+using testing_support::kSecond;
 
 const DWORD kBoundMillis = 5000;
 // A bold 24-point font: strokes wide enough to hold pixels of the text colour itself.
 const int32_t kLargeBold = 110;
 const int32_t kCounterHeight = 60;
-
-// The colours a test reads back from the screen; every other colour of the skin is grey.
-struct SkinLook {
-    const wchar_t* name;
-    COLORREF windowBg;
-    COLORREF windowFg;
-    COLORREF text;
-    COLORREF counter01;
-    COLORREF counter02;
-};
-
-const SkinLook kFirst = {L"First", RGB(16, 40, 120), RGB(230, 230, 40), RGB(250, 250, 250), RGB(40, 220, 60),
-                         RGB(220, 60, 40)};
-const SkinLook kSecond = {L"Second", RGB(120, 20, 40), RGB(40, 200, 220), RGB(255, 230, 0), RGB(30, 120, 250),
-                          RGB(250, 160, 20)};
-
-// Builder order: windowBg 0, windowFg 1, text 5, counter01 13, counter02 14.
-void PutColor(int32_t* values, int32_t index, COLORREF color)
-{
-    values[index * 3] = GetRValue(color);
-    values[index * 3 + 1] = GetGValue(color);
-    values[index * 3 + 2] = GetBValue(color);
-}
-
-bool AddSkin(Skinner* skinner, const SkinLook& look)
-{
-    int32_t values[45];
-    for (int32_t& value : values)
-        value = 128;
-    PutColor(values, 0, look.windowBg);
-    PutColor(values, 1, look.windowFg);
-    PutColor(values, 5, look.text);
-    PutColor(values, 13, look.counter01);
-    PutColor(values, 14, look.counter02);
-    return skinner->AddSkinFromColors(look.name, values);
-}
 
 // Where a child window lies in a capture of its top-level window.
 RECT PlaceInFrame(HWND child, HWND frame)

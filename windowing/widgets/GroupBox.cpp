@@ -1,0 +1,447 @@
+// The group box's pool, setters, content and sizes.
+#include "windowing/widgets/GroupBox.h"
+
+#include <algorithm>
+
+#include "core/str/StrArray.h"
+#include "core/str/StrBuffer.h"
+#include "images/win/BufferedImage.h"
+#include "skins/ISkin.h"
+#include "storage/lang/Localizer.h"
+#include "windowing/box/Box.h"
+#include "windowing/component/ChildList.h"
+#include "windowing/drawer/groupbox/Basic.h"
+#include "windowing/layout/LayoutPile.h"
+#include "windowing/layout/Pile.h"
+#include "windowing/widgets/CaptionText.h"
+
+namespace s {
+namespace gui {
+namespace win {
+
+GroupBox::GroupBox()
+    : content_(nullptr), backBuffer_(nullptr), layoutManager_(nullptr), caption_(str::strbuffer::StrBuffer::New()),
+      defaultDrawer_(drawer::groupbox::win::Basic::New()), drawer_(nullptr), drawerOwned_(false),
+      noFiles_(str::strarray::StrArray::New()), localizer_(nullptr), inLayout_(false)
+{
+    ResetGroupBox();
+}
+
+GroupBox::~GroupBox()
+{
+    Reset();
+    if (caption_)
+        caption_->ReleaseToPool();
+    if (noFiles_)
+        noFiles_->ReleaseToPool();
+    if (defaultDrawer_)
+        defaultDrawer_->ReleaseToPool();
+}
+
+thread::EasyPooler* GroupBox::GetPool()
+{
+    static const bool partsFirst = str::strbuffer::StrBuffer::GetPool() && str::strarray::StrArray::GetPool() &&
+                                   Font::GetPool() && drawer::groupbox::win::Basic::GetPool() &&
+                                   image::win::BufferedImage::GetPool();
+    (void)partsFirst;
+    return &thread::PoolOf<GroupBox, kPoolCapacity>();
+}
+
+GroupBox* GroupBox::New()
+{
+    return static_cast<GroupBox*>(GetPool()->Take());
+}
+
+GroupBox* GroupBox::CreateWithBox(const wchar_t* caption, double widthPercent, int32_t layoutKind, int32_t hGap,
+                                  int32_t vGap)
+{
+    GroupBox* group = New();
+    Box* box = Box::GetPool() ? static_cast<Box*>(Box::GetPool()->Take()) : nullptr;
+    if (!group || !box) {
+        if (group)
+            group->ReleaseToPool();
+        if (box)
+            box->ReleaseToPool();
+        return nullptr;
+    }
+    switch (layoutKind) {
+    case IBox::kRow:
+        box->SetHorizontal();
+        break;
+    case IBox::kColumn:
+        box->SetVertical();
+        break;
+    case IBox::kFlow:
+        box->SetFlow();
+        break;
+    case IBox::kPile:
+        box->SetPile();
+        break;
+    default:
+        break;
+    }
+    box->SetWidthPercent(100, true);
+    box->SetHeightPercent(100, true);
+    box->SetHAlignLeft();
+    box->SetVAlignTop();
+    if (hGap > 0)
+        box->SetHGap(hGap);
+    if (vGap > 0)
+        box->SetVGap(vGap);
+    box->SetHMargins(kContentHMargins);
+    box->SetVMargins(kContentVMargins);
+    group->SetContent(box);
+    group->SetCaption(caption);
+    group->SetEnabled(true);
+    if (widthPercent >= 0)
+        group->SetWidthPercent(static_cast<int32_t>(widthPercent));
+    return group;
+}
+
+const wchar_t* GroupBox::GetClassName()
+{
+    return kClassName;
+}
+
+base::IObject* GroupBox::NewInstance()
+{
+    return New();
+}
+
+void GroupBox::ReleaseToPool()
+{
+    GetPool()->Give(this);
+}
+
+void GroupBox::Reset()
+{
+    content_ = nullptr;
+    SetVisible(true, true);
+    RemoveAllChildrenFrom(&children_, true);
+    children_.FreeAll();
+    CreateWindowIn(nullptr);
+    ResetComponent();
+    ResetGroupBox();
+}
+
+void GroupBox::ResetGroupBox()
+{
+    content_ = nullptr;
+    ReleaseBackBuffer();
+    layoutManager_ = nullptr;
+    contentMinWidth_ = contentMinHeight_ = contentMaxWidth_ = contentMaxHeight_ = 0;
+    if (caption_)
+        caption_->Assign(L"");
+    captionTextId_ = -1;
+    font_.Reset();
+    disabledFont_.Reset();
+    brush_.DeleteObject();
+    captionWidth_ = captionHeight_ = 0;
+    frameColor_ = drawer::groupbox::win::Basic::kFrame;
+    if (defaultDrawer_)
+        defaultDrawer_->Reset();
+    insetLeft_ = insetRight_ = insetTop_ = insetBottom_ = 0;
+    acceptFiles_ = false;
+    fileDropListeners_.Clear();
+    furtherListeners_.Clear();
+    if (drawer_ && drawerOwned_)
+        drawer_->ReleaseToPool();
+    drawer_ = nullptr;
+    drawerOwned_ = false;
+    inLayout_ = false;
+}
+
+void GroupBox::ReleaseBackBuffer()
+{
+    if (backBuffer_)
+        backBuffer_->ReleaseToPool();
+    backBuffer_ = nullptr;
+}
+
+void GroupBox::SetCaption(const wchar_t* caption)
+{
+    if (caption_)
+        caption_->Assign(caption ? caption : L"");
+    if (m_hWnd) {
+        ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+        Measure();
+    }
+}
+
+const wchar_t* GroupBox::GetCaption()
+{
+    return caption_ ? caption_->GetText() : L"";
+}
+
+void GroupBox::SetCaptionTextId(int32_t id)
+{
+    captionTextId_ = id;
+    if (id != -1 && localizer_)
+        SetCaption(localizer_->GetText(id));
+}
+
+void GroupBox::SetWidthPercent(int32_t percent)
+{
+    widthPercent_ = percent;
+    fixedWidth_ = kNotSet;
+}
+
+void GroupBox::SetHeightPercent(int32_t percent)
+{
+    heightPercent_ = percent;
+    fixedHeight_ = kNotSet;
+}
+
+void GroupBox::SetWidthPixels(int32_t pixels)
+{
+    fixedWidth_ = pixels;
+    widthPercent_ = kNotSet;
+}
+
+void GroupBox::SetHeightPixels(int32_t pixels)
+{
+    fixedHeight_ = pixels;
+    heightPercent_ = kNotSet;
+}
+
+void GroupBox::SetFrameColor(int32_t red, int32_t green, int32_t blue)
+{
+    frameColor_ = ColorFromBytes(red, green, blue);
+    GetDrawer()->SetFrameColor(red, green, blue);
+    Redraw();
+}
+
+void GroupBox::AddListener(events::IEventListener* listener)
+{
+    if (listener)
+        furtherListeners_.Append(listener);
+}
+
+void GroupBox::SetContent(IComponent* content)
+{
+    content_ = content;
+    if (!content)
+        return;
+    if (acceptFiles_) {
+        if (IBox* box = dynamic_cast<IBox*>(content)) {
+            box->SetAcceptFiles(true);
+            box->AddFileDropListener(this);
+        }
+    }
+    children_.Append(content);
+    if (m_hWnd) {
+        CreateContentWindow();
+        Measure();
+    }
+}
+
+void GroupBox::CreateContentWindow()
+{
+    RequestChildCreation(m_hWnd, content_);
+    OffsetContent();
+}
+
+void GroupBox::OffsetContent()
+{
+    if (content_ && (insetLeft_ != 0 || insetTop_ != 0))
+        content_->SetOffset(insetLeft_, insetTop_);
+}
+
+void GroupBox::SetAcceptFiles(bool accept)
+{
+    if (accept == acceptFiles_)
+        return;
+    acceptFiles_ = accept;
+    if (IBox* box = dynamic_cast<IBox*>(content_)) {
+        box->SetAcceptFiles(accept);
+        box->AddFileDropListener(this);
+    }
+}
+
+void GroupBox::AddFileDropListener(events::IEventListener* listener)
+{
+    if (listener)
+        fileDropListeners_.Append(listener);
+}
+
+str::strarray::StrArray* GroupBox::GetDroppedFiles()
+{
+    IBox* box = dynamic_cast<IBox*>(content_);
+    return box ? box->GetDroppedFiles() : noFiles_;
+}
+
+void GroupBox::SetDrawer(drawer::IGroupBox* drawer, bool owned)
+{
+    if (drawer_ && drawerOwned_ && drawer_ != drawer)
+        drawer_->ReleaseToPool();
+    drawer_ = drawer;
+    drawerOwned_ = drawer && owned;
+    if (drawer_)
+        drawer_->ApplyToFonts(&font_, &disabledFont_);
+    Redraw();
+}
+
+drawer::IGroupBox* GroupBox::GetDrawer()
+{
+    return drawer_ ? drawer_ : defaultDrawer_;
+}
+
+void GroupBox::DoLayout()
+{
+    contentMinWidth_ = contentMinHeight_ = contentMaxWidth_ = contentMaxHeight_ = 0;
+    if (!content_ || inLayout_)
+        return;
+    // The content asks for a new layout while it is laid out; that request is this one.
+    inLayout_ = true;
+    layout::LayoutPile(this, 0, 0, 0, &contentMinWidth_, &contentMinHeight_, &contentMaxWidth_, &contentMaxHeight_);
+    inLayout_ = false;
+}
+
+ILayoutManager* GroupBox::GetLayoutManager()
+{
+    return layoutManager_ ? layoutManager_ : layout::Pile::Shared();
+}
+
+// A content that now needs another size changes the group box's own limits, which its parent
+// then lays out anew.
+void GroupBox::RequestLayout()
+{
+    if (inLayout_)
+        return;
+    const int32_t before[] = {contentMinWidth_, contentMinHeight_, contentMaxWidth_, contentMaxHeight_};
+    DoLayout();
+    const int32_t after[] = {contentMinWidth_, contentMinHeight_, contentMaxWidth_, contentMaxHeight_};
+    if (parent_ && !std::equal(std::begin(before), std::end(before), std::begin(after)))
+        parent_->RequestLayout();
+}
+
+int32_t GroupBox::GetMinWidth()
+{
+    if (!IsShown())
+        return 0;
+    if (fixedWidth_ >= 0)
+        return fixedWidth_;
+    return std::max(captionWidth_ + kCaptionAllowance, insetLeft_ + insetRight_ + contentMinWidth_);
+}
+
+int32_t GroupBox::GetMinHeight()
+{
+    if (!IsShown())
+        return 0;
+    return fixedHeight_ >= 0 ? fixedHeight_ : insetTop_ + insetBottom_ + contentMinHeight_;
+}
+
+int32_t GroupBox::GetMinClientWidth()
+{
+    return fixedWidth_ >= 0 ? fixedWidth_ : contentMinWidth_;
+}
+
+int32_t GroupBox::GetMinClientHeight()
+{
+    return fixedHeight_ >= 0 ? fixedHeight_ : contentMinHeight_;
+}
+
+int32_t GroupBox::GetMaxWidth()
+{
+    if (!IsShown())
+        return 0;
+    if (fixedWidth_ >= 0)
+        return fixedWidth_;
+    if (widthPercent_ < 0 || !parent_)
+        return insetLeft_ + insetRight_ + std::max(contentMinWidth_, contentMaxWidth_);
+    return static_cast<int32_t>(static_cast<int64_t>(parent_->GetClientWidth()) * widthPercent_ / 100);
+}
+
+int32_t GroupBox::GetMaxHeight()
+{
+    if (!IsShown())
+        return 0;
+    if (fixedHeight_ >= 0)
+        return fixedHeight_;
+    if (heightPercent_ < 0 || !parent_)
+        return insetTop_ + insetBottom_ + std::max(contentMinHeight_, contentMaxHeight_);
+    return static_cast<int32_t>(static_cast<int64_t>(parent_->GetClientHeight()) * heightPercent_ / 100);
+}
+
+void GroupBox::SetLayoutSize(int32_t width, int32_t height)
+{
+    Component<CaptionFontForwards<IGroupBox>, CButton>::SetLayoutSize(width, height);
+    DoLayout();
+}
+
+void GroupBox::SetVisible(bool show, bool)
+{
+    if (show == visible_)
+        return;
+    visible_ = show;
+    if (show) {
+        if (m_hWnd)
+            ::ShowWindow(m_hWnd, SW_SHOW);
+        if (content_)
+            content_->SetVisible(true, true);
+        if (m_hWnd && parent_)
+            parent_->RequestLayout();
+        return;
+    }
+    if (m_hWnd) {
+        ::ShowWindow(m_hWnd, SW_HIDE);
+        if (::IsWindow(m_hWnd))
+            SetPosition(hiddenX_, -hiddenY_);
+    }
+    if (content_)
+        content_->SetVisible(false, true);
+    // A hidden box paints nothing: its buffer is made anew when it shows again.
+    ReleaseBackBuffer();
+}
+
+void GroupBox::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    if (m_hWnd) {
+        EnableWindow(enabled ? TRUE : FALSE);
+        Redraw();
+    }
+}
+
+image::win::BufferedImage* GroupBox::GetBackBuffer(int32_t*, int32_t*)
+{
+    return backBuffer_;
+}
+
+void GroupBox::AddChild(IComponent* child)
+{
+    // Without a content there is nowhere to put it.
+    if (!content_ || !child)
+        return;
+    content_->AddChild(child);
+    if (m_hWnd)
+        Measure();
+}
+
+void GroupBox::RemoveChild(IComponent* child, bool recursive)
+{
+    if (RemoveChildFrom(&children_, child, recursive) && child == content_)
+        content_ = nullptr;
+    DoLayout();
+}
+
+void GroupBox::RemoveAllChildren(bool recursive)
+{
+    RemoveAllChildrenFrom(&children_, recursive);
+    content_ = nullptr;
+    DoLayout();
+}
+
+int32_t GroupBox::GetChildCount()
+{
+    return ChildCount(&children_);
+}
+
+IComponent* GroupBox::GetChildAt(int32_t index)
+{
+    return ChildAt(&children_, index);
+}
+
+} // namespace win
+} // namespace gui
+} // namespace s

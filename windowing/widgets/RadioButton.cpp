@@ -1,0 +1,424 @@
+#include "windowing/widgets/RadioButton.h"
+
+#include <cwchar>
+
+#include "core/str/StrBuffer.h"
+#include "images/win/BufferedImage.h"
+#include "mfc/PaintDC.h"
+#include "skins/ISkin.h"
+#include "skins/drawer/IRadioButton.h"
+#include "storage/lang/Localizer.h"
+#include "windowing/MessageBoxW.h"
+#include "windowing/Messages.h"
+#include "windowing/component/CopyParentBackground.h"
+#include "windowing/component/ReflectedColor.h"
+#include "windowing/events/Disabler.h"
+#include "windowing/events/Editabler.h"
+#include "windowing/events/Enabler.h"
+#include "windowing/events/SwitchLink.h"
+#include "windowing/events/TargetSwitch.h"
+#include "windowing/events/UnEditabler.h"
+#include "windowing/paint/MemDC.h"
+#include "windowing/widgets/CaptionText.h"
+
+namespace s {
+namespace gui {
+namespace win {
+
+namespace {
+
+// The circle is drawn four times larger on a scratch surface and shrunk to 13 by 13.
+const int32_t kCircle = 13;
+const int32_t kScratch = 52;
+
+} // namespace
+
+RadioButton::RadioButton()
+    : caption_(str::strbuffer::StrBuffer::New()), links_{}, drawer_(nullptr), drawerOwned_(false), localizer_(nullptr)
+{
+    ResetRadioButton();
+}
+
+RadioButton::~RadioButton()
+{
+    Reset();
+    if (caption_)
+        caption_->ReleaseToPool();
+}
+
+thread::EasyPooler* RadioButton::GetPool()
+{
+    static const bool partsFirst = str::strbuffer::StrBuffer::GetPool() && Font::GetPool() &&
+                                   events::Enabler::GetPool() && events::Disabler::GetPool() &&
+                                   events::Editabler::GetPool() && events::UnEditabler::GetPool();
+    (void)partsFirst;
+    return &thread::PoolOf<RadioButton, kPoolCapacity>();
+}
+
+RadioButton* RadioButton::New()
+{
+    return static_cast<RadioButton*>(GetPool()->Take());
+}
+
+const wchar_t* RadioButton::GetClassName()
+{
+    return kClassName;
+}
+
+base::IObject* RadioButton::NewInstance()
+{
+    return New();
+}
+
+void RadioButton::ReleaseToPool()
+{
+    GetPool()->Give(this);
+}
+
+void RadioButton::Reset()
+{
+    CreateWindowIn(nullptr);
+    ResetComponent();
+    ResetRadioButton();
+}
+
+void RadioButton::ResetRadioButton()
+{
+    background_ = RGB(255, 255, 255);
+    inheritBackground_ = true;
+    if (caption_)
+        caption_->Assign(L"");
+    captionTextId_ = -1;
+    font_.Reset();
+    disabledFont_.Reset();
+    brush_.DeleteObject();
+    checked_ = false;
+    for (col::_array::ArrayP& list : listeners_)
+        list.Clear();
+    events::ReleaseLinks(links_, kLinks);
+    notify_ = true;
+    if (drawer_ && drawerOwned_)
+        drawer_->ReleaseToPool();
+    drawer_ = nullptr;
+    drawerOwned_ = false;
+}
+
+void RadioButton::SetCaption(const wchar_t* caption)
+{
+    if (caption_)
+        caption_->Assign(caption ? caption : L"");
+    if (m_hWnd) {
+        ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+        Measure();
+    }
+}
+
+void RadioButton::SetCaptionTextId(int32_t id)
+{
+    captionTextId_ = id;
+    if (id != -1 && localizer_)
+        SetCaption(localizer_->GetText(id));
+}
+
+const wchar_t* RadioButton::GetCaption()
+{
+    return caption_ ? caption_->GetText() : L"";
+}
+
+int32_t RadioButton::GetCaptionTextId()
+{
+    return captionTextId_;
+}
+
+void RadioButton::AddCheckListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kCheck].Append(listener);
+}
+
+void RadioButton::AddUncheckListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kUncheck].Append(listener);
+}
+
+void RadioButton::AddEnableListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kEnable].Append(listener);
+}
+
+void RadioButton::AddDisableListener(events::IEventListener* listener)
+{
+    if (listener)
+        listeners_[kDisable].Append(listener);
+}
+
+bool RadioButton::IsChecked()
+{
+    if (HWND window = m_hWnd)
+        return ::SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return checked_;
+}
+
+void RadioButton::SetChecked(bool checked, bool notify)
+{
+    notify_ = notify;
+    checked_ = checked;
+    // Told also without a control, so that linked targets follow a choice made before it exists.
+    if (HWND window = m_hWnd)
+        ::SendMessageW(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    else
+        ApplyCheck(checked ? BST_CHECKED : BST_UNCHECKED);
+    notify_ = true;
+}
+
+// Unlike the check box's, every BM_SETCHECK is told, changed or not.
+void RadioButton::ApplyCheck(WPARAM check)
+{
+    checked_ = check == BST_CHECKED;
+    if (notify_)
+        events::TellListeners(listeners_[checked_ ? kCheck : kUncheck], this, kEventChanged);
+}
+
+void RadioButton::AddEnabledWhileCheckedTarget(IComponent* target)
+{
+    AddEnableTarget(target);
+    AddDisableTarget(target);
+}
+
+void RadioButton::AddDisabledWhileCheckedTarget(IComponent* target)
+{
+    AddEnableOnUncheckTarget(target);
+    AddDisableOnCheckTarget(target);
+}
+
+void RadioButton::AddEnableTarget(IComponent* target)
+{
+    events::LinkTarget(&links_[kEnableOnCheck], events::SwitchKind::kEnable, this, &listeners_[kCheck], target);
+}
+
+void RadioButton::AddDisableTarget(IComponent* target)
+{
+    events::LinkTarget(&links_[kDisableOnUncheck], events::SwitchKind::kDisable, this, &listeners_[kUncheck], target);
+}
+
+void RadioButton::AddDisableOnCheckTarget(IComponent* target)
+{
+    events::LinkTarget(&links_[kDisableOnCheck], events::SwitchKind::kDisable, this, &listeners_[kCheck], target);
+}
+
+void RadioButton::AddEnableOnUncheckTarget(IComponent* target)
+{
+    events::LinkTarget(&links_[kEnableOnUncheck], events::SwitchKind::kEnable, this, &listeners_[kUncheck], target);
+}
+
+void RadioButton::AddEditableWhileCheckedTarget(IComponent* target)
+{
+    AddEditableTarget(target);
+    AddReadOnlyTarget(target);
+}
+
+void RadioButton::AddEditableTarget(IComponent* target)
+{
+    events::LinkTarget(&links_[kEditableOnCheck], events::SwitchKind::kEditable, this, &listeners_[kCheck], target);
+}
+
+void RadioButton::AddReadOnlyTarget(IComponent* target)
+{
+    events::LinkTarget(&links_[kReadOnlyOnUncheck], events::SwitchKind::kReadOnly, this, &listeners_[kUncheck],
+                       target);
+}
+
+void RadioButton::SetDrawer(drawer::IRadioButton* drawer, bool owned)
+{
+    if (drawer_ && drawerOwned_ && drawer_ != drawer)
+        drawer_->ReleaseToPool();
+    drawer_ = drawer;
+    drawerOwned_ = drawer && owned;
+    if (drawer_)
+        drawer_->ApplyToFonts(&font_, &disabledFont_);
+    Redraw();
+}
+
+void RadioButton::OnEvent(base::IObject* source, int32_t)
+{
+    if (skinLink_.IsFrom(source)) {
+        // Synchronous, so that the old skin's drawer is let go before its manager may give it
+        // back.
+        if (HWND window = m_hWnd)
+            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
+        else
+            TakeSkinDrawer();
+        return;
+    }
+    if (localizer_ && source == static_cast<base::IObject*>(localizer_) && captionTextId_ != -1)
+        SetCaption(localizer_->GetText(captionTextId_));
+}
+
+void RadioButton::TakeSkinDrawer()
+{
+    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
+    SetDrawer(skin ? skin->GetRadioButtonDrawer() : nullptr, false);
+}
+
+void RadioButton::JoinLocalizer()
+{
+    localizer_ = window_ && window_->HasLocalizer() ? window_->GetLocalizer() : nullptr;
+    if (localizer_)
+        localizer_->AddListener(this);
+}
+
+void RadioButton::LeaveLocalizer()
+{
+    if (localizer_)
+        localizer_->RemoveListener(this);
+    localizer_ = nullptr;
+}
+
+bool RadioButton::CreateWindowIn(IComponent* parent)
+{
+    if (!parent) {
+        if (!parent_)
+            return true;
+        LeaveLocalizer();
+        const bool skinned = skinLink_.Leave(this);
+        DetachFromParent();
+        // The skin's drawer is not kept: its manager may give it back once nobody follows.
+        if (skinned && !drawerOwned_)
+            drawer_ = nullptr;
+        return true;
+    }
+    if (m_hWnd)
+        return true;
+    AttachTo(parent);
+    JoinLocalizer();
+    if (skinLink_.Join(window_, this))
+        TakeSkinDrawer();
+    const RECT empty = {0, 0, 0, 0};
+    if (!Create(L"Button", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTORADIOBUTTON, empty, NativeWindowOf(parent),
+                kControlId)) {
+        ShowWindowCreationFailed();
+        LeaveLocalizer();
+        skinLink_.Leave(this);
+        parent_ = nullptr;
+        window_ = nullptr;
+        return false;
+    }
+    if (captionTextId_ != -1 && localizer_ && caption_)
+        caption_->Assign(localizer_->GetText(captionTextId_));
+    ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    // The stored state, telling nobody: it is not a choice.
+    notify_ = false;
+    SendMessage(BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED);
+    notify_ = true;
+    if (!enabled_)
+        EnableWindow(FALSE);
+    Measure();
+    return true;
+}
+
+void RadioButton::SetEnabled(bool enabled)
+{
+    if (enabled != enabled_)
+        events::TellListeners(listeners_[enabled ? kEnable : kDisable], this, kEventChanged);
+    enabled_ = enabled;
+    if (m_hWnd) {
+        EnableWindow(enabled ? TRUE : FALSE);
+        if (drawer_)
+            Redraw();
+    }
+}
+
+void RadioButton::Measure()
+{
+    if (!m_hWnd)
+        return;
+    minWidth_ = minHeight_ = preferredWidth_ = preferredHeight_ = 0;
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetFontHandle()), TRUE);
+    if (HDC dc = ::GetDC(m_hWnd)) {
+        HGDIOBJ previous = ::SelectObject(dc, font_.GetFontHandle());
+        const wchar_t* caption = GetCaption();
+        SIZE extent = {0, 0};
+        ::GetTextExtentPoint32W(dc, caption, static_cast<int>(std::wcslen(caption)), &extent);
+        if (extent.cx > 0)
+            minWidth_ = extent.cx + kCircleAllowance;
+        if (extent.cy > 0)
+            minHeight_ = extent.cy;
+        preferredWidth_ = minWidth_;
+        preferredHeight_ = minHeight_;
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(m_hWnd, dc);
+    }
+    if (parent_)
+        parent_->RequestLayout();
+}
+
+void RadioButton::SetLayoutSize(int32_t, int32_t)
+{
+    SetSize(minWidth_, minHeight_);
+}
+
+void RadioButton::Paint()
+{
+    CPaintDC dc(this);
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const int32_t width = client.right - client.left;
+    const int32_t height = client.bottom - client.top;
+    if (!dc.GetSafeHdc())
+        return;
+    MemDC* canvas = NewBackgroundCanvas(this, width, height, inheritBackground_, GetEffectiveBackgroundColor());
+    if (!canvas)
+        return;
+    image::win::BufferedImage* scratchImage = image::win::BufferedImage::New();
+    MemDC* scratch = nullptr;
+    if (scratchImage && scratchImage->Create(kScratch, kScratch))
+        scratch = MemDC::Create(this, scratchImage, true);
+    else if (scratchImage)
+        scratchImage->ReleaseToPool();
+    if (scratch) {
+        // The background under the circle, four times larger, for the drawer's smooth edge.
+        const int previousMode = scratch->SetStretchBltMode(HALFTONE);
+        const int32_t circleTop = client.top + (client.bottom - client.top) / 2 - kCircle / 2;
+        scratch->StretchBlt(0, 0, kScratch, kScratch, canvas, client.left, circleTop, kCircle, kCircle, SRCCOPY);
+        scratch->SetStretchBltMode(previousMode);
+        drawer_->Draw(canvas, scratch, client.left, client.top, client.right, client.bottom, IsChecked(), GetCaption(),
+                      &font_, RGB(255, 255, 255));
+        scratch->ReleaseToPool();
+    }
+    dc.BitBlt(0, 0, width, height, canvas, 0, 0, SRCCOPY);
+    canvas->ReleaseToPool();
+}
+
+bool RadioButton::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    *result = 0;
+    switch (message) {
+    case WM_PAINT:
+        if (!drawer_)
+            return false;
+        Paint();
+        return true;
+    case WM_ERASEBKGND:
+        *result = 1;
+        return true;
+    case BM_SETCHECK:
+        // A user's click on the auto radio button arrives here too, and the group's others.
+        ApplyCheck(wParam);
+        return false;
+    case msg::kSkinChanged:
+        TakeSkinDrawer();
+        return true;
+    case msg::kReflectCtlColor:
+        *result = AnswerReflectedColor(&brush_, reinterpret_cast<HDC>(wParam), inheritBackground_, parent_, background_,
+                                       font_.GetColor());
+        return true;
+    default:
+        return Component<CaptionFontForwards<IRadioButton>, CButton>::HandleMessage(result, message, wParam, lParam);
+    }
+}
+
+} // namespace win
+} // namespace gui
+} // namespace s
