@@ -387,9 +387,13 @@ TEST_F(ListWindowProcTest, AutoScrollMovesEveryOtherTickAtFirst)
     begin.hdr.code = LVN_BEGINDRAG;
     ::SendMessageW(Native(), s::gui::msg::kReflectBeginDrag, 0, reinterpret_cast<LPARAM>(&begin));
     ::KillTimer(Native(), s::gui::msg::kListAutoScrollTimer);
-    // Below the list: each tick a listener would see; the timer itself is driven by hand.
+    // The timer is driven by hand from here; a tick away from the edges starts the count anew
+    // (the real timer may have ticked before it was stopped).
     RECT window;
     ::GetWindowRect(Native(), &window);
+    ::SetCursorPos(window.left + 30, (window.top + window.bottom) / 2);
+    ::SendMessageW(Native(), WM_TIMER, s::gui::msg::kListAutoScrollTimer, 0);
+    ASSERT_EQ(::SendMessageW(Native(), LVM_GETTOPINDEX, 0, 0), 0);
     ::SetCursorPos(window.left + 30, window.bottom + 5);
     std::vector<int32_t> tops;
     for (int tick = 1; tick <= 12; ++tick) {
