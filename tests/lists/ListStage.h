@@ -55,6 +55,9 @@ protected:
         // The list goes with the box, given back to its pool.
         if (box_)
             window_->RemoveChild(box_, true);
+        // A list never shown is not the box's.
+        if (list_ && !shown_)
+            list_->ReleaseToPool();
         box_ = nullptr;
         list_ = nullptr;
     }
@@ -63,6 +66,7 @@ protected:
     void Show()
     {
         box_->AddChild(list_);
+        shown_ = true;
         ASSERT_NE(nullptr, list_->GetStoredHandle());
         OnListThread([&] { list_->SetBounds(0, 0, kWidth, kHeight); });
     }
@@ -146,6 +150,7 @@ protected:
     static inline s::gui::win::Window* window_ = nullptr;
     s::gui::win::Box* box_ = nullptr;
     ListBox2* list_ = nullptr;
+    bool shown_ = false;
 };
 
 } // namespace listtest
