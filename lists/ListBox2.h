@@ -337,6 +337,8 @@ private:
     void HandleMouseMove(LPARAM lParam);
     bool HandleBeginDrag();
     void HandleLeftButtonUp();
+    // Lets go of the drag image and ends the drag.
+    void EndDrag();
     void HandleAutoScroll();
     LRESULT HandleWheel(WPARAM wParam, LPARAM lParam);
     void HandleDropFiles(WPARAM wParam);

@@ -531,14 +531,7 @@ bool ListBox2::HandleBeginDrag()
         dropSource_.ClearEntries();
         Tell(ListBox2Event::DragOutStarted);
         // The drag of virtual files is not built yet: the drag ends where it began.
-        if (dragImage_) {
-            ::ImageList_DragLeave(::GetDesktopWindow());
-            ::ImageList_EndDrag();
-            dragImage_->DeleteImageList();
-            delete dragImage_;
-            dragImage_ = nullptr;
-        }
-        dragging_ = false;
+        EndDrag();
         return true;
     }
     autoScrollTicks_ = 0;
@@ -547,10 +540,8 @@ bool ListBox2::HandleBeginDrag()
     return true;
 }
 
-void ListBox2::HandleLeftButtonUp()
+void ListBox2::EndDrag()
 {
-    ::ReleaseCapture();
-    KillTimer(msg::kListAutoScrollTimer);
     if (dragImage_) {
         ::ImageList_DragLeave(::GetDesktopWindow());
         ::ImageList_EndDrag();
@@ -559,6 +550,13 @@ void ListBox2::HandleLeftButtonUp()
         dragImage_ = nullptr;
     }
     dragging_ = false;
+}
+
+void ListBox2::HandleLeftButtonUp()
+{
+    ::ReleaseCapture();
+    KillTimer(msg::kListAutoScrollTimer);
+    EndDrag();
     const POINT screen = CursorOr(-32767);
     UpdatePartner(screen);
     if (partner_ == this && dragReorder_) {
