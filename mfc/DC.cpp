@@ -154,3 +154,8 @@ int CDC::EndDoc()
 {
     return AfxGetPrinterFunctions().endDoc(m_hDC);
 }
+
+HBITMAP CDC::CreateCompatibleBitmap(int width, int height) const
+{
+    return m_hDC ? ::CreateCompatibleBitmap(m_hDC, width, height) : nullptr;
+}

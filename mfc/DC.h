@@ -17,6 +17,8 @@ public:
     // object then holds until DeleteDC.
     BOOL CreateCompatibleDC(CDC* like);
     BOOL DeleteDC();
+    // A bitmap of that size in the format of this context's device; the caller deletes it.
+    HBITMAP CreateCompatibleBitmap(int width, int height) const;
     // The previous object of that kind, to be selected back; null when nothing was selected.
     HGDIOBJ SelectObject(HGDIOBJ object);
     int GetDeviceCaps(int index) const;

@@ -31,3 +31,18 @@ BOOL CImageList::DeleteImageList()
     HIMAGELIST list = Detach();
     return ImageList_Destroy(list);
 }
+
+BOOL CImageList::Create(int width, int height, UINT flags, int initial, int grow)
+{
+    if (m_hImageList)
+        return FALSE;
+    m_hImageList = ImageList_Create(width, height, flags, initial, grow);
+    return m_hImageList != nullptr;
+}
+
+int CImageList::Add(HBITMAP bitmap, COLORREF mask)
+{
+    if (!m_hImageList || !bitmap)
+        return -1;
+    return ImageList_AddMasked(m_hImageList, bitmap, mask);
+}

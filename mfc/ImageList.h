@@ -11,6 +11,11 @@ public:
 
     // Holds the list; false when a list is already held or the handle is null.
     BOOL Attach(HIMAGELIST list);
+    // A new list of images of that size, held from then on; false when one is held already or
+    // the system refuses.
+    BOOL Create(int width, int height, UINT flags, int initial, int grow);
+    // Adds the bitmap with every pixel of the mask colour transparent; the image's index, or -1.
+    int Add(HBITMAP bitmap, COLORREF mask);
     // Lets go of the list without destroying it and hands it back.
     HIMAGELIST Detach();
     // Destroys the held list; false when there is none or the system refuses.

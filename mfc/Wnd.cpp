@@ -290,18 +290,30 @@ BOOL CWnd::SetMenu(HMENU menu)
     return ::SetMenu(m_hWnd, menu);
 }
 
-BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
+namespace {
+BOOL ModifyWindowLong(HWND window, int index, DWORD remove, DWORD add, UINT flags)
 {
-    if (!m_hWnd)
+    if (!window)
         return FALSE;
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, index));
     const DWORD changed = (style & ~remove) | add;
     if (changed == style)
         return FALSE;
-    SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
+    SetWindowLongPtrW(window, index, static_cast<LONG_PTR>(changed));
     if (flags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+        ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     return TRUE;
+}
+} // namespace
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
+{
+    return ModifyWindowLong(m_hWnd, GWL_STYLE, remove, add, flags);
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
+{
+    return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add, flags);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -60,6 +60,8 @@ public:
     void Invalidate(BOOL erase = TRUE);
     void UpdateWindow();
     BOOL SetMenu(HMENU menu);
+    // False when the style stays as it was; flags other than 0 let the frame follow the change.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Window timers tick on the window's own thread.

@@ -1,0 +1,91 @@
+// Creation's style bits and what the list paints.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "lists/ListStage.h"
+#include "support/Screenshot.h"
+
+using namespace listtest;
+
+namespace {
+
+class ListPaintTest : public ListStage {};
+
+TEST_F(ListPaintTest, CreationAppliesTheStoredStyle)
+{
+    list_->SetMultiSelect(false);
+    list_->SetHeaderVisible(false);
+    list_->SetFullRowSelect(true);
+    list_->AddColumn(L"Name", 0, 0, false, nullptr, true, false, false, true, false);
+    Show();
+    const LONG style = ::GetWindowLongW(Native(), GWL_STYLE);
+    EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_TRUE(style & LVS_NOCOLUMNHEADER);
+    EXPECT_TRUE(style & LVS_EDITLABELS);
+    EXPECT_TRUE(style & WS_BORDER);
+    EXPECT_EQ(::GetDlgCtrlID(Native()), 1009);
+    const DWORD extended = static_cast<DWORD>(::SendMessageW(Native(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);
+    EXPECT_TRUE(extended & LVS_EX_HEADERDRAGDROP);
+    EXPECT_FALSE(extended & LVS_EX_GRIDLINES);
+    // Changes after creation reach the control; the same value again changes nothing.
+    list_->SetMultiSelect(true);
+    EXPECT_FALSE(::GetWindowLongW(Native(), GWL_STYLE) & LVS_SINGLESEL);
+    list_->SetGridLines(true);
+    EXPECT_TRUE(::SendMessageW(Native(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_GRIDLINES);
+    list_->SetListView();
+    EXPECT_EQ(::GetWindowLongW(Native(), GWL_STYLE) & LVS_TYPEMASK, LVS_LIST);
+}
+
+TEST_F(ListPaintTest, DefaultsAfterAReset)
+{
+    list_->SetMultiSelect(false);
+    list_->SetRowHeight(22);
+    HIMAGELIST first = list_->GetRowHeightImages();
+    list_->SetRowHeight(24);
+    EXPECT_NE(list_->GetRowHeightImages(), nullptr);
+    EXPECT_NE(list_->GetRowHeightImages(), first);
+    list_->Reset();
+    EXPECT_EQ(list_->GetViewMode(), 2);
+    EXPECT_TRUE(list_->IsMultiSelect());
+    EXPECT_TRUE(list_->IsHeaderVisible());
+    EXPECT_EQ(list_->GetRowHeight(), -1);
+    EXPECT_EQ(list_->GetAlternateColor(), 0xEEEEEEu);
+    EXPECT_EQ(list_->GetRowHeightImages(), nullptr);
+    list_->SetFixedWidth(kWidth);
+    list_->SetFixedHeight(kHeight);
+}
+
+TEST_F(ListPaintTest, ATreeWithTickedRowsAndADropMarker)
+{
+    list_->SetFullRowSelect(true);
+    list_->AddColumn(L"Field", 170, 0, false, nullptr, true, false, true, false, true);
+    list_->AddColumn(L"Value", 80, 2, false, nullptr, true, false, false, false, false);
+    const wchar_t* names[] = {L"Processor", L"Core 1", L"Core 2", L"Memory", L"Network", L"Battery"};
+    const wchar_t* values[] = {L"12 %", L"8 %", L"16 %", L"41 %", L"1.2 MB/s", L"93 %"};
+    Record* records[6];
+    for (int i = 0; i < 6; ++i) {
+        records[i] = TextRow({names[i], values[i]}, 0, i == 0 ? 1 : 0);
+        records[i]->GetCell(0)->checkState = (i % 3 == 2) ? 1 : 2;
+    }
+    records[0]->AppendChild(records[1]);
+    records[0]->AppendChild(records[2]);
+    for (int i : {0, 3, 4, 5})
+        list_->AddRow(records[i]);
+    Show();
+    SetNativeState(3, LVIS_SELECTED, LVIS_SELECTED);
+    list_->SetDropMarker(5, 0);
+    ::RedrawWindow(Native(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ::Sleep(200);
+    testing_support::ScreenImage image;
+    ASSERT_TRUE(testing_support::CaptureWindow(Native(), &image));
+    EXPECT_FALSE(testing_support::SaveScreenshot(image, L"list-tree-ticked-marker").empty());
+    // The last column reaches the right edge: its background there is the list's, not the window's.
+    const RECT row = SubItemRect(0, 1);
+    EXPECT_EQ(image.At(image.width - 4, (row.top + row.bottom) / 2 + 1), image.At(row.left + 2, (row.top + row.bottom) / 2 + 1));
+}
+
+} // namespace
