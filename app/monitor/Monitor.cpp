@@ -324,7 +324,9 @@ void Monitor::ShowWindow()
         window_->SetTopMost(holder_->GetKeepOnTop());
     if (buttonForShowing)
         window_->SetTaskbarButton(false);
-    window_->MoveInsideScreen();
+    // A place stored partly off the screen is the user's while the edges are not kept.
+    if (keepInScreen_)
+        window_->MoveInsideScreen();
 }
 
 void Monitor::BuildMenus()

@@ -2,6 +2,8 @@
 // before every opening, its commands, and the sample picture of every skin.
 #include "app/monitor/Monitor.h"
 
+#include <cwchar>
+
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
 #include "app/monitor/MenuCommands.h"
@@ -25,7 +27,7 @@ namespace dialogs {
 namespace monitor {
 
 namespace {
-const wchar_t kSkinImagesFolder[] = L"\\Zorv Skin Images\\";
+const wchar_t kSkinImagesFolder[] = L"Zorv Skin Images\\";
 
 Monitor::SecondsClock& Clock()
 {
@@ -127,6 +129,9 @@ void Monitor::CreateSkinImages()
     const int32_t current = skinner_->GetCurrentSkinIndex();
     counter::ScratchText folder;
     folder->Assign(system::win::GetCachedSpecialFolder());
+    const wchar_t* desktop = folder->GetText();
+    if (desktop[0] && desktop[wcslen(desktop) - 1] != L'\\')
+        folder->Append(L"\\");
     folder->Append(kSkinImagesFolder);
     if (!PrepareSkinImageFolder(folder->GetText()))
         return;

@@ -22,7 +22,9 @@
 #include "storage/lang/LangPack.h"
 #include "storage/lang/Localizer.h"
 #include "storage/settings/XmlMappedData.h"
+#include "storage/file/ShellServices.h"
 #include "support/BoxRecorder.h"
+#include "support/RecordingListener.h"
 #include "windowing/Window.h"
 #include "windowing/box/Box.h"
 #include "windowing/menu/PopupMenu.h"
@@ -470,6 +472,19 @@ TEST_F(MonitorCommandsTest, TheSkinMenuIsRebuiltBeforeOpeningAndAChosenSkinPostp
     const UINT weekly = GetMenuState(monitor->GetMenus().GetPeriodicSkinMenu()->GetSafeHmenu(), 29296, MF_BYCOMMAND);
     EXPECT_NE(0u, weekly & MF_CHECKED);
     Choose(29290);
+
+    // "Create Skin Images...": every skin is shown in turn for its picture, in a folder on the
+    // desktop that is made when missing, and the skin shown before comes back.
+    testing_support::RecordingListener told;
+    skinner->AddListener(&told);
+    ChooseFromMain(command::kCreateSkinImages);
+    skinner->RemoveListener(&told);
+    EXPECT_EQ(2, skinner->GetCurrentSkinIndex());
+    EXPECT_GE(static_cast<int32_t>(told.Count()), count - 1);
+    const std::wstring folder = std::wstring(s::system::win::GetCachedSpecialFolder()) + L"\\Zorv Skin Images";
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, attributes);
+    EXPECT_NE(0u, attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TEST_F(MonitorCommandsTest, IconizeAndOpenWindowFromTheTrayMenu)
