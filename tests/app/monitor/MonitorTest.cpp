@@ -51,8 +51,6 @@ protected:
         ASSERT_NE(nullptr, localizer);
         DeleteFileW(SettingsPath().c_str());
         settings = s::xml::MappedData::OpenFile(SettingsPath().c_str());
-        // Every change written at once, as the program's store does.
-        settings->SetAutoSave(true);
         Fake().upTime = 2 * 86400 + 3 * 3600 + 4 * 60;
         Fake().processorTime[-1] = 40;
         Fake().processorUser[-1] = 30;
