@@ -19,6 +19,7 @@
 #include "storage/settings/XmlMappedData.h"
 #include "support/Screenshot.h"
 #include "support/Wait.h"
+#include "windowing/DesktopRecorder.h"
 #include "windowing/Window.h"
 #include "windowing/box/Box.h"
 #include "windowing/widgets/Counter.h"
@@ -87,6 +88,9 @@ protected:
     }
 
     FakeSourcesScope scope;
+    // The window lives in the notification area: its records are kept here, not given to a
+    // shell the virtual display may lack.
+    testing_support::DesktopRecorder desktop;
     s::lang::Localizer* localizer = nullptr;
     s::xml::MappedData* settings = nullptr;
     Monitor* monitor = nullptr;
