@@ -147,6 +147,15 @@ const FieldDescription* FieldCatalogue::Find(const wchar_t* key) const
     return nullptr;
 }
 
+void FieldCatalogue::RefillDateNames(lang::Localizer* localizer)
+{
+    Builder b(localizer, nullptr);
+    for (int32_t m = 0; m < 12; ++m)
+        dateNames_.names[m] = b.Text(kFirstMonthId + m * kDateIdStep);
+    for (int32_t d = 0; d < 7; ++d)
+        dateNames_.names[12 + d] = b.Text(kFirstWeekdayId + d * kDateIdStep);
+}
+
 void FieldCatalogue::Build(lang::Localizer* localizer, map::IMappedData* settings, const wchar_t* fieldSection)
 {
     FieldSources& sources = GetFieldSources();
@@ -174,10 +183,7 @@ void FieldCatalogue::Build(lang::Localizer* localizer, map::IMappedData* setting
     sources.computerName(computer.get());
     b.Add(L"COMPUTER_NAME", 1000100, 0, -1, computer->GetText(), nullptr, 0, false);
 
-    for (int32_t m = 0; m < 12; ++m)
-        dateNames_.names[m] = b.Text(kFirstMonthId + m * kDateIdStep);
-    for (int32_t d = 0; d < 7; ++d)
-        dateNames_.names[12 + d] = b.Text(kFirstWeekdayId + d * kDateIdStep);
+    RefillDateNames(localizer);
     FieldDescription& date = b.Add(L"DATE_TIME", 1015000, 3, -1, L"00:00", UpdateDateTime,
                             reinterpret_cast<intptr_t>(&dateNames_), false);
     date.userDataIsBracketFlag = true;

@@ -56,6 +56,8 @@ public:
     // The date field's list; its address is the field's extra value.
     const DateNameList& GetDateNames() const { return dateNames_; }
     const FieldDescription* Find(const wchar_t* key) const;
+    // The month and weekday names from the current language (after a change of language).
+    void RefillDateNames(lang::Localizer* localizer);
 
     bool cpuTemperatureReadable = false;
     bool diskTemperatureReadable = false;

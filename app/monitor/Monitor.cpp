@@ -4,22 +4,23 @@
 
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
-#include "app/TextIds.h"
 #include "app/monitor/FieldKey.h"
 #include "app/monitor/FieldOrder.h"
 #include "app/monitor/FieldRefresh.h"
 #include "app/monitor/MonitorBlock.h"
+#include "app/monitor/MonitorSettingKeys.h"
 #include "app/monitor/TrimSchedule.h"
 #include "app/monitor/UnknownLocale.h"
+#include "app/monitor/ViewSettingValues.h"
 #include "core/thread/Thread.h"
-#include "skins/ISkin.h"
+#include "measurement/win/OsVersion.h"
 #include "skins/Skinner.h"
 #include "storage/lang/Localizer.h"
 #include "storage/settings/IMappedData.h"
 #include "windowing/Window.h"
 #include "windowing/box/Box.h"
+#include "windowing/menu/PopupMenu.h"
 #include "windowing/widgets/Counter.h"
-#include "windowing/widgets/Label.h"
 
 namespace s {
 namespace system {
@@ -32,46 +33,31 @@ using counter::MonitorBlock;
 namespace toolkit = ::s::gui;
 
 const wchar_t kProcessStatusUpdateName[] = L"ProcessStatusUpdate";
+const wchar_t kUpdateFieldsByListBoxName[] = L"UpdateFieldsByListBox";
+const wchar_t kLoadDefaultSelectionName[] = L"LoadDefaultSelection";
+const wchar_t kUpdateSkinColorsName[] = L"UpdateSkinColors";
+const wchar_t kSaveSkinColorsName[] = L"SaveSkinColors";
 
 const wchar_t kMainWindowName[] = L"MainWindow";
-const wchar_t kGroupView[] = L"View";
-const wchar_t kGroupMouse[] = L"Mouse";
-const wchar_t kGroupField[] = L"Field";
-const wchar_t kGroupFieldOrder[] = L"FieldOrder";
-const wchar_t kGroupLastVisible[] = L"LastVisible";
 
-const int32_t kDefaultOpacity = 90;
 const int32_t kDefaultAutoHideSeconds = 5;
 const int32_t kHeaderSize = 8;
 const int32_t kDataSize = 11;
 // The window's size before its first shrink to the rows.
 const int32_t kStartWidth = 90;
 const int32_t kStartHeight = 500;
-const int32_t kNoVersionText = -1;
 // The field container: gaps and margins around the rows.
 const int32_t kRowGap = 5;
 const int32_t kContainerMargin = 3;
 const int32_t kFirstFieldDefault = 30;
+const int32_t kSavedSizeDefault = 10;
 
-const int32_t kRefreshPeriods[] = {500, 1000, 1500, 2000, 3000, 5000, 10000, 30000, 60000, 300000};
-
-// The cell width factors by cell width type (very small ... very large); others 1.6.
-float CellWidthFactor(int32_t type)
+bool IsWindows8OrLater()
 {
-    switch (type) {
-    case 0:
-        return 1.4f;
-    case 2:
-        return 1.5f;
-    case 4:
-        return 1.65f;
-    case 6:
-        return 1.8f;
-    case 8:
-        return 2.0f;
-    default:
-        return 1.6f;
-    }
+    system::win::OsVersionInfo& version = system::win::GetOsVersion();
+    if (!version.done)
+        system::win::LoadOsVersion();
+    return version.isWindows8OrLater;
 }
 
 MonitorBlock* BlockAt(col::_array::ArrayP& list, int32_t index)
@@ -88,10 +74,14 @@ const wchar_t* KeyOf(void* field)
 } // namespace
 
 const ::s::gui::win::NamedEvent kProcessStatusUpdate(kProcessStatusUpdateName);
+const ::s::gui::win::NamedEvent kUpdateFieldsByListBox(kUpdateFieldsByListBoxName);
+const ::s::gui::win::NamedEvent kLoadDefaultSelection(kLoadDefaultSelectionName);
+const ::s::gui::win::NamedEvent kUpdateSkinColors(kUpdateSkinColorsName);
+const ::s::gui::win::NamedEvent kSaveSkinColors(kSaveSkinColorsName);
 
 Monitor::Monitor()
     : holder_(nullptr), settings_(nullptr), localizer_(nullptr), skinner_(nullptr), window_(nullptr),
-      container_(nullptr), worker_(thread::win::Thread::New()), smallIcon_(nullptr), bigIcon_(nullptr)
+      container_(nullptr), worker_(thread::win::Thread::New()), skinTools_(false)
 {
     ResetMembers();
 }
@@ -154,8 +144,10 @@ void Monitor::Reset()
         window_->ReleaseToPool();
         window_ = nullptr;
     }
+    // The window held the menus: they go once it is gone.
+    menus_.Release();
+    menuNames_.clear();
     container_ = nullptr;
-    ReleaseIcons();
     holder_ = nullptr;
     settings_ = nullptr;
     localizer_ = nullptr;
@@ -174,13 +166,13 @@ void Monitor::ResetMembers()
     opacity_ = 100;
     opacityOnlyOnTop_ = false;
     alignment_ = kAlignVertical;
-    sizeType_ = 4;
+    sizeType_ = kSizeMedium;
     cellStyle_ = kCellBox;
-    cellWidthType_ = 4;
+    cellWidthType_ = kSizeMedium;
     autoHide_ = false;
     autoHideOnlyOnTop_ = false;
     autoHideSeconds_ = kDefaultAutoHideSeconds;
-    autoHideStyle_ = 0;
+    autoHideStyle_ = kAutoHideShrink;
     headerBold_ = false;
     headerOutline_ = true;
     headerSize_ = kHeaderSize;
@@ -192,6 +184,13 @@ void Monitor::ResetMembers()
     shiftSuspendsAutoHide_ = true;
     keepInScreen_ = true;
     showTaskbarButton_ = false;
+    headerCustomSize_ = kHeaderSize;
+    dataCustomSize_ = kDataSize;
+    shrunk_ = false;
+    savedWidth_ = kSavedSizeDefault;
+    savedHeight_ = kSavedSizeDefault;
+    periodicSkinDays_ = -1;
+    skinTools_ = false;
 }
 
 void Monitor::SetAppWindow(app::win::AppWindow* holder)
@@ -218,12 +217,6 @@ std::wstring Monitor::SectionPath(const wchar_t* group)
     return std::wstring(kMainWindowName) + L"\\" + group;
 }
 
-bool Monitor::IsRefreshPeriod(int32_t milliseconds)
-{
-    return std::find(std::begin(kRefreshPeriods), std::end(kRefreshPeriods), milliseconds) !=
-           std::end(kRefreshPeriods);
-}
-
 void Monitor::Init()
 {
     if (window_)
@@ -235,19 +228,21 @@ void Monitor::Init()
         // The toolkit has told the user; start-up finds a window that never opens.
         return;
     }
-    BindToHolder();
-    ReadSettings();
+    SetUpWindow();
+    InitSkin();
+    LoadViewSettings();
     BuildFields();
+    keepInScreen_ = settings_ ? settings_->GetBool(SectionPath(key::kGroupView).c_str(), key::kKeepInScreen, true) : true;
+    BuildMenus();
 
     container_ = toolkit::win::Box::Create(toolkit::IBox::kColumn, 100, 100, 0, 0, kRowGap, kRowGap,
                                            kContainerMargin, kContainerMargin);
-
-    counter::ApplyFieldOrder(settings_, SectionPath(kGroupFieldOrder).c_str(), displayOrder_.GetSlots(),
+    counter::ApplyFieldOrder(settings_, SectionPath(key::kGroupFieldOrder).c_str(), displayOrder_.GetSlots(),
                              GetFieldCount(), KeyOf);
     const bool visibleCountChanged =
-        counter::UpdateLastVisible(settings_, SectionPath(kGroupLastVisible).c_str(), CountEnabledFields());
+        counter::UpdateLastVisible(settings_, SectionPath(key::kGroupLastVisible).c_str(), CountEnabledFields());
+    RebuildFieldMenu();
 
-    ApplySkinDrawers();
     TakeFirstFieldSize();
     for (int32_t i = 0; i < GetFieldCount(); ++i) {
         toolkit::IComponent* row = GetField(i)->GetRow();
@@ -258,17 +253,35 @@ void Monitor::Init()
     // pass and laid out once, not once per row.
     if (container_)
         window_->AddChild(container_);
+
+    window_->AddLanguageChangeListener(this);
+    if (menus_.GetTrayMenu()) {
+        window_->SetTrayMenu(menus_.GetTrayMenu());
+        menus_.GetTrayMenu()->AddListener(this);
+    }
+    if (menus_.GetMainMenu()) {
+        window_->SetContextMenu(menus_.GetMainMenu(), true);
+        menus_.GetMainMenu()->AddListener(this);
+    }
+    window_->AddContextMenuListener(this);
     window_->AddUserEventListener(this);
 
     ApplyLayout(true);
     if (worker_)
         worker_->RunOnce(static_cast<thread::ITask*>(this));
     window_->AddCloseListener(this);
+    window_->AddDoubleClickListener(this);
 
+    window_->SetTaskbarButton(showTaskbarButton_);
     window_->SetSize(kStartWidth, kStartHeight);
     LayoutWindow(2);
     window_->ShrinkToMinimumSize();
     window_->SetEnforceMinSizeHV(true, true);
+    window_->SetCloseToTray(true);
+    window_->SetAlwaysShowTrayIcon(true);
+    window_->SetOpacity(opacity_, opacityOnlyOnTop_);
+    ApplyHoverHide();
+    window_->SetKeepInsideScreen(keepInScreen_);
     if (holder_ && holder_->HasWidth() && holder_->HasHeight())
         window_->SetSize(holder_->GetWidth(), holder_->GetHeight());
 
@@ -276,97 +289,78 @@ void Monitor::Init()
         RelayoutFields();
         ApplyLayout(true);
     }
-    window_->SetVisible(true);
+    ShowWindow();
     LayoutWindow(1);
 }
 
-// Until the window takes these from the holder itself: the language pack, the title alone as
-// caption (another start finds the frame by it), the current skin, the stored place and the
-// program's icons, and the place kept when the window closes.
-void Monitor::BindToHolder()
+// A gadget, not a document window: sized by its edges, dragged by its body, never maximised;
+// the holder gives icons, language, title, skin and the stored place. The stored place is not
+// checked here: a window on no monitor is centred when it shows, and keeping inside the screen
+// follows the user's setting.
+void Monitor::SetUpWindow()
 {
+    window_->SetSizingBorder(true);
+    window_->SetMaximizeBox(false);
+    window_->SetClientEdge(false);
+    window_->SetCaptionBar(false);
+    window_->SetScreenClampEnabled(false);
+    if (holder_) {
+        window_->SetAppWindow(holder_, true);
+        return;
+    }
     window_->SetLocalizer(localizer_);
-    if (holder_)
-        window_->SetCaptionTextId(holder_->GetBaseTextId() + app::kTitleOffset, kNoVersionText);
     window_->SetSkinner(skinner_);
-    HWND frame = window_->GetSafeHwnd();
-    if (holder_ && holder_->HasPosition())
-        SetWindowPos(frame, nullptr, holder_->GetX(), holder_->GetY(), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A gadget, not a document window: it can be sized but not maximised.
-    LONG_PTR style = GetWindowLongPtrW(frame, GWL_STYLE);
-    SetWindowLongPtrW(frame, GWL_STYLE, (style | WS_THICKFRAME) & ~static_cast<LONG_PTR>(WS_MAXIMIZEBOX));
-    LONG_PTR exStyle = GetWindowLongPtrW(frame, GWL_EXSTYLE);
-    SetWindowLongPtrW(frame, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
-    SetWindowPos(frame, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
-                 SWP_FRAMECHANGED);
-    HINSTANCE program = GetModuleHandleW(nullptr);
-    smallIcon_ = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(app::win::AppBase::kIconGroupId), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                               LR_DEFAULTCOLOR));
-    bigIcon_ = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(app::win::AppBase::kIconGroupId), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                             LR_DEFAULTCOLOR));
-    if (smallIcon_)
-        SendMessageW(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    if (bigIcon_)
-        SendMessageW(frame, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
 }
 
-void Monitor::StoreWindowPlace()
+// On newer systems a window shown without a taskbar button would not come to the top of the
+// keep-on-top band: the button is there while it shows.
+void Monitor::ShowWindow()
 {
-    if (!holder_ || !window_)
-        return;
-    HWND frame = window_->GetSafeHwnd();
-    RECT place = {};
-    if (!frame || IsIconic(frame) || !GetWindowRect(frame, &place))
-        return;
-    if (!holder_->HasX() || holder_->GetX() != place.left)
-        holder_->SetX(place.left);
-    if (!holder_->HasY() || holder_->GetY() != place.top)
-        holder_->SetY(place.top);
-    const int32_t width = place.right - place.left;
-    const int32_t height = place.bottom - place.top;
-    if (!holder_->HasWidth() || holder_->GetWidth() != width)
-        holder_->SetWidth(width);
-    if (!holder_->HasHeight() || holder_->GetHeight() != height)
-        holder_->SetHeight(height);
+    const bool buttonForShowing = !showTaskbarButton_ && IsWindows8OrLater();
+    if (buttonForShowing)
+        window_->SetTaskbarButton(true);
+    window_->SetVisible(true);
+    if (holder_)
+        window_->SetTopMost(holder_->GetKeepOnTop());
+    if (buttonForShowing)
+        window_->SetTaskbarButton(false);
+    // A place stored partly off the screen is the user's while the edges are not kept.
+    if (keepInScreen_)
+        window_->MoveInsideScreen();
 }
 
-void Monitor::ReleaseIcons()
+void Monitor::BuildMenus()
 {
-    // Only once the frame that showed them is gone.
-    if (smallIcon_)
-        DestroyIcon(smallIcon_);
-    if (bigIcon_)
-        DestroyIcon(bigIcon_);
-    smallIcon_ = nullptr;
-    bigIcon_ = nullptr;
-}
-
-// The settings the window's own operations will apply (opacity, hover-hide, keeping inside the
-// screen) are read and kept; the layout and fonts stay in their default form.
-void Monitor::ReadSettings()
-{
-    if (!settings_)
-        return;
-    const std::wstring view = SectionPath(kGroupView);
-    const std::wstring mouse = SectionPath(kGroupMouse);
-    withBracket_ = settings_->GetBool(view.c_str(), L"WithBracket", true) ? 1 : 0;
-    opacity_ = std::min(std::max(settings_->GetInt32(view.c_str(), L"Transparency", kDefaultOpacity), 10), 100);
-    doubleClickShrinks_ = settings_->GetBool(mouse.c_str(), L"LDblClickShrink", true);
-    middleClickIconizes_ = holder_ ? holder_->IsMiddleClickIconize() : true;
-    shiftSuspendsAutoHide_ = settings_->GetBool(mouse.c_str(), L"ShiftCancelAutoHide", true);
-    keepInScreen_ = settings_->GetBool(view.c_str(), L"KeepInScreen", true);
-    showTaskbarButton_ = settings_->GetBool(view.c_str(), L"ShowTaskBarButton", false);
-    const int32_t period = settings_->GetInt32(view.c_str(), L"RefreshFrequency",
-                                               ::s::gui::dialogs::monitor::RefreshCycle::kDefaultPeriod);
-    cycle_.SetPeriod(IsRefreshPeriod(period) ? period : ::s::gui::dialogs::monitor::RefreshCycle::kDefaultPeriod);
+    MenuMarks marks;
+    marks.keepOnTop = holder_ ? holder_->GetKeepOnTop() : false;
+    marks.autoHide = autoHide_;
+    marks.autoHideStyle = autoHideStyle_;
+    marks.autoHideSeconds = autoHideSeconds_;
+    marks.keepInScreen = keepInScreen_;
+    marks.withBrackets = withBracket_ != 0;
+    marks.taskbarButton = showTaskbarButton_;
+    marks.doubleClickShrinks = doubleClickShrinks_;
+    marks.middleClickIconizes = middleClickIconizes_;
+    marks.shiftSuspendsAutoHide = shiftSuspendsAutoHide_;
+    marks.refreshPeriod = cycle_.GetPeriod();
+    marks.opacity = opacity_;
+    marks.alignment = alignment_;
+    marks.cellStyle = cellStyle_;
+    marks.sizeType = sizeType_;
+    marks.cellWidthType = cellWidthType_;
+    marks.headerBold = headerBold_;
+    marks.headerOutline = headerOutline_;
+    marks.headerCustomSize = headerCustomSize_;
+    marks.dataBold = dataBold_;
+    marks.dataOutline = dataOutline_;
+    marks.dataCustomSize = dataCustomSize_;
+    marks.skinTools = skinTools_;
+    menus_.Build(localizer_, marks);
 }
 
 void Monitor::BuildFields()
 {
-    catalogue_.Build(localizer_, settings_, SectionPath(kGroupField).c_str());
+    catalogue_.Build(localizer_, settings_, SectionPath(key::kGroupField).c_str());
     for (const counter::FieldDescription& field : catalogue_.GetFields()) {
         void* userData = nullptr;
         if (field.userDataIsBracketFlag)
@@ -386,16 +380,6 @@ void Monitor::BuildFields()
     }
     for (uint32_t i = 0; i < creationOrder_.GetCount(); ++i)
         displayOrder_.Append(creationOrder_.Get(i));
-}
-
-// Until labels and counters follow the skin manager themselves.
-void Monitor::ApplySkinDrawers()
-{
-    toolkit::drawer::ISkin* skin = skinner_ ? skinner_->GetCurrentSkin() : nullptr;
-    if (!skin)
-        return;
-    for (int32_t i = 0; i < GetFieldCount(); ++i)
-        GetField(i)->ApplySkin(skin);
 }
 
 int32_t Monitor::GetFieldCount()
@@ -428,142 +412,6 @@ int32_t Monitor::CountEnabledFields()
     for (int32_t i = 0; i < GetFieldCount(); ++i)
         count += GetField(i)->IsEnabled() ? 1 : 0;
     return count;
-}
-
-void Monitor::TakeFirstFieldSize()
-{
-    for (int32_t i = 0; i < GetFieldCount(); ++i) {
-        MonitorBlock* field = GetField(i);
-        if (!field->IsEnabled() || !field->GetRow())
-            continue;
-        firstFieldHeight_ = field->GetRow()->GetHeight();
-        firstFieldWidth_ = field->GetRow()->GetWidth();
-        return;
-    }
-}
-
-void Monitor::LayoutWindow(int32_t times)
-{
-    if (!window_)
-        return;
-    for (int32_t i = 0; i < times; ++i)
-        window_->DoLayout();
-}
-
-void Monitor::ShrinkWindow()
-{
-    if (!window_)
-        return;
-    if (alignment_ == kAlignFlow)
-        window_->ShrinkHeightToMinimum();
-    else
-        window_->ShrinkToMinimumSize();
-}
-
-void Monitor::ApplyLayout(bool force)
-{
-    if (!container_)
-        return;
-    const float factor = CellWidthFactor(cellWidthType_);
-    const int32_t kind = container_->GetLayoutKind();
-    if (alignment_ == kAlignHorizontal && (force || kind != toolkit::IBox::kRow)) {
-        container_->SetHorizontal();
-    } else if (alignment_ == kAlignFlow && (force || kind != toolkit::IBox::kFlow)) {
-        container_->SetFlow();
-    } else if (alignment_ == kAlignVertical && (force || kind != toolkit::IBox::kColumn)) {
-        container_->SetVertical();
-    }
-    for (int32_t i = 0; i < GetFieldCount(); ++i) {
-        MonitorBlock* field = GetField(i);
-        field->SetCellAspectFactor(factor);
-        field->SetCellSizing(alignment_ != kAlignVertical);
-        field->SetFixedCellWidth(alignment_ == kAlignFlow);
-    }
-    switch (cellStyle_) {
-    case kCellBoxFlat:
-        ApplyBoxCellStyle(true);
-        break;
-    case kCellFlat:
-        ApplyFlatCellStyle(false);
-        break;
-    case kCellFlatSlim:
-        ApplyFlatCellStyle(true);
-        break;
-    default:
-        ApplyBoxCellStyle(false);
-        break;
-    }
-    LayoutWindow(1);
-    StoreLastVisible();
-}
-
-void Monitor::ApplyBoxCellStyle(bool flat)
-{
-    for (int32_t i = 0; i < GetFieldCount(); ++i)
-        GetField(i)->LayoutVertical(flat);
-    RelayoutFields();
-    TakeFirstFieldSize();
-}
-
-void Monitor::ApplyFlatCellStyle(bool slim)
-{
-    for (int32_t i = 0; i < GetFieldCount(); ++i)
-        GetField(i)->LayoutHorizontal(slim);
-    RelayoutFields();
-    TakeFirstFieldSize();
-}
-
-// Rows are sized for their widest values, not for the values of the moment.
-void Monitor::RelayoutFields()
-{
-    if (!window_)
-        return;
-    TakeFirstFieldSize();
-    for (int32_t i = 0; i < GetFieldCount(); ++i) {
-        MonitorBlock* field = GetField(i);
-        toolkit::win::Label* value = field->GetValueLabel();
-        if (!field->IsEnabled() || !value)
-            continue;
-        field->GetSavedValueText()->Assign(value->GetText());
-        if (field->IsLongValue())
-            value->SetFontAttribute2(false);
-        value->SetText(field->GetSampleText(), false);
-    }
-    LayoutWindow(3);
-    ShrinkWindow();
-    for (int32_t i = 0; i < GetFieldCount(); ++i) {
-        MonitorBlock* field = GetField(i);
-        toolkit::win::Label* value = field->GetValueLabel();
-        if (!field->IsEnabled() || !value)
-            continue;
-        value->SetText(field->GetSavedValueText()->GetText(), true);
-        const int32_t type = field->GetDisplayType();
-        if (field->IsLongValue() && type != 3 && type != 4)
-            value->SetFontAttribute2(true);
-    }
-}
-
-void Monitor::StoreLastVisible()
-{
-    counter::UpdateLastVisible(settings_, SectionPath(kGroupLastVisible).c_str(), CountEnabledFields());
-}
-
-void Monitor::OnEvent(base::IObject*, int32_t code)
-{
-    if (!window_)
-        return;
-    switch (code) {
-    case toolkit::win::kEventUser:
-        if (kProcessStatusUpdate.Is(window_->GetEventData()))
-            ProcessStatusUpdate();
-        break;
-    case toolkit::win::kEventClose:
-        cycle_.SetClosing(true);
-        StoreWindowPlace();
-        break;
-    default:
-        break;
-    }
 }
 
 void Monitor::ProcessStatusUpdate()
@@ -600,11 +448,9 @@ void Monitor::SendStatusUpdate()
         window_->SendEvent(kProcessStatusUpdate, 0, 0, 0);
 }
 
-// Until the window keeps its own iconized state: minimised counts as iconized.
 bool Monitor::IsIconized()
 {
-    HWND frame = window_ ? window_->GetSafeHwnd() : nullptr;
-    return frame && IsIconic(frame);
+    return window_ && window_->IsIconized();
 }
 
 // The error report is written by its own dialog, which is not built yet.

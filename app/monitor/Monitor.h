@@ -7,6 +7,7 @@
 
 #include "app/monitor/FieldCatalogue.h"
 #include "app/monitor/IFieldRow.h"
+#include "app/monitor/MonitorMenus.h"
 #include "app/monitor/RefreshCycle.h"
 #include "core/base/IObject.h"
 #include "core/col/ArrayP.h"
@@ -19,6 +20,7 @@
 namespace s {
 namespace app {
 namespace win {
+class AppBase;
 class AppWindow;
 }
 } // namespace app
@@ -52,8 +54,16 @@ namespace gui {
 namespace dialogs {
 namespace monitor {
 
+class IFieldChoiceList;
+
 // The event the worker sends the window on every refresh.
 extern const ::s::gui::win::NamedEvent kProcessStatusUpdate;
+// The events of the field customizer (first argument its IFieldChoiceList) and of the skin
+// colour editor (no arguments).
+extern const ::s::gui::win::NamedEvent kUpdateFieldsByListBox;
+extern const ::s::gui::win::NamedEvent kLoadDefaultSelection;
+extern const ::s::gui::win::NamedEvent kUpdateSkinColors;
+extern const ::s::gui::win::NamedEvent kSaveSkinColors;
 
 // The gadget itself: the monitor window with a row per field, refreshed by a worker that only
 // keeps time. Start-up gives it the main window's settings holder, calls Init, waits until the
@@ -68,15 +78,6 @@ public:
     static const int32_t kPoolCapacity = 1000;
     // How long a release waits for the worker to leave its wait before ending it.
     static const int32_t kWorkerReleaseMillis = 3000;
-
-    // The alignments and cell styles of the view settings.
-    static const int32_t kAlignHorizontal = 0;
-    static const int32_t kAlignFlow = 1;
-    static const int32_t kAlignVertical = 2;
-    static const int32_t kCellBox = 0;
-    static const int32_t kCellBoxFlat = 1;
-    static const int32_t kCellFlat = 2;
-    static const int32_t kCellFlatSlim = 3;
 
     Monitor();
     ~Monitor() override;
@@ -96,7 +97,8 @@ public:
     void SetServices(lang::Localizer* localizer, map::IMappedData* settings, ::s::gui::drawer::Skinner* skinner);
     // Makes the window with its rows, lays it out, starts the worker and shows the window.
     void Init();
-    // The window's close and the refresh event (on the window's thread).
+    // The window's codes (close, context menu, double click, language, named events) and the
+    // commands of the tray and context menus; on the window's thread.
     void OnEvent(base::IObject* source, int32_t code) override;
     // The worker's loop (ITask), until the closing flag is set.
     void Run() override;
@@ -110,9 +112,26 @@ public:
     void ApplyLayout(bool force);
     // Sizes the window for every row's widest value, then gives the rows their texts back.
     void RelayoutFields();
+    // The fonts of every row from the font settings, then the rows sized anew.
+    void ApplyFonts();
+    void SetAutoHide(bool on);
+    void SetTransparency(int32_t opacity);
+    // The double click's small form (the first row's size) and the way back.
+    void Shrink();
+    void Unshrink();
+    // The fields menu's items anew: one per field in display order, checked while shown.
+    void RebuildFieldMenu();
+    // The stored skin, then the periodic change when it is due (from Init).
+    void InitSkin();
+    // The skin menu anew, before every opening of the context menu.
+    void RebuildSkinMenu();
+    // The fields "Restore All Default" shows: the default keys, those of readings this machine
+    // has only when it has them.
+    bool IsDefaultField(counter::MonitorBlock* field);
 
     ::s::gui::win::Window* GetWindow() { return window_; }
     ::s::gui::win::Box* GetFieldContainer() { return container_; }
+    MonitorMenus& GetMenus() { return menus_; }
     // The rows in display order (owned) and in catalogue order.
     int32_t GetFieldCount();
     counter::MonitorBlock* GetField(int32_t position);
@@ -128,8 +147,36 @@ public:
     int32_t GetFirstFieldWidth() const { return firstFieldWidth_; }
     bool WithBrackets() const { return withBracket_ != 0; }
 
-    // The refresh periods the menu offers; any other stored value reads as the default.
-    static bool IsRefreshPeriod(int32_t milliseconds);
+    // The view settings as the controller holds them.
+    int32_t GetOpacity() const { return opacity_; }
+    int32_t GetAlignment() const { return alignment_; }
+    int32_t GetSizeType() const { return sizeType_; }
+    int32_t GetCellStyle() const { return cellStyle_; }
+    int32_t GetCellWidthType() const { return cellWidthType_; }
+    bool IsAutoHide() const { return autoHide_; }
+    int32_t GetAutoHideStyle() const { return autoHideStyle_; }
+    int32_t GetAutoHideSeconds() const { return autoHideSeconds_; }
+    bool IsHeaderBold() const { return headerBold_; }
+    bool IsHeaderOutline() const { return headerOutline_; }
+    int32_t GetHeaderSize() const { return headerSize_; }
+    int32_t GetHeaderCustomSize() const { return headerCustomSize_; }
+    bool IsDataBold() const { return dataBold_; }
+    bool IsDataOutline() const { return dataOutline_; }
+    int32_t GetDataSize() const { return dataSize_; }
+    int32_t GetDataCustomSize() const { return dataCustomSize_; }
+    bool DoubleClickShrinks() const { return doubleClickShrinks_; }
+    bool MiddleClickIconizes() const { return middleClickIconizes_; }
+    bool ShiftSuspendsAutoHide() const { return shiftSuspendsAutoHide_; }
+    bool KeepsInScreen() const { return keepInScreen_; }
+    bool ShowsTaskbarButton() const { return showTaskbarButton_; }
+    bool IsShrunk() const { return shrunk_; }
+    int32_t GetPeriodicSkinDays() const { return periodicSkinDays_; }
+
+    // The clock of the periodic skin change, seconds since 1970 (replaceable for tests); null
+    // puts the real one back. Returns the one it replaces.
+    typedef int64_t (*SecondsClock)();
+    static SecondsClock SetSecondsClock(SecondsClock clock);
+
     // The settings section of the main window's group.
     std::wstring SectionPath(const wchar_t* group);
 
@@ -137,19 +184,21 @@ private:
     Monitor(const Monitor&) = delete;
     Monitor& operator=(const Monitor&) = delete;
 
+    // Told before the transparent auto-hide goes on: how to get the window back.
+    static const int32_t kImportantAutoHideText = 609601;
+
     // IRefreshTarget (the worker's side).
     void PrepareRefresh() override;
     void SendStatusUpdate() override;
     bool IsIconized() override;
 
     void ResetMembers();
-    void ReadSettings();
     void BuildFields();
-    // The window bound to the main holder: language, caption, skin, stored place and icons.
-    void BindToHolder();
-    void StoreWindowPlace();
-    // The current skin's drawers handed to every row's labels and graph.
-    void ApplySkinDrawers();
+    // The window's look and behaviour before it shows: frame, holder, settings of its own.
+    void SetUpWindow();
+    void ShowWindow();
+    void BuildMenus();
+    void ApplyHoverHide();
     void ApplyBoxCellStyle(bool flat);
     void ApplyFlatCellStyle(bool slim);
     void TakeFirstFieldSize();
@@ -157,7 +206,54 @@ private:
     void ShrinkWindow();
     void StoreLastVisible();
     void SaveErrorReport();
-    void ReleaseIcons();
+
+    // Settings (MonitorViewSettings.cpp).
+    void LoadViewSettings();
+    void LoadAutoHideSettings();
+    void LoadLayoutSettings();
+    void LoadFontSettings();
+    void SaveAutoHideSettings();
+    void SaveLayoutSettings();
+    void SaveFontSettings();
+    void SaveMouseSettings();
+    void OnAutoHideCommand(int32_t command);
+    void OnTransparencyCommand(int32_t command);
+    void OnSizeCommand(int32_t command);
+    void OnLayoutCommand(int32_t command);
+    void OnCellWidthCommand(int32_t command);
+    void OnMouseCommand(int32_t command);
+    void OnFontCommand(int32_t command);
+    void SetAutoHideStyle(int32_t style);
+    void SetSizeType(int32_t sizeType);
+    void SetFontSizes(int32_t header, int32_t data);
+    void StoreBool(const wchar_t* group, const wchar_t* key, bool value);
+    int64_t ReadNumber(const wchar_t* group, const wchar_t* name, int64_t fallback);
+    int32_t ReadInt(const wchar_t* group, const wchar_t* name, int32_t fallback);
+
+    // Commands and window codes (MonitorCommands.cpp).
+    void OnTrayCommand(int32_t command);
+    void OnMainCommand(int32_t command);
+    bool OnSharedCommand(int32_t command);
+    void OnLanguageCommand(int32_t command);
+    void OnRefreshCommand(int32_t command);
+    void OnFieldCommand(int32_t command);
+    void SwitchField(counter::MonitorBlock* field, bool on);
+    void OnClose();
+    void OnDoubleClick();
+    void OnLanguageChanged();
+    void OnNamedEvent();
+    void UpdateFieldsByList(IFieldChoiceList* list);
+    void LoadDefaultSelection(IFieldChoiceList* list);
+    void SetKeepOnTop(bool on);
+    void SetKeepInScreen(bool on);
+    void OpenPage(const wchar_t* page);
+    app::win::AppBase* GetApp();
+
+    // Skins (MonitorSkin.cpp).
+    void OnSkinCommand(int32_t command);
+    void StoreLastSkinChange(int64_t now);
+    void StoreSkinName();
+    void CreateSkinImages();
 
     app::win::AppWindow* holder_;
     map::IMappedData* settings_;
@@ -198,8 +294,17 @@ private:
     bool shiftSuspendsAutoHide_;
     bool keepInScreen_;
     bool showTaskbarButton_;
-    HICON smallIcon_;
-    HICON bigIcon_;
+    int32_t headerCustomSize_;
+    int32_t dataCustomSize_;
+    bool shrunk_;
+    int32_t savedWidth_;
+    int32_t savedHeight_;
+    int32_t periodicSkinDays_;
+    // Adds the skin colour editor's items; no command sets it.
+    bool skinTools_;
+    MonitorMenus menus_;
+    // The names the fields menu and the skin menu are built from, kept to spare allocations.
+    std::vector<const wchar_t*> menuNames_;
 };
 
 } // namespace monitor

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/str/StrBuffer.h"
-#include "skins/ISkin.h"
+#include "storage/lang/LangPack.h"
 #include "storage/lang/Localizer.h"
 #include "windowing/box/Box.h"
 #include "windowing/paint/CounterData.h"
@@ -262,16 +262,11 @@ void MonitorBlock::ApplyFont(::s::gui::win::Label* label, bool bold, bool outlin
     label->SetFontSize(size);
 }
 
-void MonitorBlock::ApplySkin(::s::gui::drawer::ISkin* skin)
+void MonitorBlock::SetFonts(bool nameBold, bool nameOutline, int32_t nameSize, bool valueBold, bool valueOutline,
+                            int32_t valueSize)
 {
-    if (!skin)
-        return;
-    if (nameLabel_)
-        nameLabel_->SetTextDrawer(skin->GetTextDrawer(), false);
-    if (valueLabel_)
-        valueLabel_->SetTextDrawer(skin->GetTextDrawer(), false);
-    if (counter_ && skin->GetCounterDrawer())
-        counter_->SetDrawer(skin->GetCounterDrawer(), false);
+    ApplyFont(nameLabel_, nameBold, nameOutline, nameSize);
+    ApplyFont(valueLabel_, valueBold, valueOutline, valueSize);
 }
 
 ::s::gui::IComponent* MonitorBlock::GetRow()
@@ -302,11 +297,16 @@ void MonitorBlock::ComposeLabel()
         return;
     const bool brackets = bracketFlag_ && *bracketFlag_ != 0;
     shownLabel_->Assign(brackets ? L"[" : L"");
-    shownLabel_->Append(TextOf(prefix_));
-    // The localizer picks its pack on first use (the user's language, else the first pack).
-    const wchar_t* text = localizer_ ? localizer_->GetText(labelTextId_) : nullptr;
-    shownLabel_->Append(text ? text : L"");
-    shownLabel_->Append(TextOf(suffix_));
+    // The localizer picks its pack on first use (the user's language, else the first pack). A
+    // pack without the field's text names the row by its key, so rows stay told apart.
+    lang::LangPack* pack = localizer_ ? localizer_->GetCurrentPack() : nullptr;
+    if (pack && pack->HasId(labelTextId_)) {
+        shownLabel_->Append(TextOf(prefix_));
+        shownLabel_->Append(localizer_->GetText(labelTextId_));
+        shownLabel_->Append(TextOf(suffix_));
+    } else {
+        shownLabel_->Append(TextOf(key_));
+    }
     if (brackets)
         shownLabel_->Append(L"]");
 }

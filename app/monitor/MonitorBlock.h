@@ -17,9 +17,6 @@ class StrBuffer;
 } // namespace str
 namespace gui {
 class IComponent;
-namespace drawer {
-class ISkin;
-}
 namespace win {
 class Box;
 class Counter;
@@ -80,8 +77,9 @@ public:
     // The name again from the language and the bracket setting.
     void RefreshLabel();
 
-    // The skin's text and counter drawers for the row's labels and graph (not owned).
-    void ApplySkin(::s::gui::drawer::ISkin* skin);
+    // The name and value labels' fonts: bold, outlined, points.
+    void SetFonts(bool nameBold, bool nameOutline, int32_t nameSize, bool valueBold, bool valueOutline,
+                  int32_t valueSize);
 
     // The component the container holds: the counter, or the content Box of a row without one.
     ::s::gui::IComponent* GetRow();

@@ -65,8 +65,9 @@ TEST_F(MonitorBlockTest, ShownNameFollowsTheBracketSetting)
         {0, L"CPU #1", 904000, L"", L"CPU #1"},
         {1, L"C:\\", 900000, L"", L"[C:\\\u00A0Usage]"},
         {1, L"", 1000000, L" #2", L"[CPU #2]"},
-        // An id the pack lacks gives its part as empty.
-        {0, L"", 123, L"", L""},
+        // An id the pack lacks names the row by its key, never "[]".
+        {0, L"", 123, L"", L"CPU_USAGE_TOTAL"},
+        {1, L"D:\\", 123, L" #2", L"[CPU_USAGE_TOTAL]"},
     };
     for (const Case& c : cases) {
         brackets = c.brackets;

@@ -8,14 +8,18 @@
 #include <string>
 
 #include "FakeSources.h"
+#include "MonitorSupport.h"
 #include "app/monitor/Monitor.h"
 #include "app/monitor/MonitorBlock.h"
+#include "app/monitor/ViewSettingValues.h"
+#include "windowing/menu/PopupMenu.h"
 #include "core/thread/Thread.h"
 #include "storage/lang/LangPack.h"
 #include "storage/lang/Localizer.h"
 #include "storage/settings/XmlMappedData.h"
 #include "support/Screenshot.h"
 #include "support/Wait.h"
+#include "windowing/DesktopRecorder.h"
 #include "windowing/Window.h"
 #include "windowing/box/Box.h"
 #include "windowing/widgets/Counter.h"
@@ -43,13 +47,9 @@ class MonitorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        localizer = s::lang::Localizer::New();
-        s::lang::LangPack* pack = s::lang::LangPack::New();
-        pack->AddText(1000000, L"CPU");
-        pack->AddText(1013000, L"Up Time");
-        pack->AddText(1000100, L"Computer");
-        pack->AddText(1001500, L"Mem Free");
-        localizer->AddPack(pack);
+        // The program's own texts: the rows and the caption read as the user sees them.
+        localizer = monitor_testing::LoadProgramLanguages();
+        ASSERT_NE(nullptr, localizer);
         DeleteFileW(SettingsPath().c_str());
         settings = s::xml::MappedData::OpenFile(SettingsPath().c_str());
         Fake().upTime = 2 * 86400 + 3 * 3600 + 4 * 60;
@@ -61,7 +61,8 @@ protected:
         if (monitor)
             monitor->ReleaseToPool();
         settings->ReleaseToPool();
-        localizer->ReleaseToPool();
+        if (localizer)
+            localizer->ReleaseToPool();
         DeleteFileW(SettingsPath().c_str());
     }
 
@@ -87,6 +88,9 @@ protected:
     }
 
     FakeSourcesScope scope;
+    // The window lives in the notification area: its records are kept here, not given to a
+    // shell the virtual display may lack.
+    testing_support::DesktopRecorder desktop;
     s::lang::Localizer* localizer = nullptr;
     s::xml::MappedData* settings = nullptr;
     Monitor* monitor = nullptr;
@@ -141,6 +145,42 @@ TEST_F(MonitorTest, BadStoredValuesGiveDefaultsAndTheCountOfShownRowsIsStoredAne
         monitor->ReleaseToPool();
         monitor = nullptr;
     }
+}
+
+TEST_F(MonitorTest, StoredViewSettingsOfTheWrongKindOrRangeReadAsDefaults)
+{
+    const wchar_t* header = L"MainWindow\\View\\HeaderFont";
+    settings->SetInt32(kView, L"Transparency", 55);
+    settings->SetString(kView, L"AutoHideSec", L"seven");
+    settings->SetString(kView, L"AutoHideStyle", L"autohide_type_trans");
+    settings->SetString(kView, L"AlignType", L"ALIGN_TYPE_DIAGONAL");
+    settings->SetString(kView, L"SizeType", L"SIZE_TYPE_CUSTOM ");
+    settings->SetString(kView, L"CellWidthType", L"SIZE_TYPE_CUSTOM");
+    settings->SetString(kView, L"CellStyle", L"cell_type_flatslim");
+    settings->SetInt32(header, L"SizeCustom", 40);
+    settings->SetString(header, L"Bold", L"maybe");
+    Start();
+    Monitor* m = monitor;
+    EXPECT_EQ(90, m->GetOpacity());
+    EXPECT_EQ(1, m->GetAutoHideSeconds());
+    // Texts match whole, in any letter case.
+    EXPECT_EQ(s::system::gui::dialogs::monitor::kAutoHideTransparent, m->GetAutoHideStyle());
+    EXPECT_EQ(s::system::gui::dialogs::monitor::kAlignVertical, m->GetAlignment());
+    EXPECT_EQ(s::system::gui::dialogs::monitor::kSizeMedium, m->GetSizeType());
+    EXPECT_EQ(s::system::gui::dialogs::monitor::kSizeMedium, m->GetCellWidthType());
+    EXPECT_EQ(s::system::gui::dialogs::monitor::kCellFlatSlim, m->GetCellStyle());
+    EXPECT_EQ(8, m->GetHeaderCustomSize());
+    EXPECT_FALSE(m->IsHeaderBold());
+    // The menus show what was read: 90 % opacity is the "10%" item, vertical flat slim "Vertical C".
+    const auto marked = [m](int32_t id) {
+        const UINT state = GetMenuState(m->GetMenus().GetMainMenu()->GetSafeHmenu(), static_cast<UINT>(id), MF_BYCOMMAND);
+        return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
+    };
+    EXPECT_TRUE(marked(610));
+    EXPECT_TRUE(marked(854));
+    EXPECT_TRUE(marked(814));
+    EXPECT_TRUE(marked(761));
+    EXPECT_TRUE(marked(710));
 }
 
 TEST_F(MonitorTest, RowsShowLiveReadingsAndTurnRedPastTheLimit)
