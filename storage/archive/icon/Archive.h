@@ -12,6 +12,9 @@ class IInputStream;
 }
 
 namespace archive {
+namespace dll {
+class IArchive;
+}
 namespace icon {
 
 class Entry;
@@ -64,11 +67,23 @@ public:
     // from 32; the first of ties. False without entries.
     bool FindBestImage(int32_t width, int32_t height, int32_t depth, uint32_t* index);
 
+    // The images of a module's icon group, found by id, by name or as the n-th icon group,
+    // appended to the entries with their bytes. An image the group names but the module lacks,
+    // or whose resource is empty, is left out; so are records beyond the group's bytes. False
+    // when the module has no such group or its bytes cannot be read.
+    bool LoadGroupById(dll::IArchive* resources, uint32_t id);
+    bool LoadGroupByName(dll::IArchive* resources, const wchar_t* name);
+    bool LoadNthGroup(dll::IArchive* resources, uint32_t n);
+    // The n-th icon group of an executable or DLL file; false when the file cannot be read as a
+    // module or has no such group.
+    bool LoadFromModuleFile(const wchar_t* path, uint32_t n);
+
 private:
     Archive(const Archive&) = delete;
     Archive& operator=(const Archive&) = delete;
 
     void FreeEntries();
+    bool LoadGroup(dll::IArchive* resources, uint32_t groupIndex);
 
     uint64_t baseOffset_;
     uint64_t size_;
