@@ -4,6 +4,7 @@
 
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
+#include "app/ProgramIcon.h"
 #include "app/TextIds.h"
 #include "app/monitor/FieldKey.h"
 #include "app/monitor/FieldOrder.h"
@@ -300,13 +301,9 @@ void Monitor::BindToHolder()
     SetWindowLongPtrW(frame, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
     SetWindowPos(frame, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                  SWP_FRAMECHANGED);
-    HINSTANCE program = GetModuleHandleW(nullptr);
-    smallIcon_ = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(app::win::AppBase::kIconGroupId), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                               LR_DEFAULTCOLOR));
-    bigIcon_ = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(app::win::AppBase::kIconGroupId), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                             LR_DEFAULTCOLOR));
+    app::win::AppBase* base = holder_ ? holder_->GetApp() : nullptr;
+    smallIcon_ = app::win::CreateProgramIcon(base, GetSystemMetrics(SM_CXSMICON));
+    bigIcon_ = app::win::CreateProgramIcon(base, GetSystemMetrics(SM_CXICON));
     if (smallIcon_)
         SendMessageW(frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     if (bigIcon_)
