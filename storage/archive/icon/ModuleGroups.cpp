@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/col/Arrays.h"
+#include "core/io/StreamCopy.h"
 #include "storage/archive/ResourceGroup.h"
 #include "storage/archive/ResourceTypeCode.h"
 #include "storage/archive/dll/win/Archive.h"
@@ -15,6 +16,20 @@ namespace s {
 namespace archive {
 namespace icon {
 
+namespace {
+
+struct Hotspot {
+    uint16_t x;
+    uint16_t y;
+};
+
+} // namespace
+
+uint32_t Archive::GroupType() const
+{
+    return kind_ == kCursorType ? kTypeGroupCursor : kTypeGroupIcon;
+}
+
 bool Archive::LoadGroup(dll::IArchive* resources, uint32_t groupIndex)
 {
     GroupHeader header;
@@ -25,10 +40,15 @@ bool Archive::LoadGroup(dll::IArchive* resources, uint32_t groupIndex)
     baseOffset_ = 0;
     reserved_ = header.reserved;
     type_ = header.type;
+    const bool cursor = kind_ == kCursorType;
     for (const GroupRecord& record : records) {
-        if (!ReadGroupImage(resources, kTypeIcon, record.imageId, image.get()))
+        if (!ReadGroupImage(resources, cursor ? kTypeCursor : kTypeIcon, record.imageId, image.get()))
             continue;
-        Entry* entry = Entry::New();
+        // A cursor image begins with its hotspot; one of no more holds no image.
+        Hotspot hotspot = {0, 0};
+        if (cursor && (image->GetCount() <= sizeof(hotspot) || !io::ReadAll(image.get(), &hotspot, sizeof(hotspot))))
+            continue;
+        Entry* entry = NewEntry();
         if (!entry)
             continue;
         entry->Reset();
@@ -37,6 +57,14 @@ bool Archive::LoadGroup(dll::IArchive* resources, uint32_t groupIndex)
         directory.offset = record.imageId;
         // The resource's own size, not the group's figure, is what the image holds.
         directory.bytesInEntry = image->GetCount();
+        if (cursor) {
+            // A cursor record's width and height are words; the height word is twice the side.
+            if (directory.height == 0)
+                directory.height = directory.width;
+            directory.planes = hotspot.x;
+            directory.bitCount = hotspot.y;
+            directory.bytesInEntry -= sizeof(hotspot);
+        }
         if (!LoadEntryBytes(entry, image.get())) {
             entry->ReleaseToPool();
             continue;
@@ -50,20 +78,20 @@ bool Archive::LoadGroup(dll::IArchive* resources, uint32_t groupIndex)
 bool Archive::LoadGroupById(dll::IArchive* resources, uint32_t id)
 {
     uint32_t index = 0;
-    return resources && resources->FindByTypeAndId(kTypeGroupIcon, id, &index) && LoadGroup(resources, index);
+    return resources && resources->FindByTypeAndId(GroupType(), id, &index) && LoadGroup(resources, index);
 }
 
 bool Archive::LoadGroupByName(dll::IArchive* resources, const wchar_t* name)
 {
     uint32_t index = 0;
-    return resources && name && resources->FindByTypeAndName(kTypeGroupIcon, name, &index) &&
+    return resources && name && resources->FindByTypeAndName(GroupType(), name, &index) &&
            LoadGroup(resources, index);
 }
 
 bool Archive::LoadNthGroup(dll::IArchive* resources, uint32_t n)
 {
     uint32_t index = 0;
-    return resources && resources->FindNthOfType(kTypeGroupIcon, n, &index) && LoadGroup(resources, index);
+    return resources && resources->FindNthOfType(GroupType(), n, &index) && LoadGroup(resources, index);
 }
 
 bool Archive::LoadFromModuleFile(const wchar_t* path, uint32_t n)
