@@ -280,6 +280,18 @@ TEST_F(AppBaseTest, TheProgramsIconsComeFromItsIconGroup)
         EXPECT_EQ(side, colour.bmWidth);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
+        // Drawn over white it shows the group's colour: green at 16, yellow at 32.
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP target = CreateCompatibleBitmap(screen, side, side);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, target);
+        PatBlt(dc, 0, 0, side, side, WHITENESS);
+        EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL));
+        EXPECT_EQ(side == 16 ? RGB(0, 255, 0) : RGB(255, 255, 0), GetPixel(dc, side / 2, side / 2)) << side;
+        SelectObject(dc, old);
+        DeleteObject(target);
+        DeleteDC(dc);
         DestroyIcon(icon);
     }
     EXPECT_EQ(nullptr, base->OpenIconArchive(999));
