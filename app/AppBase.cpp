@@ -6,10 +6,14 @@
 #include "app/SkinNames.h"
 #include "app/TextIds.h"
 #include "core/str/StrBuffer.h"
+#include "images/codecs/ico/win/IconArchiveImages.h"
+#include "images/codecs/ico/win/IconImage.h"
+#include "images/win/BufferedImage.h"
 #include "mfc/Ole.h"
 #include "mfc/WinApp.h"
 #include "skins/Skinner.h"
 #include "storage/archive/dll/win/Archive.h"
+#include "storage/archive/icon/Archive.h"
 #include "storage/file/ModulePath.h"
 #include "storage/file/PathWin.h"
 #include "storage/file/ShellServices.h"
@@ -34,6 +38,7 @@ const wchar_t kSectionLanguage[] = L"Language";
 const wchar_t kSectionSkin[] = L"Skin";
 const wchar_t kProgramKeyParent[] = L"Software\\Zorv\\";
 const wchar_t kSilentValue[] = L"Silent";
+const int32_t kIconDepth = 32;
 
 // A running version of the form "1.76": the page is offered only for such releases, not for
 // test builds numbered otherwise.
@@ -125,8 +130,8 @@ void AppBase::Reset()
     ReleaseObject(&member23_);
     ReleaseObject(&member24_);
     ReleaseObject(&member25_);
-    // The icon archive and the pictures are never set until their classes exist.
-    iconArchive_ = nullptr;
+    GiveBack(&iconArchive_);
+    // The pictures are never set until their codecs are called for.
     picture1_ = nullptr;
     picture2_ = nullptr;
     GiveBack(&skinner_);
@@ -168,24 +173,39 @@ archive::icon::Archive* AppBase::GetIconArchive()
     return iconArchive_;
 }
 
+bool AppBase::FindIcon(int32_t side, uint32_t* index)
+{
+    return iconArchive_ && iconArchive_->FindBestImage(side, side, kIconDepth, index);
+}
+
 image::ico::win::IconImage* AppBase::GetIcon16()
 {
-    return nullptr;
+    uint32_t index = 0;
+    return FindIcon(16, &index) ? archive::icon::GetIconImage(iconArchive_, index) : nullptr;
 }
 
 image::ico::win::IconImage* AppBase::GetIcon32()
 {
-    return nullptr;
+    uint32_t index = 0;
+    return FindIcon(32, &index) ? archive::icon::GetIconImage(iconArchive_, index) : nullptr;
 }
 
 image::win::BufferedImage* AppBase::GetIcon64()
 {
-    return nullptr;
+    uint32_t index = 0;
+    return FindIcon(64, &index) ? archive::icon::DecodeImage(iconArchive_, index) : nullptr;
 }
 
-archive::icon::Archive* AppBase::OpenIconArchive(int32_t)
+archive::icon::Archive* AppBase::OpenIconArchive(int32_t iconGroupId)
 {
-    return nullptr;
+    if (!resources_ || iconGroupId < 0)
+        return nullptr;
+    archive::icon::Archive* icons = archive::icon::Archive::New();
+    if (icons && !icons->LoadGroupById(resources_, static_cast<uint32_t>(iconGroupId))) {
+        icons->ReleaseToPool();
+        return nullptr;
+    }
+    return icons;
 }
 
 int32_t AppBase::GetBaseTextId()
@@ -416,7 +436,7 @@ void AppBase::SelectStoredLanguage()
         SetLanguage(current->GetEngName()->GetText());
 }
 
-bool AppBase::Init(CWinApp* app, const wchar_t* softwareType, int32_t, const wchar_t* langPackType,
+bool AppBase::Init(CWinApp* app, const wchar_t* softwareType, int32_t iconGroupId, const wchar_t* langPackType,
                    uint32_t langPackId, const wchar_t*, uint32_t, const wchar_t*, uint32_t)
 {
     if (!scratch_ || !scratch2_)
@@ -435,8 +455,9 @@ bool AppBase::Init(CWinApp* app, const wchar_t* softwareType, int32_t, const wch
         commandLine_->Walk();
     }
     ReadModulePath();
-    // The icon archive waits for its class, and the pictures for the image codecs.
+    // The pictures wait for the image codecs.
     resources_ = modulePath_ ? archive::dll::win::Archive::OpenModule(modulePath_) : nullptr;
+    iconArchive_ = OpenIconArchive(iconGroupId);
     langPack_ = lang::Localizer::CreateFromResource(resources_, langPackType, langPackId);
     defaultSkinName_ = StrBuffer::New();
     // What start-up stores reaches the file with the next change or at the end.

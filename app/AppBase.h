@@ -104,11 +104,15 @@ public:
     virtual PathWin* GetModulePath();
     virtual PathWin* GetModuleFolder();
     virtual CommandLine* GetCommandLine();
-    // The icons wait for the icon archive and the icon codec: until then there is none.
+    // The program's icon group; null when the executable has none.
     virtual archive::icon::Archive* GetIconArchive();
+    // The image of the icon group that best fits 16, 32 or 64 pixels square at 32 bits, new and
+    // owned by the caller; null without an icon group or when that image does not decode.
     virtual image::ico::win::IconImage* GetIcon16();
     virtual image::ico::win::IconImage* GetIcon32();
     virtual image::win::BufferedImage* GetIcon64();
+    // A new icon archive over that icon group of the executable, owned by the caller; null when
+    // there is no such group.
     virtual archive::icon::Archive* OpenIconArchive(int32_t iconGroupId);
     virtual int32_t GetBaseTextId();
     virtual lang::Localizer* GetLangPack();
@@ -166,6 +170,7 @@ private:
     AppBase& operator=(const AppBase&) = delete;
 
     const wchar_t* TextOf(int32_t id);
+    bool FindIcon(int32_t side, uint32_t* index);
     void ReadModulePath();
     void CheckVersion();
     void SelectStoredLanguage();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/AppBase.h"
+#include "app/ProgramIcon.h"
 #include "app/SkinNames.h"
 #include "app/TextIds.h"
 #include "core/str/AsciiFold.h"
@@ -54,14 +55,6 @@ const wchar_t* ToMiddleClickAction(const wchar_t* text)
     if (SameText(text, kMiddleClickClose))
         return kMiddleClickClose;
     return kMiddleClickDoNothing;
-}
-
-// Until the application's icons come from its icon archive: the program's icon group as the
-// system loads it at that size, so no window and no notification area shows an empty icon.
-HICON LoadProgramIcon(int side)
-{
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(AppBase::kIconGroupId),
-                                         IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
 }
 
 } // namespace
@@ -472,12 +465,12 @@ AppWindow* AppWindow::New()
 
 HICON AppWindow::CreateSmallIcon()
 {
-    return LoadProgramIcon(kSmallIconSide);
+    return CreateProgramIcon(app_, kSmallIconSide);
 }
 
 HICON AppWindow::CreateBigIcon()
 {
-    return LoadProgramIcon(kBigIconSide);
+    return CreateProgramIcon(app_, kBigIconSide);
 }
 
 int32_t AppWindow::GetDefaultWidth()

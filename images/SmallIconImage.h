@@ -19,8 +19,8 @@ class BufferedImage;
 bool SplitModuleIconLocation(const wchar_t* location, str::strbuffer::StrBuffer* modulePath, int64_t* index);
 
 // The picture of a location, the entry that best fits 16 x 16 at 32 bits per pixel: an icon of a
-// module ("C:\x\y.dll,3") or an image file. A new image from the pool, or null when nothing loads.
-// Null in the module form until the library can read icon groups of modules.
+// module's icon group by its place among the module's groups ("C:\x\y.dll,3") or an image file.
+// A new image from the pool, not scaled, or null when nothing loads.
 win::BufferedImage* LoadSmallIconImage(const wchar_t* location);
 
 } // namespace image

@@ -11,8 +11,12 @@
 #include "app/AppBase.h"
 #include "app/AppTestSupport.h"
 #include "app/CommandLine.h"
+#include "app/ProgramIcon.h"
 #include "core/str/StrBuffer.h"
+#include "images/codecs/ico/win/IconImage.h"
+#include "images/win/BufferedImage.h"
 #include "mfc/WinApp.h"
+#include "storage/archive/icon/Archive.h"
 #include "storage/file/PathWin.h"
 #include "storage/lang/LangPack.h"
 #include "storage/lang/Localizer.h"
@@ -239,3 +243,75 @@ TEST_F(AppBaseTest, TheRegistryStoreLiesBelowTheProgramsKey)
 }
 
 } // namespace
+
+// The test program's icon group 128 holds a 16 x 16 green and a 32 x 32 yellow image.
+TEST_F(AppBaseTest, TheProgramsIconsComeFromItsIconGroup)
+{
+    AppBase* base = Start(L"-startup");
+    ASSERT_NE(nullptr, base->GetIconArchive());
+    EXPECT_EQ(2u, base->GetIconArchive()->GetEntryCount());
+    struct Case {
+        s::image::ico::win::IconImage* image;
+        int32_t side;
+    };
+    const Case cases[] = {{base->GetIcon16(), 16}, {base->GetIcon32(), 32}};
+    for (const Case& c : cases) {
+        ASSERT_NE(nullptr, c.image) << c.side;
+        EXPECT_EQ(c.side, c.image->GetWidth());
+        EXPECT_EQ(c.side, c.image->GetHeight());
+        EXPECT_EQ(32, c.image->GetBitCount());
+        c.image->ReleaseToPool();
+    }
+    // No 64-pixel image: the nearest, unscaled.
+    s::image::win::BufferedImage* big = base->GetIcon64();
+    ASSERT_NE(nullptr, big);
+    EXPECT_EQ(32, big->GetWidth());
+    EXPECT_EQ(0xFFFFFF00u, big->GetRow(31)[31]);
+    big->ReleaseToPool();
+
+    // Every icon the windows take is the group's, at the side asked for.
+    for (int side : {16, 32}) {
+        HICON icon = s::app::win::CreateProgramIcon(base, side);
+        ASSERT_NE(nullptr, icon) << side;
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP colour = {};
+        GetObjectW(info.hbmColor, sizeof(colour), &colour);
+        EXPECT_EQ(side, colour.bmWidth);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        // Drawn over white it shows the group's colour: green at 16, yellow at 32.
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP target = CreateCompatibleBitmap(screen, side, side);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, target);
+        PatBlt(dc, 0, 0, side, side, WHITENESS);
+        EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL));
+        EXPECT_EQ(side == 16 ? RGB(0, 255, 0) : RGB(255, 255, 0), GetPixel(dc, side / 2, side / 2)) << side;
+        SelectObject(dc, old);
+        DeleteObject(target);
+        DeleteDC(dc);
+        DestroyIcon(icon);
+    }
+    EXPECT_EQ(nullptr, base->OpenIconArchive(999));
+    base->ReleaseToPool();
+    EXPECT_EQ(nullptr, base->GetIconArchive());
+}
+
+TEST_F(AppBaseTest, WithoutAnIconArchiveTheSystemLoadsTheIcon)
+{
+    AppBase* base = Start(L"-startup");
+    // A base whose group is missing answers no images; the windows still get an icon.
+    s::archive::icon::Archive* none = base->OpenIconArchive(129);
+    EXPECT_EQ(nullptr, none);
+    HICON icon = s::app::win::CreateProgramIcon(nullptr, 16);
+    EXPECT_NE(nullptr, icon);
+    DestroyIcon(icon);
+    base->ReleaseToPool();
+    AppBase* empty = AppBase::New();
+    EXPECT_EQ(nullptr, empty->GetIcon16());
+    EXPECT_EQ(nullptr, empty->GetIcon32());
+    EXPECT_EQ(nullptr, empty->GetIcon64());
+    empty->ReleaseToPool();
+}

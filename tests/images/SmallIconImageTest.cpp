@@ -6,6 +6,7 @@
 #include "core/str/StrBuffer.h"
 #include "images/SmallIconImage.h"
 #include "images/win/BufferedImage.h"
+#include "storage/TestFiles.h"
 #include "tests/images/ImageFixtures.h"
 #include "tests/images/codecs/CodecFixtures.h"
 
@@ -46,7 +47,7 @@ TEST(SmallIconImage, TheLastModuleMarkSplitsTheLocation)
 
 TEST(SmallIconImage, MissingFilesAndModulesLoadNothing)
 {
-    EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(L"C:\\Windows\\System32\\shell32.dll,3"));
+    EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(L"C:\\missing\\library.dll,3"));
     EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(L"C:\\missing\\picture.png"));
     EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(nullptr));
 }
@@ -69,6 +70,42 @@ TEST(SmallIconImage, AnImageFileLoadsItsPictureUnscaled)
     codecs_test::TempFile cut(L"small-icon-cut.png");
     cut.Write(broken);
     EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(cut.c_str()));
+}
+
+// The fixture library's icon groups in the order the module lists them: "NAMED" (32 x 32 at
+// 32 bits, yellow), 128 (every size; 16 x 16 at 32 bits green), 129 (16 x 16 at 4 bits red,
+// 32 x 32 at 8 bits), 131 (one 16 x 16 at 32 bits among missing and empty images), 132 (empty).
+TEST(SmallIconImage, AModuleIconIsTheBestSmallImageOfTheNthGroup)
+{
+    const std::wstring module = testfiles::BesideTestProgram(L"IconFixture.dll");
+    std::wstring upper = module;
+    upper.replace(upper.size() - 3, 3, L"DLL");
+    struct Case {
+        std::wstring location;
+        int32_t side;
+        uint32_t pixel;
+    };
+    const Case cases[] = {
+        {module + L",0", 32, 0xFFFFFF00},
+        {module + L",1", 16, 0xFF00FF00},
+        {module + L",2", 16, 0xFFFF0000},
+        {module + L",3", 16, 0xFF00FF00},
+        {upper + L",1", 16, 0xFF00FF00},
+    };
+    for (const Case& c : cases) {
+        images_test::ImagePtr image(s::image::LoadSmallIconImage(c.location.c_str()));
+        ASSERT_TRUE(image) << c.location;
+        EXPECT_EQ(c.side, image->GetWidth()) << c.location;
+        EXPECT_EQ(c.side, image->GetHeight()) << c.location;
+        EXPECT_EQ(c.pixel, image->GetRow(0)[0]) << c.location;
+        EXPECT_EQ(c.pixel, image->GetRow(c.side - 1)[c.side - 1]) << c.location;
+    }
+    // An empty group, places beyond the groups, a module without groups and a folder.
+    const std::wstring none[] = {module + L",4", module + L",5", module + L",-1", module + L",4294967297",
+                                 testfiles::BesideTestProgram(L"ResourceFixture.dll") + L",0",
+                                 testfiles::BesideTestProgram(L"") + L"folder.dll,0"};
+    for (const std::wstring& location : none)
+        EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(location.c_str())) << location;
 }
 
 } // namespace

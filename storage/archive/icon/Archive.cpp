@@ -41,10 +41,17 @@ bool WriteRecord(io::IOutputStream* out, const DirectoryRecord& record, uint32_t
 
 } // namespace
 
-Archive::Archive()
+Archive::Archive() : Archive(kIconType) {}
+
+Archive::Archive(uint16_t kind)
     : baseOffset_(0), size_(0), pending_(0), fromFile_(0), ownedStream_(nullptr), input_(nullptr), reserved_(0),
-      type_(0), count_(0)
+      type_(0), count_(0), kind_(kind)
 {
+}
+
+Entry* Archive::NewEntry()
+{
+    return Entry::New();
 }
 
 // The entries' pool may be gone when this one's pool goes at exit: the entries go with the archive.
@@ -167,13 +174,13 @@ bool Archive::ReadDirectory()
     const uint16_t type = static_cast<uint16_t>(header[2] | header[3] << 8);
     const uint16_t count = static_cast<uint16_t>(header[4] | header[5] << 8);
     // A directory that reaches past the source is no icon's.
-    if (reserved != 0 || type != kIconType || kHeaderBytes + uint64_t(kRecordBytes) * count > size_)
+    if (reserved != 0 || type != kind_ || kHeaderBytes + uint64_t(kRecordBytes) * count > size_)
         return false;
     reserved_ = reserved;
     type_ = type;
     count_ = count;
     for (uint32_t i = 0; i < count; ++i) {
-        Entry* entry = Entry::New();
+        Entry* entry = NewEntry();
         if (!entry || !io::ReadAll(input_, &entry->Record(), kRecordBytes)) {
             if (entry)
                 entry->ReleaseToPool();
@@ -181,6 +188,9 @@ bool Archive::ReadDirectory()
             return false;
         }
         entry->Reset();
+        // Cursor files may leave the height out.
+        if (kind_ == kCursorType && entry->Record().height == 0)
+            entry->Record().height = entry->Record().width;
         entries_.push_back(entry);
     }
     return true;
@@ -208,7 +218,7 @@ bool Archive::ReadEntry(IEntry* entry, io::IOutputStream* out)
     if (!loaded || !out)
         return false;
     uint8_t header[kHeaderBytes];
-    PutHeader(header, kIconType, 1);
+    PutHeader(header, kind_, 1);
     col::_array::ArrayU08* bytes = loaded->Bytes();
     return io::WriteAll(out, header, kHeaderBytes) && WriteRecord(out, loaded->Record(), kSingleImageOffset) &&
            io::WriteAll(out, bytes->GetData(), bytes->GetCount());
@@ -223,7 +233,7 @@ bool Archive::WriteIco(io::IOutputStream* out)
             return false;
     }
     reserved_ = 0;
-    type_ = kIconType;
+    type_ = kind_;
     count_ = static_cast<uint16_t>(entries_.size());
     uint8_t header[kHeaderBytes];
     PutHeader(header, type_, count_);
