@@ -159,19 +159,23 @@ ITaskService* CreateTaskService()
     return service;
 }
 
-// The connected service's root folder, or false.
-bool OpenRootFolder(ComRef<ITaskService>* service, ComRef<ITaskFolder>* folder)
-{
-    *service->Out() = CreateTaskService();
-    if (!*service)
-        return false;
-    VARIANT empty;
-    VariantInit(&empty);
-    if (FAILED((*service)->Connect(empty, empty, empty, empty)))
-        return false;
-    Bstr root(kRootFolder);
-    return root.Valid() && SUCCEEDED((*service)->GetFolder(root, folder->Out())) && *folder;
-}
+// The connected service's root folder.
+struct RootFolder {
+    bool Open()
+    {
+        *service.Out() = CreateTaskService();
+        if (!service)
+            return false;
+        VARIANT empty;
+        VariantInit(&empty);
+        if (FAILED(service->Connect(empty, empty, empty, empty)))
+            return false;
+        Bstr root(kRootFolder);
+        return root.Valid() && SUCCEEDED(service->GetFolder(root, folder.Out())) && folder;
+    }
+    ComRef<ITaskService> service;
+    ComRef<ITaskFolder> folder;
+};
 
 bool SetUpRegistration(ITaskDefinition* task)
 {
@@ -279,15 +283,14 @@ void Autostart::Unregister(const wchar_t* entryName)
 
 bool Autostart::RegisterLogonTask(const wchar_t* entryName, const wchar_t* executable, const wchar_t* arguments)
 {
-    ComRef<ITaskService> service;
-    ComRef<ITaskFolder> folder;
-    if (!OpenRootFolder(&service, &folder))
+    RootFolder root;
+    if (!root.Open())
         return false;
     Bstr name(SafeEntryName(entryName).c_str());
     // Registering again replaces the earlier task.
-    folder->DeleteTask(name, 0);
+    root.folder->DeleteTask(name, 0);
     ComRef<ITaskDefinition> task;
-    if (FAILED(service->NewTask(0, task.Out())) || !task || !SetUpRegistration(task.get()) ||
+    if (FAILED(root.service->NewTask(0, task.Out())) || !task || !SetUpRegistration(task.get()) ||
         !SetUpPrincipal(task.get()) || !SetUpSettings(task.get()) || !SetUpTrigger(task.get()) ||
         !SetUpAction(task.get(), executable, arguments))
         return false;
@@ -295,19 +298,18 @@ bool Autostart::RegisterLogonTask(const wchar_t* entryName, const wchar_t* execu
     VARIANT empty;
     VariantInit(&empty);
     ComRef<IRegisteredTask> registered;
-    return SUCCEEDED(folder->RegisterTaskDefinition(name, task.get(), TASK_CREATE_OR_UPDATE, empty, empty,
-                                                    TASK_LOGON_INTERACTIVE_TOKEN, TextVariant(noText),
-                                                    registered.Out()));
+    return SUCCEEDED(root.folder->RegisterTaskDefinition(name, task.get(), TASK_CREATE_OR_UPDATE, empty, empty,
+                                                         TASK_LOGON_INTERACTIVE_TOKEN, TextVariant(noText),
+                                                         registered.Out()));
 }
 
 bool Autostart::DeleteLogonTask(const wchar_t* entryName)
 {
-    ComRef<ITaskService> service;
-    ComRef<ITaskFolder> folder;
-    if (!OpenRootFolder(&service, &folder))
+    RootFolder root;
+    if (!root.Open())
         return false;
     Bstr name(SafeEntryName(entryName).c_str());
-    folder->DeleteTask(name, 0);
+    root.folder->DeleteTask(name, 0);
     return true;
 }
 
@@ -316,13 +318,12 @@ void Autostart::FindLogonTask(const wchar_t* entryName, bool* found)
     if (!found)
         return;
     *found = false;
-    ComRef<ITaskService> service;
-    ComRef<ITaskFolder> folder;
-    if (!OpenRootFolder(&service, &folder))
+    RootFolder root;
+    if (!root.Open())
         return;
     Bstr name(SafeEntryName(entryName).c_str());
     ComRef<IRegisteredTask> task;
-    *found = SUCCEEDED(folder->GetTask(name, task.Out())) && task;
+    *found = SUCCEEDED(root.folder->GetTask(name, task.Out())) && task;
 }
 
 } // namespace win

@@ -42,6 +42,28 @@ HWND MakeWindow(const wchar_t* text)
                            GetModuleHandleW(nullptr), nullptr);
 }
 
+// The test program's own two-language pack: "Pulsegrid Test" and "Pulsegrid Versuch".
+struct TestPack {
+    TestPack()
+    {
+        wchar_t own[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, own, MAX_PATH);
+        path = s::file::win::PathWin::CreateFromText(own);
+        archive = s::archive::dll::win::Archive::OpenModule(path);
+        pack = s::lang::Localizer::CreateFromResource(archive, L"IDR_XML", 130);
+    }
+    ~TestPack()
+    {
+        if (pack)
+            pack->ReleaseToPool();
+        archive->ReleaseToPool();
+        path->ReleaseToPool();
+    }
+    s::file::win::PathWin* path;
+    s::archive::dll::win::Archive* archive;
+    s::lang::Localizer* pack;
+};
+
 TEST(InstanceFinderTest, AWindowQualifiesWhenTheWantedTitleBeginsWithItsText)
 {
     struct Case {
@@ -76,11 +98,8 @@ TEST(InstanceFinderTest, TheProcessWindowIsToldOncePerLanguageWhoseTitleMatches)
     HWND other = MakeWindow(L"Another Program");
     HWND frame = MakeWindow(L"PULSEGRID");
     ASSERT_TRUE(owner && other && frame);
-    wchar_t own[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, own, MAX_PATH);
-    s::file::win::PathWin* path = s::file::win::PathWin::CreateFromText(own);
-    s::archive::dll::win::Archive* archive = s::archive::dll::win::Archive::OpenModule(path);
-    s::lang::Localizer* pack = s::lang::Localizer::CreateFromResource(archive, L"IDR_XML", 130);
+    TestPack test;
+    s::lang::Localizer* pack = test.pack;
     ASSERT_NE(nullptr, pack);
     ASSERT_EQ(2u, pack->GetPackCount());
 
@@ -95,9 +114,6 @@ TEST(InstanceFinderTest, TheProcessWindowIsToldOncePerLanguageWhoseTitleMatches)
     EXPECT_EQ(2, gReceived[frame][kRestore]);
     EXPECT_EQ(0, gReceived[frame][kNotify]);
 
-    pack->ReleaseToPool();
-    archive->ReleaseToPool();
-    path->ReleaseToPool();
     DestroyWindow(frame);
     DestroyWindow(other);
     DestroyWindow(owner);
