@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "app/CommandLine.h"
+#include "app/InstanceFinder.h"
 #include "app/SkinNames.h"
 #include "app/TextIds.h"
 #include "core/str/StrBuffer.h"
@@ -313,14 +314,22 @@ void AppBase::SetSkin(const wchar_t* name)
         settings_->SetString(kSectionSkin, kEmpty, name ? name : kEmpty);
 }
 
-bool AppBase::SignalOtherInstance(bool, bool, bool)
+bool AppBase::SignalOtherInstance(bool signal, bool alsoNotify, bool byTitle)
 {
-    return false;
+    DWORD processId = 0;
+    if (!InstanceFinder::FindProcess(&processId))
+        return false;
+    if (signal)
+        InstanceFinder::SignalProcess(processId, byTitle ? GetLangPack() : nullptr, GetBaseTextId(), alsoNotify);
+    return true;
 }
 
-bool AppBase::SignalOtherInstanceOnDesktop(bool, bool, bool)
+bool AppBase::SignalOtherInstanceOnDesktop(bool signal, bool alsoNotify, bool byTitle)
 {
-    return false;
+    if (!signal)
+        return InstanceFinder::HasOtherOnDesktop();
+    return InstanceFinder::FindOnDesktop(GetThreadDesktop(GetCurrentThreadId()), byTitle ? GetLangPack() : nullptr,
+                                         GetBaseTextId(), alsoNotify);
 }
 
 xml::MappedData* AppBase::OpenSettingsFile()

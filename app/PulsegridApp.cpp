@@ -8,6 +8,7 @@
 #include "app/AppWindow.h"
 #include "app/AppWindowDefaults.h"
 #include "app/CommandLine.h"
+#include "app/InstanceFinder.h"
 #include "app/monitor/Monitor.h"
 #include "measurement/win/OsVersion.h"
 #include "skins/Skinner.h"
@@ -18,6 +19,7 @@ namespace {
 
 using s::app::win::AppBase;
 using s::app::win::AppWindow;
+using s::app::win::InstanceFinder;
 
 const DWORD kAllControlClasses = 0xFF;
 const wchar_t kDrawerType[] = L"ThinWindow";
@@ -72,6 +74,7 @@ BOOL CPulsegridApp::InitInstance()
         if (!app->SignalOtherInstance(true, false, true) && holder) {
             s::system::gui::dialogs::monitor::Monitor* monitor = s::system::gui::dialogs::monitor::Monitor::New();
             if (monitor) {
+                InstanceFinder::AcceptSignalsFromUnelevated();
                 monitor->SetAppWindow(holder);
                 monitor->Init();
                 if (monitor->GetWindow())

@@ -163,17 +163,22 @@ protected:
         return exe;
     }
 
-    // Starts the copy, looks at its gadget twice a period apart, closes it and waits for the
-    // process's end.
-    void RunAndClose(const std::wstring& exe)
+    // Starts the program at the path given, as a user would.
+    PROCESS_INFORMATION Start(const std::wstring& exe)
     {
         std::wstring commandLine = L"\"" + exe + L"\"";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessW(Long(exe).c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+        EXPECT_TRUE(CreateProcessW(Long(exe).c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                    nullptr, &startup, &process))
             << GetLastError();
+        return process;
+    }
+
+    // The gadget's window once it shows; null when none showed within the bound.
+    HWND WaitForGadget(const PROCESS_INFORMATION& process)
+    {
         HWND window = nullptr;
         testing_support::WaitUntil(
             [&] {
@@ -186,8 +191,13 @@ protected:
             },
             kWindowBoundMillis);
         EXPECT_NE(nullptr, window) << "no window appeared";
-        if (window)
-            LookAtTheGadget(window, process.dwProcessId);
+        return window;
+    }
+
+    // Closes the gadget's window and waits for the process's end; the exit code, 99 when it
+    // had to be ended.
+    DWORD CloseAndWait(const PROCESS_INFORMATION& process, HWND window)
+    {
         if (window)
             PostMessageW(window, WM_CLOSE, 0, 0);
         const DWORD waited = WaitForSingleObject(process.hProcess, kExitBoundMillis);
@@ -196,19 +206,30 @@ protected:
             TerminateProcess(process.hProcess, 99);
         DWORD exitCode = 99;
         GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return exitCode;
+    }
+
+    // Starts the copy, looks at its gadget twice a period apart, closes it and waits for the
+    // process's end.
+    void RunAndClose(const std::wstring& exe)
+    {
+        PROCESS_INFORMATION process = Start(exe);
+        ASSERT_NE(nullptr, process.hProcess);
+        HWND window = WaitForGadget(process);
+        if (window)
+            LookAtTheGadget(window, process.dwProcessId);
+        const DWORD exitCode = CloseAndWait(process, window);
         if (window) {
             EXPECT_EQ(0u, exitCode);
         }
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
     }
 
-    void LookAtTheGadget(HWND window, DWORD processId)
+    // The start's notices are closed as a person would close them, for the time given.
+    void CloseNotices(DWORD processId, DWORD millis)
     {
-        EXPECT_EQ(ProgramText(exe_, kTitleText), WindowText(window));
-        // The counters' notice, when the system's counter names are of no known language, is
-        // closed as a person would close it; the refreshes start after it.
-        const ULONGLONG settle = GetTickCount64() + kFirstRefreshesMillis;
+        const ULONGLONG settle = GetTickCount64() + millis;
         while (GetTickCount64() < settle) {
             if (CloseBox(processId, kUnknownLocaleText))
                 closedNotice_ = true;
@@ -216,6 +237,14 @@ protected:
                 closedHardwareNotice_ = true;
             Sleep(50);
         }
+    }
+
+    void LookAtTheGadget(HWND window, DWORD processId)
+    {
+        EXPECT_EQ(ProgramText(exe_, kTitleText), WindowText(window));
+        // The counters' notice, when the system's counter names are of no known language, is
+        // closed as a person would close it; the refreshes start after it.
+        CloseNotices(processId, kFirstRefreshesMillis);
         RECT place = {};
         GetWindowRect(window, &place);
         EXPECT_GT(place.right - place.left, 40);
@@ -282,6 +311,41 @@ TEST_F(PulsegridExeTest, TheGadgetShowsLiveRowsAndACloseEndsItWithItsStateStored
         std::printf("the counters' \"Unknown Locale\" notice came up and was closed\n");
     if (closedHardwareNotice_)
         std::printf("the missing hardware-access library's notice came up and was closed\n");
+}
+
+// A second start of the same file, even under other letter case, brings the running gadget
+// back and ends without a window of its own; a copy in another folder is another program.
+TEST_F(PulsegridExeTest, ASecondStartRestoresTheRunningGadgetAndACopyElsewhereRunsBesideIt)
+{
+    exe_ = Install(scratch_, kChosenFields);
+    PROCESS_INFORMATION first = Start(exe_);
+    ASSERT_NE(nullptr, first.hProcess);
+    HWND window = WaitForGadget(first);
+    ASSERT_NE(nullptr, window);
+    CloseNotices(first.dwProcessId, kFirstRefreshesMillis);
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return IsIconic(window) != FALSE; }, kPaintBoundMillis));
+
+    std::wstring otherCase = exe_;
+    CharUpperBuffW(&otherCase[0], static_cast<DWORD>(otherCase.size()));
+    ASSERT_NE(exe_, otherCase);
+    PROCESS_INFORMATION second = Start(otherCase);
+    ASSERT_NE(nullptr, second.hProcess);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(second.hProcess, kExitBoundMillis)) << "the second start went on";
+    EXPECT_TRUE(testing_support::WaitUntil([&] { return !IsIconic(window) && IsWindowVisible(window); },
+                                           kPaintBoundMillis))
+        << "the running gadget was not restored";
+    CloseAndWait(second, nullptr);
+
+    const std::wstring elsewhere = Install(scratch_ + L"\\elsewhere", kChosenFields);
+    PROCESS_INFORMATION beside = Start(elsewhere);
+    ASSERT_NE(nullptr, beside.hProcess);
+    HWND besideWindow = WaitForGadget(beside);
+    EXPECT_NE(nullptr, besideWindow);
+    CloseNotices(beside.dwProcessId, kFirstRefreshesMillis);
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(first.hProcess, 0)) << "the first gadget ended";
+    EXPECT_EQ(0u, CloseAndWait(beside, besideWindow));
+    EXPECT_EQ(0u, CloseAndWait(first, window));
 }
 
 } // namespace
