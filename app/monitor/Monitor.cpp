@@ -333,6 +333,7 @@ void Monitor::BuildMenus()
 {
     MenuMarks marks;
     marks.keepOnTop = holder_ ? holder_->GetKeepOnTop() : false;
+    ReadStartWithWindows(&marks.startThroughScheduler, &marks.startsWithWindows);
     marks.autoHide = autoHide_;
     marks.autoHideStyle = autoHideStyle_;
     marks.autoHideSeconds = autoHideSeconds_;

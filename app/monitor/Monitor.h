@@ -31,6 +31,7 @@ namespace map {
 class IMappedData;
 }
 namespace gui {
+class IPopupMenu;
 namespace drawer {
 class Skinner;
 }
@@ -248,6 +249,11 @@ private:
     void SetKeepInScreen(bool on);
     void OpenPage(const wchar_t* page);
     app::win::AppBase* GetApp();
+
+    // Start with Windows (MonitorAutostart.cpp).
+    void ReadStartWithWindows(bool* throughScheduler, bool* registered);
+    void OnStartWithWindowsCommand(::s::gui::IPopupMenu* menu);
+    void OpenTaskScheduler();
 
     // Skins (MonitorSkin.cpp).
     void OnSkinCommand(int32_t command);

@@ -178,8 +178,10 @@ void Monitor::OnMainCommand(int32_t command)
         OnLanguageChanged();
     } else if (command == command::kKeepInScreen) {
         SetKeepInScreen(!main->IsChecked(command));
-    } else if (command == command::kStartWithWindows || command == command::kTaskScheduler) {
-        // Start with Windows comes with its registration.
+    } else if (command == command::kStartWithWindows) {
+        OnStartWithWindowsCommand(main);
+    } else if (command == command::kTaskScheduler) {
+        OpenTaskScheduler();
     } else if (command >= command::kFirstRefresh && command <= command::kLastRefresh) {
         OnRefreshCommand(command);
     } else if (command >= command::kFirstOpacity && command <= command::kLastOpacity) {
