@@ -89,7 +89,7 @@ inline Bytes EncodeIndices(const std::vector<Bytes>& fileRows, int minimumCodeSi
     return out.ToBytes();
 }
 
-struct GifFrameSpec {
+struct GifFrameLayout {
     uint16_t width;
     uint16_t height;
     std::vector<Bytes> fileRows;
@@ -106,7 +106,7 @@ inline void PutWord(Bytes& out, uint32_t value)
 }
 
 // A GIF file of our own making: header, optional global table of 2^n entries, the frames.
-inline Bytes MakeGif(uint16_t width, uint16_t height, const Bytes& globalTable, const std::vector<GifFrameSpec>& frames)
+inline Bytes MakeGif(uint16_t width, uint16_t height, const Bytes& globalTable, const std::vector<GifFrameLayout>& frames)
 {
     Bytes out = {'G', 'I', 'F', '8', '9', 'a'};
     PutWord(out, width);
@@ -121,7 +121,7 @@ inline Bytes MakeGif(uint16_t width, uint16_t height, const Bytes& globalTable, 
     out.push_back(0);
     out.push_back(0);
     out.insert(out.end(), globalTable.begin(), globalTable.end());
-    for (const GifFrameSpec& frame : frames) {
+    for (const GifFrameLayout& frame : frames) {
         if (frame.controlIndex >= 0 || frame.delay) {
             out.insert(out.end(), {0x21, 0xF9, 4, static_cast<uint8_t>(frame.controlIndex >= 0 ? 1 : 0)});
             PutWord(out, frame.delay);

@@ -20,7 +20,7 @@ using codecs_test::Bytes;
 using codecs_test::CodeWriter;
 using codecs_test::DecodeBytes;
 using codecs_test::EncodeToBytes;
-using codecs_test::GifFrameSpec;
+using codecs_test::GifFrameLayout;
 using codecs_test::MakeGif;
 using images_test::ImagePtr;
 using images_test::MakeImage;
@@ -187,7 +187,7 @@ std::vector<Bytes> TwelveIndices(bool interlaced)
 TEST(GifTest, DecodesOtherLayoutsOfFiles)
 {
     // Neither a global nor a local table: the indices are grey levels.
-    GifFrameSpec grey{4, 3, TwelveIndices(false), {}};
+    GifFrameLayout grey{4, 3, TwelveIndices(false), {}};
     Pooled<Gif> plain;
     ASSERT_TRUE(DecodeBytes(plain.get(), MakeGif(4, 3, {}, {grey})));
     ImagePtr picture = Rendered(plain.get(), 0);
@@ -196,7 +196,7 @@ TEST(GifTest, DecodesOtherLayoutsOfFiles)
     EXPECT_FALSE(picture->HasAlpha());
 
     // Interlaced with height 3: rows 0, 2 and 1 in that order in the file.
-    GifFrameSpec interlaced{4, 3, TwelveIndices(true), {}};
+    GifFrameLayout interlaced{4, 3, TwelveIndices(true), {}};
     interlaced.interlaced = true;
     Pooled<Gif> woven;
     ASSERT_TRUE(DecodeBytes(woven.get(), MakeGif(4, 3, {}, {interlaced})));
@@ -214,8 +214,8 @@ TEST(GifTest, DecodesOtherLayoutsOfFiles)
         for (int y = first[pass]; y < 10; y += step[pass])
             passes.push_back(rows[y]);
     }
-    GifFrameSpec tallPlain{5, 10, rows, {}};
-    GifFrameSpec tallWoven{5, 10, passes, {}};
+    GifFrameLayout tallPlain{5, 10, rows, {}};
+    GifFrameLayout tallWoven{5, 10, passes, {}};
     tallWoven.interlaced = true;
     Pooled<Gif> a;
     Pooled<Gif> b;
@@ -226,8 +226,8 @@ TEST(GifTest, DecodesOtherLayoutsOfFiles)
 
     // A second, smaller frame with a local table and a transparent index; the set centres it on white.
     const Bytes global = {0, 0, 0, 255, 0, 0};
-    GifFrameSpec big{4, 3, TwelveIndices(false), {}};
-    GifFrameSpec small{2, 1, {{0, 1}}, {10, 20, 30, 40, 50, 60}};
+    GifFrameLayout big{4, 3, TwelveIndices(false), {}};
+    GifFrameLayout small{2, 1, {{0, 1}}, {10, 20, 30, 40, 50, 60}};
     small.controlIndex = 1;
     Pooled<Gif> two;
     ASSERT_TRUE(DecodeBytes(two.get(), MakeGif(4, 3, global, {big, small})));
@@ -300,7 +300,7 @@ TEST(GifTest, LzwTablesStopAtTheirLimits)
 TEST(GifTest, HostileFilesFailAndLeaveNoFrames)
 {
     const Bytes global = {0, 0, 0, 255, 255, 255};
-    GifFrameSpec frame{4, 3, TwelveIndices(false), {}};
+    GifFrameLayout frame{4, 3, TwelveIndices(false), {}};
     frame.controlIndex = 0;
     const Bytes valid = MakeGif(4, 3, global, {frame});
     Pooled<Gif> check;
@@ -317,7 +317,7 @@ TEST(GifTest, HostileFilesFailAndLeaveNoFrames)
     };
     const Case sizes[] = {{"zero width", 0, 3}, {"zero height", 4, 0}, {"65535 x 65535", 65535, 65535}};
     for (const Case& c : sizes) {
-        GifFrameSpec odd = frame;
+        GifFrameLayout odd = frame;
         odd.width = c.width;
         odd.height = c.height;
         Pooled<Gif> gif;

@@ -13,7 +13,7 @@ using codecs_test::Bytes;
 using codecs_test::DecodeBytes;
 using codecs_test::EncodeToBytes;
 using codecs_test::MakePng;
-using codecs_test::PngSpec;
+using codecs_test::PngLayout;
 using images_test::ImagePtr;
 using images_test::MakeImage;
 using s::file::Pooled;
@@ -102,7 +102,7 @@ TEST(PngTest, ConvertFromFlattensOrKeepsTransparency)
 
 struct DecodeCase {
     const char* name;
-    PngSpec spec;
+    PngLayout layout;
     std::vector<uint32_t> expected; // 0xAARRGGBB, row by row
 };
 
@@ -129,29 +129,29 @@ TEST(PngTest, DecodesEveryColourTypeAndDepthToBlueGreenRedAlpha)
     for (const DecodeCase& c : cases) {
         SCOPED_TRACE(c.name);
         Pooled<Png> png;
-        ASSERT_TRUE(DecodeBytes(png.get(), MakePng(c.spec)));
-        ASSERT_EQ(static_cast<int32_t>(c.spec.width), png->GetWidth());
+        ASSERT_TRUE(DecodeBytes(png.get(), MakePng(c.layout)));
+        ASSERT_EQ(static_cast<int32_t>(c.layout.width), png->GetWidth());
         for (size_t i = 0; i < c.expected.size(); ++i)
-            EXPECT_EQ(c.expected[i], PixelOf(png.get(), static_cast<int32_t>(i % c.spec.width),
-                                             static_cast<int32_t>(i / c.spec.width)))
+            EXPECT_EQ(c.expected[i], PixelOf(png.get(), static_cast<int32_t>(i % c.layout.width),
+                                             static_cast<int32_t>(i / c.layout.width)))
                 << i;
     }
 }
 
 TEST(PngTest, InterlacedFileDecodesLikeThePlainOne)
 {
-    PngSpec spec{11, 9, 8, PNG_COLOR_TYPE_RGB, false, {}, {}, {}};
-    for (uint32_t y = 0; y < spec.height; ++y) {
+    PngLayout layout{11, 9, 8, PNG_COLOR_TYPE_RGB, false, {}, {}, {}};
+    for (uint32_t y = 0; y < layout.height; ++y) {
         Bytes row;
-        for (uint32_t x = 0; x < spec.width * 3; ++x)
+        for (uint32_t x = 0; x < layout.width * 3; ++x)
             row.push_back(static_cast<uint8_t>(x * 13 + y * 29));
-        spec.rows.push_back(row);
+        layout.rows.push_back(row);
     }
     Pooled<Png> plain;
-    ASSERT_TRUE(DecodeBytes(plain.get(), MakePng(spec)));
-    spec.interlaced = true;
+    ASSERT_TRUE(DecodeBytes(plain.get(), MakePng(layout)));
+    layout.interlaced = true;
     Pooled<Png> interlaced;
-    ASSERT_TRUE(DecodeBytes(interlaced.get(), MakePng(spec)));
+    ASSERT_TRUE(DecodeBytes(interlaced.get(), MakePng(layout)));
     for (int32_t y = 0; y < 9; ++y)
         for (int32_t x = 0; x < 11; ++x)
             ASSERT_EQ(PixelOf(plain.get(), x, y), PixelOf(interlaced.get(), x, y)) << x << "," << y;
