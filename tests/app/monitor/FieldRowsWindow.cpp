@@ -73,6 +73,10 @@ const wchar_t* FieldRowsWindow::LabelText(size_t index)
 bool FieldRowsWindow::Save(const wchar_t* name)
 {
     window_->ShrinkToMinimumSize();
+    // Wide enough for the caption, which the rows alone would cut.
+    const int32_t kCaptionWidth = 180;
+    if (window_->GetWidth() < kCaptionWidth)
+        window_->SetSize(kCaptionWidth, window_->GetHeight());
     HWND frame = window_->GetSafeHwnd();
     RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(300);
