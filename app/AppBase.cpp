@@ -7,8 +7,10 @@
 #include "app/SkinNames.h"
 #include "app/TextIds.h"
 #include "core/str/StrBuffer.h"
+#include "images/codecs/DecodeFromResource.h"
 #include "images/codecs/ico/win/IconArchiveImages.h"
 #include "images/codecs/ico/win/IconImage.h"
+#include "images/codecs/jpg/win/Jpeg.h"
 #include "images/win/BufferedImage.h"
 #include "mfc/Ole.h"
 #include "mfc/WinApp.h"
@@ -80,6 +82,31 @@ void GiveBack(T** slot)
     }
 }
 
+void ReleasePicture(image::IEncodedImage** slot)
+{
+    if (thread::IPoolable* poolable = dynamic_cast<thread::IPoolable*>(*slot))
+        poolable->ReleaseToPool();
+    *slot = nullptr;
+}
+
+// The embedded JPEG picture of that resource; null when it is missing or does not decode.
+image::IEncodedImage* LoadPicture(archive::dll::IArchive* resources, const wchar_t* type, uint32_t id)
+{
+    if (!resources || !type)
+        return nullptr;
+    image::jpg::win::Jpeg* picture = image::jpg::win::Jpeg::New();
+    if (picture && !image::DecodeFromResource(picture, resources, type, id)) {
+        picture->ReleaseToPool();
+        return nullptr;
+    }
+    return picture;
+}
+
+image::win::BufferedImage* RenderFirstImage(image::IEncodedImage* picture)
+{
+    return picture ? dynamic_cast<image::win::BufferedImage*>(picture->ToBufferedImage(0, nullptr)) : nullptr;
+}
+
 } // namespace
 
 AppBase::AppBase()
@@ -132,9 +159,8 @@ void AppBase::Reset()
     ReleaseObject(&member24_);
     ReleaseObject(&member25_);
     GiveBack(&iconArchive_);
-    // The pictures are never set until their codecs are called for.
-    picture1_ = nullptr;
-    picture2_ = nullptr;
+    ReleasePicture(&picture1_);
+    ReleasePicture(&picture2_);
     GiveBack(&skinner_);
     // The normal end of the program: the settings reach the file here.
     if (settings_) {
@@ -236,7 +262,7 @@ base::IObject* AppBase::GetMember25()
 
 image::win::BufferedImage* AppBase::RenderPicture131()
 {
-    return nullptr;
+    return RenderFirstImage(picture1_);
 }
 
 image::IEncodedImage* AppBase::GetPicture131()
@@ -246,7 +272,7 @@ image::IEncodedImage* AppBase::GetPicture131()
 
 image::win::BufferedImage* AppBase::RenderPicture132()
 {
-    return nullptr;
+    return RenderFirstImage(picture2_);
 }
 
 image::IEncodedImage* AppBase::GetPicture132()
@@ -371,9 +397,12 @@ void AppBase::RunFirstStartHook()
         system::win::ShellOpen(GetSoftwarePage());
 }
 
+// Through the getter: a base that gives its pack from elsewhere names its pages, version and
+// title from that same pack.
 const wchar_t* AppBase::TextOf(int32_t id)
 {
-    return langPack_ ? langPack_->GetText(id) : kEmpty;
+    lang::Localizer* pack = GetLangPack();
+    return pack ? pack->GetText(id) : kEmpty;
 }
 
 const wchar_t* AppBase::GetSoftwarePage()
@@ -413,7 +442,8 @@ const wchar_t* AppBase::GetTranslationPage()
 
 const wchar_t* AppBase::GetEnglishTitle()
 {
-    return langPack_ ? langPack_->GetEnglishText(baseTextId_ + kTitleOffset) : kEmpty;
+    lang::Localizer* pack = GetLangPack();
+    return pack ? pack->GetEnglishText(baseTextId_ + kTitleOffset) : kEmpty;
 }
 
 void AppBase::ReadModulePath()
@@ -446,7 +476,8 @@ void AppBase::SelectStoredLanguage()
 }
 
 bool AppBase::Init(CWinApp* app, const wchar_t* softwareType, int32_t iconGroupId, const wchar_t* langPackType,
-                   uint32_t langPackId, const wchar_t*, uint32_t, const wchar_t*, uint32_t)
+                   uint32_t langPackId, const wchar_t* picture1Type, uint32_t picture1Id,
+                   const wchar_t* picture2Type, uint32_t picture2Id)
 {
     if (!scratch_ || !scratch2_)
         return false;
@@ -464,9 +495,10 @@ bool AppBase::Init(CWinApp* app, const wchar_t* softwareType, int32_t iconGroupI
         commandLine_->Walk();
     }
     ReadModulePath();
-    // The pictures wait for the image codecs.
     resources_ = modulePath_ ? archive::dll::win::Archive::OpenModule(modulePath_) : nullptr;
     iconArchive_ = OpenIconArchive(iconGroupId);
+    picture1_ = LoadPicture(resources_, picture1Type, picture1Id);
+    picture2_ = LoadPicture(resources_, picture2Type, picture2Id);
     langPack_ = lang::Localizer::CreateFromResource(resources_, langPackType, langPackId);
     defaultSkinName_ = StrBuffer::New();
     // What start-up stores reaches the file with the next change or at the end.

@@ -6,6 +6,7 @@
 #include "app/IAppBase.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
+#include "windowing/IAppWindowFactory.h"
 
 class CWinApp;
 
@@ -73,7 +74,7 @@ namespace win {
 // base text id, the command line, the executable's path and resources, the language pack, the
 // embedded pictures, the icons and the settings file beside the executable. Built once at
 // start-up; giving it back to its pool writes the settings file.
-class AppBase : public IAppBase, public thread::IPoolable {
+class AppBase : public IAppBase, public IAppWindowFactory, public thread::IPoolable {
 public:
     typedef str::strbuffer::StrBuffer StrBuffer;
     typedef file::win::PathWin PathWin;
@@ -124,7 +125,11 @@ public:
     virtual image::IEncodedImage* GetPicture131();
     virtual image::win::BufferedImage* RenderPicture132();
     virtual image::IEncodedImage* GetPicture132();
-    virtual map::IMappedData* GetSettings();
+    map::IMappedData* GetSettings() override;
+    // A holder from the window defaults of that name (AppWindowDefaults); the progress dialog's
+    // "ProgressWindow" is one.
+    IAppWindow* CreateAppWindow(const wchar_t* name) override;
+    void ReleaseAppWindow(IAppWindow* holder) override;
     // Writes the settings file now; the final write at reset is then left out.
     virtual bool SaveSettings();
     virtual bool HasSkinner();

@@ -10,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/InstanceFinder.h"
 #include "app/monitor/Monitor.h"
+#include "images/settings/InstallEncodeSettings.h"
 #include "measurement/win/OsVersion.h"
 #include "skins/Skinner.h"
 #include "windowing/MessageBoxW.h"
@@ -46,6 +47,7 @@ BOOL CPulsegridApp::InitInstance()
     INITCOMMONCONTROLSEX controls = {sizeof controls, kAllControlClasses};
     InitCommonControlsEx(&controls);
     CWinApp::InitInstance();
+    s::image::settings::InstallEncodeSettings();
     AppBase* app = AppBase::Create(this);
     if (!app)
         return FALSE;

@@ -1,14 +1,12 @@
 // The octet reads of one refresh (the three sum fields, total, in and out, over eight connections)
 // against one plain interface-table call, in the same run, over the tests' scripted IP Helper; and
 // the heap allocations of a refresh, which should be none once the kept buffers have their size.
+#include "AllocCounter.h"
 #include "BenchClock.h"
 
 #include <windows.h>
 
-#include <atomic>
 #include <cstdio>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -20,35 +18,7 @@ namespace nw = s::system::network::win;
 namespace {
 const int kConnections = 8;
 const int kRefreshes = 2000;
-std::atomic<long> allocations{0};
 } // namespace
-
-// Every allocation of the program, through new or malloc (the latter wrapped at link time).
-extern "C" void* __real_malloc(size_t size);
-extern "C" void* __wrap_malloc(size_t size)
-{
-    ++allocations;
-    return __real_malloc(size);
-}
-
-void* operator new(size_t size)
-{
-    ++allocations;
-    void* block = __real_malloc(size ? size : 1);
-    if (!block)
-        throw std::bad_alloc();
-    return block;
-}
-
-void operator delete(void* block) noexcept
-{
-    std::free(block);
-}
-
-void operator delete(void* block, size_t) noexcept
-{
-    std::free(block);
-}
 
 int main()
 {
@@ -86,9 +56,9 @@ int main()
         }
     };
     refresh();
-    const long before = allocations;
+    const AllocTally before = Allocations();
     refresh();
-    const long perRefresh = allocations - before;
+    const uint64_t perRefresh = (Allocations() - before).blocks;
 
     std::vector<unsigned char> table(64 * 1024);
     nw::IpHelperCalls& calls = nw::GetIpHelperCalls();
@@ -108,7 +78,7 @@ int main()
     printf("octet reads of one refresh (3 sums x %d connections): %.2f us\n", kConnections, octets / kRefreshes * 1e6);
     printf("one plain interface-table call: %.2f us\n", table1 / kRefreshes * 1e6);
     printf("ratio: %.1f\n", octets / table1);
-    printf("heap allocations per refresh: %ld\n", perRefresh);
+    printf("heap allocations per refresh: %llu\n", static_cast<unsigned long long>(perRefresh));
     list.Clear();
     return sink == 42 ? 2 : 0;
 }

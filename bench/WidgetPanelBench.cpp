@@ -2,12 +2,11 @@
 // buttons, slider, progress bar) against one BitBlt of an image of the panel's size, in the same
 // run. On a display (xvfb-run).
 #include "BenchClock.h"
+#include "BenchWindow.h"
 
 #include <cstdint>
 #include <cstdio>
 
-#include "skins/Skinner.h"
-#include "windowing/Window.h"
 #include "windowing/box/Box.h"
 #include "windowing/widgets/Button.h"
 #include "windowing/widgets/CheckBox.h"
@@ -22,34 +21,16 @@ namespace {
 
 const int32_t kPaints = 200;
 
-// A skin of the fifteen-colour kind, every colour a grey but the window's.
-bool AddBenchSkin(drawer::Skinner* skinner)
-{
-    int32_t values[45];
-    for (int32_t& value : values)
-        value = 128;
-    values[0] = 20;
-    values[1] = 40;
-    values[2] = 120;
-    return skinner->AddSkinFromColors(L"Bench", values);
-}
-
 } // namespace
 
 int main()
 {
-    drawer::Skinner* skinner = drawer::Skinner::New();
+    drawer::Skinner* skinner = NewBenchSkinner();
     win::Window* window = win::Window::New();
     if (!skinner || !window || !window->IsReady()) {
-        std::printf("no window\n");
+        std::printf("no skin or no window\n");
         return 1;
     }
-    skinner->SetDrawerType(L"ThinWindow");
-    if (!AddBenchSkin(skinner)) {
-        std::printf("no skin\n");
-        return 1;
-    }
-    skinner->SelectSkinAt(0);
     window->SetSkinner(skinner);
     window->SetBounds(40, 40, 360, 320);
     window->SetVisible(true);

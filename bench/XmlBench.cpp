@@ -1,6 +1,9 @@
-// Times reading and writing a settings-shaped document of about 1 MB beside a plain scan of
-// the same bytes, the least any reader of them has to do.
+// Times reading, dropping and writing a settings-shaped document of about 1 MB beside a plain scan
+// of the same bytes, the least any reader of them has to do, and beside pugixml in its default and
+// its wchar_t mode; every heap request of a parse is counted.
+#include "AllocCounter.h"
 #include "BenchClock.h"
+#include "XmlPeerBench.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -44,10 +47,65 @@ uint64_t Scan(const std::string& bytes)
     return marks;
 }
 
-void Report(const char* what, double ours, double scan)
+
+// What the tree of the model must hold whatever the allocation: every node and record, and the
+// UTF-16 copies of names and values with their terminators.
+struct TreeFloor {
+    uint64_t nodes = 0;
+    uint64_t records = 0;
+    uint64_t textBytes = 0;
+    uint64_t Bytes() const { return nodes * sizeof(Node) + records * sizeof(s::xml::AttrRecord) + textBytes; }
+};
+
+void Measure(Node* node, TreeFloor* floor)
 {
-    std::printf("%-44s %8.2f ms, std::string scan %6.2f ms, ratio %7.1f\n", what, ours * 1e3, scan * 1e3,
-                ours / scan);
+    ++floor->nodes;
+    floor->textBytes += (node->GetNameLength() + 1) * sizeof(wchar_t);
+    s::xml::Attributes* list = node->GetAttributes();
+    floor->records += list->GetCount();
+    for (uint32_t i = 0; i < list->GetCount(); ++i) {
+        const s::xml::AttrRecord* r = list->GetRecord(i);
+        floor->textBytes += (r->nameLength + 1 + r->valueLength + 1) * sizeof(wchar_t);
+    }
+    for (uint32_t i = 0; i < node->GetChildCount(); ++i)
+        Measure(node->ChildAt(i), floor);
+}
+
+XmlFigures MeasureOurs(ArrayU08* bytes)
+{
+    XmlFigures f{1e30, 1e30, 1e30, 0, 0, 0, 0, 0};
+    TimeParses(
+        &f, [] { return Node::New(); }, [&](Node* node) { sink = sink + node->ParseBytes(bytes); },
+        [](Node* node) { node->ReleaseToPool(); });
+    Node* node = Node::New();
+    node->ParseBytes(bytes);
+    ArrayU08* out = ArrayU08::New();
+    f.write = Best([&] {
+        node->WriteBytes(out, false);
+        sink = sink + out->GetCount();
+    });
+    f.writtenBytes = out->GetCount();
+    out->ReleaseToPool();
+    node->ReleaseToPool();
+    return f;
+}
+
+void Row(const char* who, const XmlFigures& f, size_t textBytes)
+{
+    const double mb = static_cast<double>(textBytes) / (1024.0 * 1024.0);
+    std::printf("%-18s %8.2f %10.2f %8.2f %10.2f MB/%-7llu %8.2f MB/%-7llu %6.2f\n", who, f.parse * 1e3,
+                f.release * 1e3, f.write * 1e3, static_cast<double>(f.firstParseBytes) / 1048576.0,
+                static_cast<unsigned long long>(f.firstParseBlocks),
+                static_cast<double>(f.laterParseBytes) / 1048576.0,
+                static_cast<unsigned long long>(f.laterParseBlocks),
+                static_cast<double>(f.firstParseBytes) / 1048576.0 / mb);
+}
+
+void Ratios(const char* peer, const XmlFigures& ours, const XmlFigures& theirs)
+{
+    std::printf("against %-16s parse %5.2fx  release %5.2fx  write %5.2fx  first-parse bytes %5.2fx\n", peer,
+                ours.parse / theirs.parse, ours.release / theirs.release, ours.write / theirs.write,
+                static_cast<double>(ours.firstParseBytes) / static_cast<double>(theirs.firstParseBytes));
 }
 
 } // namespace
@@ -60,37 +118,43 @@ int main()
     bytes->AppendRaw(text.data(), static_cast<uint32_t>(text.size()), 0);
 
     const double scan = Best([&] { sink = sink + Scan(text); });
+    std::printf("plain std::string scan: %.2f ms\n", scan * 1e3);
 
-    // The tree is dropped outside the timing, and timed on its own.
-    double parse = 1e30;
-    double drop = 1e30;
-    for (int round = 0; round < 5; ++round) {
-        Node* node = Node::New();
-        double start = Now();
-        sink = sink + node->ParseBytes(bytes);
-        parse = std::min(parse, Now() - start);
-        start = Now();
-        node->ReleaseToPool();
-        drop = std::min(drop, Now() - start);
-    }
-    Report("parse 1 MB (UTF-8 bytes to nodes)", parse, scan);
-    Report("drop the parsed tree", drop, scan);
+    const XmlFigures ours = MeasureOurs(bytes);
+    std::printf("\nbest of 5, ms; heap requests of a parse (bytes / blocks), counted; fresh MB per MB of text\n");
+    std::printf("%-18s %8s %10s %8s %20s %20s %6s\n", "", "parse", "release", "write", "first parse",
+                "later parse", "MB/MB");
+    Row("pulsegrid", ours, text.size());
+#ifdef PULSEGRID_HAVE_PUGIXML
+    const XmlFigures pugi = MeasurePugi(text);
+    const XmlFigures pugiWide = MeasurePugiWide(text);
+    Row("pugixml", pugi, text.size());
+    Row("pugixml wchar_t", pugiWide, text.size());
+    std::printf("\n");
+    Ratios("pugixml", ours, pugi);
+    Ratios("pugixml wchar_t", ours, pugiWide);
+#else
+    std::printf("pugixml: not built (the setup could not fetch its sources)\n");
+#endif
 
     Node* node = Node::New();
     node->ParseBytes(bytes);
-    ArrayU08* out = ArrayU08::New();
-    const double write = Best([&] {
-        node->WriteBytes(out, false);
-        sink = sink + out->GetCount();
-    });
-    Report("write 1 MB (nodes to UTF-8 bytes)", write, scan);
+    TreeFloor floor;
+    Measure(node, &floor);
+    std::printf("\nthe model's floor: %llu nodes of %zu bytes, %llu records of %zu bytes, %.2f MB of UTF-16 copies:"
+                " %.2f MB\n",
+                static_cast<unsigned long long>(floor.nodes), sizeof(Node),
+                static_cast<unsigned long long>(floor.records), sizeof(s::xml::AttrRecord),
+                static_cast<double>(floor.textBytes) / 1048576.0, static_cast<double>(floor.Bytes()) / 1048576.0);
     StrBuffer* written = StrBuffer::New();
     const double writeText = Best([&] {
         node->Write(written, false);
         sink = sink + written->GetLength();
     });
-    Report("write 1 MB (nodes to UTF-16 text)", writeText, scan);
-    const bool same = out->GetCount() == text.size() && text.compare(0, text.size(), static_cast<const char*>(out->GetData()), out->GetCount()) == 0;
+    std::printf("\nwrite 1 MB to UTF-16 text: %.2f ms\n", writeText * 1e3);
+    ArrayU08* out = node->WriteBytes(nullptr, false);
+    const bool same = out->GetCount() == text.size() &&
+                      text.compare(0, text.size(), static_cast<const char*>(out->GetData()), out->GetCount()) == 0;
     std::printf("written back byte for byte: %s\n", same ? "yes" : "NO");
 
     written->ReleaseToPool();

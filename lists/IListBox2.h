@@ -9,7 +9,10 @@
 
 namespace s {
 namespace app {
-class IAppWindow;
+class IAppWindowFactory;
+}
+namespace archive {
+class IEntry;
 }
 namespace col {
 namespace _array {
@@ -28,6 +31,7 @@ namespace gui {
 
 class IDragOutNode;
 class IFont;
+class IScrollBar;
 class IPopupMenu;
 namespace drawer {
 class IListBox;
@@ -60,7 +64,7 @@ public:
     virtual void SetOleDropTarget(bool on) = 0;
     virtual void SetRowDrag(bool on) = 0;
     virtual void SetDragOut(bool on) = 0;
-    virtual void AddDragOutEntry(const wchar_t* path, void* entry) = 0;
+    virtual void AddDragOutEntry(const wchar_t* path, archive::IEntry* entry) = 0;
     virtual void AddDragOutTree(const wchar_t* basePath, IDragOutNode* node) = 0;
     virtual listbox2::List* GetModel() = 0;
 
@@ -167,8 +171,8 @@ public:
     virtual void AddDoubleClickListener(events::IEventListener* listener) = 0;
     virtual listbox2::Record* GetDoubleClickedRecord() = 0;
     virtual void AddSortedListener(events::IEventListener* listener) = 0;
-    virtual void ConfigureDragOut(events::IEventListener* listener, app::IAppWindow* settings, bool ownedByWindow,
-                                  const wchar_t* caption) = 0;
+    virtual void ConfigureDragOut(events::IEventListener* listener, app::IAppWindowFactory* application,
+                                  bool ownedByWindow, const wchar_t* caption) = 0;
     virtual void AddOleDropListener(events::IEventListener* listener) = 0;
     virtual int32_t GetDropRow() = 0;
     virtual void EnableWithSelection(IComponent* component) = 0;
@@ -202,6 +206,11 @@ public:
     virtual void SetFontPreviewColumn(int32_t column, int32_t pointSize, bool bold, bool italic,
                                       const wchar_t* sample) = 0;
     virtual void SetExcludedChild(IComponent* child) = 0;
+    // The owner-drawn bars of the list's container; the list has them recompute after changes
+    // and scrolls through them.
+    virtual void SetScrollBars(IScrollBar* vertical, IScrollBar* horizontal) = 0;
+    virtual IScrollBar* GetVerticalScrollBar() = 0;
+    virtual IScrollBar* GetHorizontalScrollBar() = 0;
 };
 
 } // namespace gui

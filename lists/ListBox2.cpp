@@ -7,7 +7,9 @@
 
 #include "core/str/StrArray.h"
 #include "core/str/StrBuffer.h"
+#include "images/util/ImageCacher.h"
 #include "images/util/ImageCollection.h"
+#include "lists/ExplorerDropTarget.h"
 #include "lists/ListBox2Event.h"
 #include "lists/listbox2/Record.h"
 #include "skins/ISkin.h"
@@ -53,9 +55,10 @@ HIMAGELIST SystemSmallIcons()
 ListBox2::ListBox2()
     : handle_(nullptr), droppedFiles_(str::strarray::StrArray::New()), label_(StrBuffer::New()),
       editedText_(StrBuffer::New()), enabler_(nullptr), disabler_(nullptr), dragImage_(nullptr),
-      shellIcons_(ImageCollection::New()), defaultDrawer_(drawer::listbox::win::Basic::CreateWithSystemColors()),
-      skinDrawer_(nullptr), ownsSkinDrawer_(false), previewSample_(StrBuffer::New()), localizer_(nullptr),
-      dragOutCaption_(StrBuffer::New())
+      shellIcons_(ImageCollection::New()), iconCache_(image::util::ImageCacher::New()), dropTarget_(nullptr),
+      header_(ListHeader::New()),
+      defaultDrawer_(drawer::listbox::win::Basic::CreateWithSystemColors()),
+      skinDrawer_(nullptr), ownsSkinDrawer_(false), previewSample_(StrBuffer::New()), localizer_(nullptr)
 {
     if (shellIcons_) {
         shellIcons_->Reset();
@@ -74,7 +77,7 @@ ListBox2::~ListBox2()
         defaultDrawer_->ReleaseToPool();
     if (droppedFiles_)
         droppedFiles_->ReleaseToPool();
-    for (StrBuffer* text : {label_, editedText_, previewSample_, dragOutCaption_}) {
+    for (StrBuffer* text : {label_, editedText_, previewSample_}) {
         if (text)
             text->ReleaseToPool();
     }
@@ -82,6 +85,10 @@ ListBox2::~ListBox2()
         shellIcons_->Detach();
         shellIcons_->ReleaseToPool();
     }
+    if (iconCache_)
+        iconCache_->ReleaseToPool();
+    if (header_)
+        header_->ReleaseToPool();
 }
 
 // Like every window of the toolkit, a list given back is destroyed: an idle list kept until
@@ -126,8 +133,12 @@ void ListBox2::ResetState()
     handle_ = nullptr;
     ResetFonts();
     brush_.DeleteObject();
-    dropSource_.ClearEntries();
+    // Its entries and the drag's settings belong to the list that is going.
+    dropSource_.Reset();
     model_.Reset();
+    ReleaseDropTarget();
+    if (iconCache_)
+        iconCache_->Reset();
     if (droppedFiles_)
         droppedFiles_->Clear();
     std::memset(&item_, 0, sizeof(item_));
@@ -174,7 +185,10 @@ void ListBox2::ResetState()
     lastClickedColumn_ = -1;
     contextMenu_ = nullptr;
     hideNativeScrollBars_ = false;
-    header_.Reset();
+    verticalBar_ = nullptr;
+    horizontalBar_ = nullptr;
+    if (header_)
+        header_->Reset();
     border_ = true;
     dragReorder_ = false;
     if (skinDrawer_ && ownsSkinDrawer_)
@@ -205,10 +219,6 @@ void ListBox2::ResetState()
     if (previewSample_)
         previewSample_->FreeAll();
     excludedChild_ = nullptr;
-    dragOutSettings_ = nullptr;
-    dragOutOwner_ = nullptr;
-    if (dragOutCaption_)
-        dragOutCaption_->Clear();
 }
 
 void ListBox2::ResetFonts()
@@ -224,10 +234,18 @@ void ListBox2::ResetFonts()
     dimmedFont_.SetColor(GetRValue(gray), GetGValue(gray), GetBValue(gray));
 }
 
-void ListBox2::OnEvent(base::IObject* source, int32_t)
+void ListBox2::OnEvent(base::IObject* source, int32_t code)
 {
     if (!source)
         return;
+    if (dropTarget_ && source == static_cast<base::IObject*>(dropTarget_)) {
+        OnDropTargetEvent(code);
+        return;
+    }
+    if (source == static_cast<base::IObject*>(&dropSource_)) {
+        OnDropSourceEvent(code);
+        return;
+    }
     if (localizer_ && source == static_cast<base::IObject*>(localizer_)) {
         RecaptionColumns();
         return;
@@ -241,6 +259,8 @@ bool ListBox2::CreateWindowIn(IComponent* parent)
     if (!parent) {
         if (!parent_ && !m_hWnd)
             return true;
+        if (header_)
+            header_->CreateWindowIn(nullptr);
         if (m_hWnd)
             ::SendMessageW(m_hWnd, msg::kDestroyOwnWindow, 0, 0);
         if (m_hWnd)
@@ -345,14 +365,11 @@ void ListBox2::AddOleDropListener(events::IEventListener* listener) { AddListene
 void ListBox2::AddCheckListener(events::IEventListener* listener) { AddListener(ListBox2Event::CellChecked, listener); }
 void ListBox2::AddUncheckListener(events::IEventListener* listener) { AddListener(ListBox2Event::CellUnchecked, listener); }
 
-void ListBox2::ConfigureDragOut(events::IEventListener* listener, app::IAppWindow* settings, bool ownedByWindow,
-                                const wchar_t* caption)
+void ListBox2::ConfigureDragOut(events::IEventListener* listener, app::IAppWindowFactory* application,
+                                bool ownedByWindow, const wchar_t* caption)
 {
     AddListener(ListBox2Event::DragOutStarted, listener);
-    dragOutSettings_ = settings;
-    dragOutOwner_ = ownedByWindow && window_ ? NativeWindowOf(window_) : nullptr;
-    if (caption && dragOutCaption_)
-        dragOutCaption_->Assign(caption);
+    dropSource_.Configure(application, ownedByWindow && window_ ? NativeWindowOf(window_) : nullptr, caption);
 }
 
 void ListBox2::EnableWithSelection(IComponent* component)

@@ -27,6 +27,12 @@ namespace strbuffer {
 class StrBuffer;
 }
 } // namespace str
+namespace image {
+class ImageCache;
+namespace util {
+class ImageCacher;
+}
+} // namespace image
 namespace gui {
 namespace drawer {
 namespace listbox {
@@ -41,6 +47,7 @@ class Enabler;
 } // namespace events
 namespace win {
 
+class ExplorerDropTarget;
 class ImageCollection;
 
 // The toolkit's report list (see IListBox2) over the system's list-view. The record model is the
@@ -96,7 +103,7 @@ public:
     void SetOleDropTarget(bool on) override;
     void SetRowDrag(bool on) override;
     void SetDragOut(bool on) override;
-    void AddDragOutEntry(const wchar_t* path, void* entry) override;
+    void AddDragOutEntry(const wchar_t* path, archive::IEntry* entry) override;
     void AddDragOutTree(const wchar_t* basePath, IDragOutNode* node) override;
     listbox2::List* GetModel() override { return &model_; }
     listbox2::DataType* GetColumn(uint32_t index) override;
@@ -194,7 +201,7 @@ public:
     void AddDoubleClickListener(events::IEventListener* listener) override;
     listbox2::Record* GetDoubleClickedRecord() override { return doubleClicked_; }
     void AddSortedListener(events::IEventListener* listener) override;
-    void ConfigureDragOut(events::IEventListener* listener, app::IAppWindow* settings, bool ownedByWindow,
+    void ConfigureDragOut(events::IEventListener* listener, app::IAppWindowFactory* application, bool ownedByWindow,
                           const wchar_t* caption) override;
     void AddOleDropListener(events::IEventListener* listener) override;
     int32_t GetDropRow() override { return dropRow_; }
@@ -206,7 +213,8 @@ public:
     int32_t GetLastClickedColumn() override { return lastClickedColumn_; }
     void SetContextMenu(IPopupMenu* menu) override { contextMenu_ = menu; }
     void SetHideNativeScrollBars(bool hide) override { hideNativeScrollBars_ = hide; }
-    ListHeader* GetHeader() override { return &header_; }
+    // Null only when the header pool could make none.
+    ListHeader* GetHeader() override { return header_; }
     void SetBorder(bool border) override;
     void SetDragReorder(bool on) override;
     void SetDrawer(drawer::IListBox* drawer, bool owned) override;
@@ -226,10 +234,15 @@ public:
     void CollapseAll() override;
     void SetFontPreviewColumn(int32_t column, int32_t pointSize, bool bold, bool italic, const wchar_t* sample) override;
     void SetExcludedChild(IComponent* child) override { excludedChild_ = child; }
+    void SetScrollBars(IScrollBar* vertical, IScrollBar* horizontal) override;
+    IScrollBar* GetVerticalScrollBar() override { return verticalBar_; }
+    IScrollBar* GetHorizontalScrollBar() override { return horizontalBar_; }
 
     // State the tests and the dialogs read.
     bool IsMultiSelect() const { return multiSelect_; }
     bool IsHeaderVisible() const { return headerVisible_; }
+    // The room the header takes above the rows: 0 while it is hidden or not attached.
+    int32_t HeaderHeight() { return header_ ? header_->GetHeight() : 0; }
     int32_t GetViewMode() const { return viewMode_; }
     bool IsRowDrag() const { return rowDrag_; }
     bool IsDragReorder() const { return dragReorder_; }
@@ -243,6 +256,10 @@ public:
     HWND GetStoredHandle() const { return handle_; }
     int32_t GetLastRowHeight() const { return lastRowHeight_; }
     ExplorerDropSource* GetDropSource() { return &dropSource_; }
+    // The OLE drop target while the window exists with the OLE-drop flag; null otherwise.
+    ExplorerDropTarget* GetDropTarget() { return dropTarget_; }
+    bool IsOleHovering() const { return oleHover_; }
+    image::util::ImageCacher* GetIconCache() { return iconCache_; }
     col::_array::ArrayS32* GetDisplayOrder() { return &displayOrder_; }
 
     // Creation and painting.
@@ -330,6 +347,18 @@ private:
     listbox2::Record* LastShownDescendant(listbox2::Record* record);
     void MoveDroppedRows();
 
+    // OLE drops from the shell.
+    void CreateDropTarget();
+    void ReleaseDropTarget();
+    void OnDropTargetEvent(int32_t code);
+    void HandleOleDragMessage(UINT message);
+    void TrackDropMarkerAtCursor();
+
+    // Entries dragged out as files (ListBox2DragOut.cpp).
+    void StartDragOut();
+    void OnDropSourceEvent(int32_t code);
+    void HandleDragOutMessage(UINT message);
+
     // Window procedure parts.
     void HandleSelectionChange(LPARAM lParam);
     bool HandleLeftButtonDown(LPARAM lParam);
@@ -347,12 +376,19 @@ private:
     void HandleLabelEdit(LPARAM lParam);
     LRESULT HandleCustomDraw(LPARAM lParam);
     bool HandleHeaderNotify(LPARAM lParam, LRESULT* result);
+    // The header keeps its own copy of the display order.
+    void CopyOrderToHeader();
     bool HandleHitTest(WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool HandlePrivateMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void UpdatePartner(POINT screen);
     void DragSelectTo(int32_t x, int32_t y);
     void TrackHotCell(int32_t x, int32_t y);
+    // The scroll paths (ListBox2Scroll.cpp): through the owner-drawn bars when the list has
+    // them, else through the list-view's own scrolling.
     void ScrollRows(int32_t pixels);
+    void ScrollByWheel(int32_t pixels);
+    void AutoScrollStep(bool up, int32_t rowHeight);
+    void RecomputeScrollInfos();
     int32_t HitRow(int32_t x, int32_t y);
     bool SubItemBounds(int32_t row, uint32_t column, RECT* rect);
     void ExcludeOverlays(CDC* dc);
@@ -361,6 +397,10 @@ private:
     bool CellRect(int32_t row, uint32_t column, RECT* rect);
     bool IsLastInDisplayOrder(uint32_t column);
     void MarkerFor(int32_t row, uint32_t column, int32_t* level, int32_t* edge, bool* selectedByMarker);
+    bool HasIconSource(listbox2::SubRecord* cell);
+    // The cell's picture from the icon cache, loaded on first use; the caller holds the cache's
+    // lock until the cell is painted, so that the picture cannot be replaced meanwhile.
+    image::ImageCache* CellIcon(listbox2::SubRecord* cell);
 
     HWND handle_;
     Font controlFont_;
@@ -412,10 +452,15 @@ private:
     bool smallImagesAttached_;
     bool hasIconColumn_;
     ImageCollection* shellIcons_;
+    image::util::ImageCacher* iconCache_;
+    ExplorerDropTarget* dropTarget_;
     int32_t lastClickedColumn_;
     IPopupMenu* contextMenu_;
     bool hideNativeScrollBars_;
-    ListHeader header_;
+    IScrollBar* verticalBar_;
+    IScrollBar* horizontalBar_;
+    // From the header pool for the list's whole life; reset with the list.
+    ListHeader* header_;
     bool border_;
     bool dragReorder_;
     drawer::listbox::win::Basic* defaultDrawer_;
@@ -444,9 +489,6 @@ private:
     IComponent* excludedChild_;
     SkinLink skinLink_;
     lang::Localizer* localizer_;
-    app::IAppWindow* dragOutSettings_;
-    HWND dragOutOwner_;
-    str::strbuffer::StrBuffer* dragOutCaption_;
 };
 
 } // namespace win

@@ -59,6 +59,17 @@ const UINT kListSelectRow = 0x1422;
 const UINT kListRemoveAndReleaseRow = 0x1423;
 const UINT kListRemoveAndReleaseAllRows = 0x1424;
 const UINT kListCollapseAll = 0x1425;
+// A drag of the list's entries out as files, sent by the list to itself from its drag source's
+// events: the drag goes on, the drop was seen, the target began taking the files, the drag ended.
+const UINT kListDragOutMoved = WM_USER + 8;
+const UINT kListDragOutDropped = WM_USER + 9;
+const UINT kListDragOutTransferStarted = WM_USER + 10;
+const UINT kListDragOutEnded = WM_USER + 11;
+// An OLE drag over the list, sent by the list to itself from its drop target's callbacks.
+const UINT kListOleDragEntered = WM_USER + 16;
+const UINT kListOleDragOver = WM_USER + 17;
+const UINT kListOleDropped = WM_USER + 18;
+const UINT kListOleDragLeft = WM_USER + 19;
 // The list's row-drag auto-scroll timer.
 const UINT_PTR kListAutoScrollTimer = 1;
 } // namespace msg

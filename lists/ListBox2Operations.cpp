@@ -139,7 +139,7 @@ void ListBox2::SetDragOut(bool on)
     dragOut_ = on;
 }
 
-void ListBox2::AddDragOutEntry(const wchar_t* path, void* entry)
+void ListBox2::AddDragOutEntry(const wchar_t* path, archive::IEntry* entry)
 {
     dropSource_.AddEntry(path, entry);
 }
@@ -233,7 +233,8 @@ void ListBox2::InsertColumn(DataType* column)
         }
     }
     displayOrder_.Append(static_cast<int32_t>(index));
-    header_.GetOrder()->Append(static_cast<int32_t>(index));
+    if (header_)
+        header_->GetColumnOrder()->Append(static_cast<int32_t>(index));
     model_.AppendColumn(column);
 }
 
@@ -253,13 +254,20 @@ void ListBox2::SetColumnOrder(col::_array::ArrayS32* order)
         }
     }
     displayOrder_.Clear();
-    header_.GetOrder()->Clear();
-    for (uint32_t i = 0; i < count; ++i) {
+    for (uint32_t i = 0; i < count; ++i)
         displayOrder_.Append(order->Get(i));
-        header_.GetOrder()->Append(order->Get(i));
-    }
+    CopyOrderToHeader();
     if (handle_)
         SendMessage(LVM_SETCOLUMNORDERARRAY, count, reinterpret_cast<LPARAM>(displayOrder_.GetData()));
+}
+
+void ListBox2::CopyOrderToHeader()
+{
+    if (!header_)
+        return;
+    col::_array::ArrayS32* order = header_->GetColumnOrder();
+    order->Clear();
+    order->AppendRaw(displayOrder_.GetData(), displayOrder_.GetCount(), 0);
 }
 
 bool ListBox2::Send(UINT message, OperationBlock* block)

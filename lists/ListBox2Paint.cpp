@@ -3,8 +3,11 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "core/str/StrBuffer.h"
+#include "images/ImageCache.h"
+#include "images/util/ImageCacher.h"
 #include "images/util/ImageCollection.h"
 #include "images/win/BufferedImage.h"
 #include "lists/ListBox2.h"
@@ -109,11 +112,15 @@ bool ListBox2::Create(HWND parent)
         InsertNativeItem(model_.GetRow(r), true);
     if (acceptFiles_)
         ::DragAcceptFiles(m_hWnd, TRUE);
+    if (oleDropTarget_)
+        CreateDropTarget();
     if (hasIconColumn_ && !separateControlFont_ && shellIcons_ && shellIcons_->GetSafeHandle()) {
         SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(shellIcons_->GetSafeHandle()));
         smallImagesAttached_ = true;
     }
-    header_.Attach(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)));
+    // The header paints through the skin's drawer from now on.
+    if (header_ && header_->AttachControl(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER))))
+        header_->CreateWindowIn(this);
     handle_ = m_hWnd;
     minWidth_ = preferredWidth_ = 50;
     minHeight_ = preferredHeight_ = 25;
@@ -126,10 +133,10 @@ bool ListBox2::Create(HWND parent)
 
 void ListBox2::ExcludeOverlays(CDC* dc)
 {
-    const int32_t headerHeight = header_.GetHeight();
+    const int32_t headerHeight = HeaderHeight();
     if (headerHeight > 0) {
         RECT header;
-        ::GetWindowRect(header_.GetControl(), &header);
+        ::GetWindowRect(header_->GetControl(), &header);
         const RECT area = {0, 0, header.right - header.left, headerHeight};
         dc->ExcludeClipRect(area);
     }
@@ -274,7 +281,7 @@ bool ListBox2::CellRect(int32_t row, uint32_t column, RECT* rect)
         return false;
     if (column == 0) {
         RECT item = {};
-        HWND header = header_.GetControl();
+        HWND header = header_ ? header_->GetControl() : nullptr;
         if (header && ::SendMessageW(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item))) {
             const LONG origin = rect->left;
             rect->left = origin + item.left;
@@ -382,6 +389,13 @@ void ListBox2::PaintCell(CDC* dc, int32_t row, uint32_t column, int32_t offsetX,
     MarkerFor(row, column, &markLevel, &markEdge, &markSelected);
     selected = selected || markSelected;
 
+    std::optional<thread::ScopedLock> iconLock;
+    image::ImageCache* icon = nullptr;
+    if (type->iconColumn && HasIconSource(cell)) {
+        iconLock.emplace(iconCache_->GetLock());
+        icon = CellIcon(cell);
+    }
+
     const int32_t width = rect.right - rect.left;
     const int32_t height = rect.bottom - rect.top;
     MemDC* memory = OffScreen(this, width, height);
@@ -422,7 +436,7 @@ void ListBox2::PaintCell(CDC* dc, int32_t row, uint32_t column, int32_t offsetX,
     drawer->DrawItem(memory, memory->GetImage(), 0, 0, width, height, type->alignment, selected ? 1 : 0,
                      cell ? cell->drawerFlag : 0, fullRowSelect_ ? 1 : 0, alternate ? 1 : 0, markLevel, markEdge,
                      row == 0 ? 1 : 0, static_cast<uint32_t>(row) == last ? 1 : 0,
-                     cell ? static_cast<int32_t>(cell->value) : 0, shown, first, second, type->iconColumn, nullptr,
+                     cell ? static_cast<int32_t>(cell->value) : 0, shown, first, second, type->iconColumn, icon,
                      type->checkColumn, cell ? cell->checkState : 0, 0, type->treeColumn,
                      cell ? cell->expandState : 0, type->treeColumn ? record->GetDepth() : 0, &textRect[0],
                      &textRect[1], &textRect[2], &textRect[3], preview ? 0 : 1, preview ? 1 : 0, buttonShown ? 1 : 0,

@@ -12,6 +12,7 @@
 #include "lists/listbox2/SubRecord.h"
 #include "skins/ISkin.h"
 #include "skins/drawer/IListBox.h"
+#include "windowing/DropFileList.h"
 #include "windowing/Messages.h"
 #include "windowing/ProcessKey.h"
 #include "windowing/menu/IPopupMenu.h"
@@ -83,7 +84,20 @@ bool ListBox2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     case LVM_SETITEMSTATE:
         return dragging_ && dragOut_;
     case msg::kDestroyOwnWindow:
+        ReleaseDropTarget();
         CListCtrl::DestroyWindow();
+        return true;
+    case msg::kListDragOutMoved:
+    case msg::kListDragOutDropped:
+    case msg::kListDragOutTransferStarted:
+    case msg::kListDragOutEnded:
+        HandleDragOutMessage(message);
+        return true;
+    case msg::kListOleDragEntered:
+    case msg::kListOleDragOver:
+    case msg::kListOleDropped:
+    case msg::kListOleDragLeft:
+        HandleOleDragMessage(message);
         return true;
     case msg::kSkinChanged: {
         drawer::ISkin* skin = skinLink_.GetCurrentSkin();
@@ -92,6 +106,8 @@ bool ListBox2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
         return true;
     }
     case WM_DESTROY:
+        // Also when the parent goes first: no registration may outlive the window.
+        ReleaseDropTarget();
         handle_ = nullptr;
         return false;
     case WM_PAINT:
@@ -169,6 +185,9 @@ bool ListBox2::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
 
 void ListBox2::PostMessageHook(UINT message, WPARAM, LPARAM)
 {
+    // Keys may have scrolled the view; a new size changes the page.
+    if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SIZE)
+        RecomputeScrollInfos();
     if (message != WM_RBUTTONDOWN || selected_.GetCount() == 0 || !contextMenu_)
         return;
     Tell(ListBox2Event::ContextMenuRequested);
@@ -528,10 +547,7 @@ bool ListBox2::HandleBeginDrag()
         ::ImageList_DragEnter(::GetDesktopWindow(), cursor.x, cursor.y);
     dragging_ = true;
     if (dragOut_) {
-        dropSource_.ClearEntries();
-        Tell(ListBox2Event::DragOutStarted);
-        // The drag of virtual files is not built yet: the drag ends where it began.
-        EndDrag();
+        StartDragOut();
         return true;
     }
     autoScrollTicks_ = 0;
@@ -616,12 +632,6 @@ void ListBox2::TrackDropMarker(int32_t x, int32_t y)
     }
 }
 
-// Without the owner-drawn bars the control's own scrolling moves the view by whole rows.
-void ListBox2::ScrollRows(int32_t pixels)
-{
-    SendMessage(LVM_SCROLL, 0, pixels);
-}
-
 void ListBox2::HandleAutoScroll()
 {
     const POINT cursor = CursorOr(-32767);
@@ -631,7 +641,7 @@ void ListBox2::HandleAutoScroll()
     const int32_t y = cursor.y - window.top;
     if (x < 0 || x > window.right - window.left)
         return;
-    const int32_t header = header_.GetHeight();
+    const int32_t header = HeaderHeight();
     const int32_t margin = oleHover_ ? 10 : 0;
     const bool up = y <= header + margin;
     const bool down = !up && y >= height_ - margin;
@@ -646,7 +656,7 @@ void ListBox2::HandleAutoScroll()
     RECT row = {LVIR_BOUNDS, 0, 0, 0};
     SendMessage(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     const int32_t rowHeight = row.bottom - row.top > 0 ? row.bottom - row.top : lastRowHeight_;
-    ScrollRows(up ? -rowHeight : rowHeight);
+    AutoScrollStep(up, rowHeight);
 }
 
 LRESULT ListBox2::HandleWheel(WPARAM wParam, LPARAM lParam)
@@ -660,26 +670,16 @@ LRESULT ListBox2::HandleWheel(WPARAM wParam, LPARAM lParam)
     const int32_t least = static_cast<int32_t>(1.4 * lastRowHeight_);
     if (amount > 0 && amount < least)
         amount = least;
-    ScrollRows(amount);
+    ScrollByWheel(amount);
     return 0;
 }
 
 void ListBox2::HandleDropFiles(WPARAM wParam)
 {
     HDROP drop = reinterpret_cast<HDROP>(wParam);
-    if (droppedFiles_)
+    if (droppedFiles_) {
         droppedFiles_->Clear();
-    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count && droppedFiles_; ++i) {
-        // Read at its full length: a path may be longer than MAX_PATH.
-        const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
-        StrBuffer* path = StrBuffer::New();
-        if (!path)
-            continue;
-        path->EnsureCapacity(length + 1);
-        const UINT copied = ::DragQueryFileW(drop, i, path->GetBuffer(), length + 1);
-        path->SetLength(copied <= length ? copied : length);
-        droppedFiles_->Add(path);
+        ReadDropFileList(reinterpret_cast<HGLOBAL>(drop), droppedFiles_);
     }
     Tell(ListBox2Event::ShellFilesDropped);
     ::DragFinish(drop);
@@ -751,7 +751,8 @@ LRESULT ListBox2::HandleCustomDraw(LPARAM lParam)
 bool ListBox2::HandleHeaderNotify(LPARAM lParam, LRESULT* result)
 {
     const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (!header || !header_.GetControl() || header->hwndFrom != header_.GetControl())
+    HWND control = header_ ? header_->GetControl() : nullptr;
+    if (!header || !control || header->hwndFrom != control)
         return false;
     switch (header->code) {
     case NM_RELEASEDCAPTURE: {
@@ -759,13 +760,16 @@ bool ListBox2::HandleHeaderNotify(LPARAM lParam, LRESULT* result)
         if (count == 0)
             return false;
         displayOrder_.SetCount(count);
-        if (SendMessage(LVM_GETCOLUMNORDERARRAY, count, reinterpret_cast<LPARAM>(displayOrder_.GetData()))) {
-            header_.GetOrder()->Clear();
-            for (uint32_t i = 0; i < count; ++i)
-                header_.GetOrder()->Append(displayOrder_.Get(i));
-        }
+        if (SendMessage(LVM_GETCOLUMNORDERARRAY, count, reinterpret_cast<LPARAM>(displayOrder_.GetData())))
+            CopyOrderToHeader();
         return false;
     }
+    case HDN_BEGINDRAG:
+        ::SendMessageW(control, msg::kReflectHeaderBeginDrag, 0, lParam);
+        return false;
+    case HDN_ENDDRAG:
+        ::SendMessageW(control, msg::kReflectHeaderEndDrag, 0, lParam);
+        return false;
     case HDN_BEGINTRACKA:
     case HDN_BEGINTRACKW: {
         const NMHEADERW* track = reinterpret_cast<const NMHEADERW*>(lParam);

@@ -409,10 +409,6 @@ Record* ListBox2::GetPreviousRowNow(Record* record, int32_t id, bool wrap)
     return wrap ? model_.GetRow(count - 1) : nullptr;
 }
 
-// The owner-drawn scroll bars are not built yet: the native bars follow the control by
-// themselves, so there is nothing to recompute.
-void ListBox2::UpdateScrollBars() {}
-
 void ListBox2::RecaptionColumns()
 {
     if (!handle_)
@@ -434,7 +430,8 @@ void ListBox2::RecaptionColumns()
         record.pszText = column->caption->GetBuffer();
         ::SendMessageW(handle_, LVM_SETCOLUMNW, c, reinterpret_cast<LPARAM>(&record));
     }
-    header_.Redraw();
+    if (header_)
+        header_->Redraw();
 }
 
 } // namespace win

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds libjpeg-turbo and libpng from Debian's source packages, once, into a cached prefix
 # keyed by this script's content (scripts/env.sh), so only a change of this recipe rebuilds them.
+# The same prefix keeps pugixml's sources (src/pugixml), the XML benchmark's peer; nothing else
+# uses them, so the setup goes on without them when they cannot be fetched.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -41,6 +43,7 @@ fetch_source() {
 mkdir -p "$work/src"
 fetch_source libjpeg-turbo
 fetch_source libpng1.6
+fetch_source pugixml || true
 
 rm -rf "$PULSEGRID_DEPS"
 mkdir -p "$PULSEGRID_DEPS"
@@ -63,6 +66,13 @@ cmake -S "$png_dir" -B "$work/build-png" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a >/dev/null
 cmake --build "$work/build-png" -j "$jobs" >/dev/null
 cmake --install "$work/build-png" >/dev/null
+
+pugi_dir="$(find "$work/src" -maxdepth 1 -type d -name 'pugixml-*' | head -n1)"
+if [ -n "$pugi_dir" ] && [ -f "$pugi_dir/src/pugixml.cpp" ]; then
+  mkdir -p "$PULSEGRID_DEPS/src/pugixml"
+  cp "$pugi_dir/src/pugixml.cpp" "$pugi_dir/src/pugixml.hpp" "$pugi_dir/src/pugiconfig.hpp" \
+    "$PULSEGRID_DEPS/src/pugixml/"
+fi
 
 touch "$PULSEGRID_DEPS/.complete"
 echo "setup: libjpeg-turbo and libpng built into $PULSEGRID_DEPS"

@@ -11,6 +11,17 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# The Wine prefix of a test display slot: the first is the project's own, the others copies of it,
+# each with a Wine server of its own, so that windows on one display never take the activation
+# from windows on another.
+slot_prefix() {
+  if [ "$1" = 0 ]; then
+    echo "$WINEPREFIX"
+  else
+    echo "$WINEPREFIX-slot$1"
+  fi
+}
+
 # Re-runs the calling script on a virtual X display when there is no display.
 ensure_display() {
   if [ -z "${DISPLAY:-}" ] && [ -z "${PULSEGRID_IN_XVFB:-}" ]; then

@@ -80,6 +80,10 @@ public:
     // Keep-on-top; stored in the settings holder.
     virtual void SetTopMost(bool on) = 0;
     virtual bool IsTopMost() = 0;
+    // True disables the native window for input, false enables it again.
+    virtual void DisableInput(bool disable) = 0;
+    // A dialog blocks its owner with true while it is open and frees it with false.
+    virtual void SetModalState(bool on) = 0;
     virtual void Minimize() = 0;
     virtual void Maximize() = 0;
     virtual void ShowNormal() = 0;

@@ -21,6 +21,7 @@ const UINT kUnregisterAllHotKeys = WM_USER + 14;
 // The skin manager has a new current skin; sent as well to the own window of each widget that
 // follows the skin (label, counter), which takes the skin's drawer on its thread.
 const UINT kSkinChanged = WM_USER + 23;
+// Also taken by the image widget's own window for its frame timer.
 const UINT kSetUserTimer = WM_USER + 20;   // wParam: user timer id, lParam: period in ms
 const UINT kKillUserTimer = WM_USER + 21;  // wParam: user timer id
 const UINT kRunOnOwnThread = WM_USER + 24; // wParam: the work to run on the window's thread

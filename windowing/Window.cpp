@@ -38,6 +38,8 @@ const DWORD kClosePollMillis = 10;
 const ULONGLONG kStopLimitMillis = 5000;
 const COLORREF kClassicBackground = RGB(240, 240, 240);
 const int32_t kNoTextId = -1;
+// Sent for the caption of a themed frame; it has no name in the headers.
+const UINT kUahDrawCaption = 0xAE;
 const wchar_t kVersionSeparator[] = L" v";
 const wchar_t kHotKeyText[] = L"HotKey ";
 const wchar_t kHotKeyOccupied[] = L" has been occupied by another application.";
@@ -885,6 +887,19 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
         if (!drawer_)
             return false;
         PaintFrame();
+        return true;
+    case WM_NCACTIVATE:
+        // The system would draw its own frame over the skin's on every change of activation,
+        // as when a dialog the window owns comes and goes.
+        if (!drawer_)
+            return false;
+        *result = 1;
+        return true;
+    case kUahDrawCaption:
+        // The themed caption the system draws for a frame it believes it owns.
+        if (!drawer_)
+            return false;
+        *result = 0;
         return true;
     case WM_ENDSESSION:
         if (wParam && lParam == 0) {

@@ -100,6 +100,8 @@ public:
     void BringToFront(bool front) override;
     void SetTopMost(bool on) override;
     bool IsTopMost() override;
+    void DisableInput(bool disable) override;
+    void SetModalState(bool on) override;
     void Minimize() override;
     void Maximize() override;
     void ShowNormal() override;

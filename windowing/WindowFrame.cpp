@@ -26,6 +26,18 @@ void Window::ChangeStyleBits(int index, DWORD remove, DWORD add, bool frameChang
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+void Window::DisableInput(bool disable)
+{
+    // EnableWindow may be called from any thread; the system sends WM_ENABLE to the window's own.
+    if (m_hWnd)
+        ::EnableWindow(m_hWnd, disable ? FALSE : TRUE);
+}
+
+void Window::SetModalState(bool on)
+{
+    DisableInput(on);
+}
+
 void Window::SetMaximizeBox(bool on)
 {
     ChangeStyleBits(GWL_STYLE, on ? 0 : WS_MAXIMIZEBOX, on ? WS_MAXIMIZEBOX : 0, false);

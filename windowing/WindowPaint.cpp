@@ -37,7 +37,11 @@ void Window::SetDrawer(drawer::IWindow* drawer)
         SetWindowRgn(nullptr, TRUE);
     drawer_ = drawer;
     ApplyRegion();
-    Redraw();
+    // The children copy their background from the back buffer: a child told of the new skin first
+    // may have painted from the old picture, and new colours under the same drawer show nowhere
+    // else, so they paint again after the window.
+    if (m_hWnd)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 bool Window::EnsureBackBuffer(const RECT& rect)

@@ -4,6 +4,8 @@
 
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
+#include "app/dialogs/About3.h"
+#include "app/dialogs/Customizer.h"
 #include "app/monitor/FieldKey.h"
 #include "app/monitor/FieldOrder.h"
 #include "app/monitor/FieldRefresh.h"
@@ -81,7 +83,8 @@ const ::s::gui::win::NamedEvent kSaveSkinColors(kSaveSkinColorsName);
 
 Monitor::Monitor()
     : holder_(nullptr), settings_(nullptr), localizer_(nullptr), skinner_(nullptr), window_(nullptr),
-      container_(nullptr), worker_(thread::win::Thread::New()), skinTools_(false)
+      container_(nullptr), worker_(thread::win::Thread::New()), skinTools_(false), about_(nullptr),
+      aboutHolder_(nullptr), aboutSkinner_(nullptr), customizer_(nullptr), customizerHolder_(nullptr)
 {
     ResetMembers();
 }
@@ -100,7 +103,8 @@ Monitor::~Monitor()
 thread::EasyPooler* Monitor::GetPool()
 {
     static const bool heldPoolsMade = thread::win::Thread::GetPool() && MonitorBlock::GetPool() &&
-                                      toolkit::win::Window::GetPool() && toolkit::win::Box::GetPool();
+                                      toolkit::win::Window::GetPool() && toolkit::win::Box::GetPool() &&
+                                      toolkit::dialogs::About3::GetPool() && Customizer::GetPool();
     (void)heldPoolsMade;
     return &thread::PoolOf<Monitor, kPoolCapacity>();
 }
@@ -133,6 +137,8 @@ void Monitor::Reset()
     if (worker_)
         worker_->ForceRestart(kWorkerReleaseMillis);
     cycle_.SetClosing(false);
+    // The dialog borrows the fields: it goes before them.
+    ReleaseCustomizer();
     // The rows belong to the window's container: the fields let go of them before the window
     // gives them back.
     for (int32_t i = 0; i < GetFieldCount(); ++i)
@@ -140,6 +146,9 @@ void Monitor::Reset()
     displayOrder_.Clear();
     creationOrder_.Clear();
     refreshRows_.clear();
+    // The box is modal over the window: it goes first.
+    ReleaseAbout();
+    ReleaseSkinCustomizer();
     if (window_) {
         window_->ReleaseToPool();
         window_ = nullptr;
@@ -429,6 +438,7 @@ void Monitor::ProcessStatusUpdate()
         container_->SetWidth(clientWidth);
         container_->DoLayout();
     }
+    ReturnClosedCustomizer();
     ::s::gui::dialogs::monitor::GetTrimSchedule().OnUpdate(window_->IsShown());
 }
 
@@ -453,9 +463,6 @@ bool Monitor::IsIconized()
 {
     return window_ && window_->IsIconized();
 }
-
-// The error report is written by its own dialog, which is not built yet.
-void Monitor::SaveErrorReport() {}
 
 } // namespace monitor
 } // namespace dialogs

@@ -39,6 +39,10 @@ namespace win {
 class Box;
 class Window;
 } // namespace win
+namespace dialogs {
+class About3;
+class SkinCustomizer;
+} // namespace dialogs
 } // namespace gui
 namespace thread {
 namespace win {
@@ -55,6 +59,7 @@ namespace gui {
 namespace dialogs {
 namespace monitor {
 
+class Customizer;
 class IFieldChoiceList;
 
 // The event the worker sends the window on every refresh.
@@ -147,6 +152,23 @@ public:
     int32_t GetFirstFieldHeight() const { return firstFieldHeight_; }
     int32_t GetFirstFieldWidth() const { return firstFieldWidth_; }
     bool WithBrackets() const { return withBracket_ != 0; }
+
+    // The version box over the window (command "Version Information"), made on first use and
+    // built anew each time (MonitorAbout.cpp).
+    void OpenAbout();
+    ::s::gui::dialogs::About3* GetAbout() { return about_; }
+    // The field customizer over the window (command "Customize..."), given both field lists on
+    // every opening (MonitorCustomizer.cpp); null once a refresh gave a closed one back.
+    void OpenCustomizer();
+    Customizer* GetCustomizer() { return customizer_; }
+
+    // The skin colour editor ("Customize Skin..."), made on first use with the "SkinCustomizer"
+    // holder and kept; each opening builds its window anew (MonitorSkinEditor.cpp).
+    void OpenSkinCustomizer();
+    ::s::gui::dialogs::SkinCustomizer* GetSkinCustomizer() { return skinEditor_; }
+    // The context menu's skin tools, added to the built menu when switched on; no command of the
+    // program switches them on.
+    void SetSkinTools(bool on);
 
     // The view settings as the controller holds them.
     int32_t GetOpacity() const { return opacity_; }
@@ -255,6 +277,17 @@ private:
     void OnStartWithWindowsCommand(::s::gui::IPopupMenu* menu);
     void OpenTaskScheduler();
 
+    void ReleaseAbout();
+    void CloseCustomizer();
+    void ReturnClosedCustomizer();
+    void ReleaseCustomizer();
+    // The editor's part of the close: closed unasked, and the skin set stored once it was used.
+    void CloseSkinCustomizer();
+    void StoreEditedSkinSet();
+    // The skin set under "SkinSet" of the main window's section.
+    void StoreSkinSet();
+    void ReleaseSkinCustomizer();
+
     // Skins (MonitorSkin.cpp).
     void OnSkinCommand(int32_t command);
     void StoreLastSkinChange(int64_t now);
@@ -311,6 +344,16 @@ private:
     MonitorMenus menus_;
     // The names the fields menu and the skin menu are built from, kept to spare allocations.
     std::vector<const wchar_t*> menuNames_;
+    // The version box with its settings holder and its own skin manager (the holder's once it
+    // has one).
+    ::s::gui::dialogs::About3* about_;
+    app::win::AppWindow* aboutHolder_;
+    ::s::gui::drawer::Skinner* aboutSkinner_;
+    // The field customizer while it is held, and its settings holder, kept once made.
+    Customizer* customizer_;
+    app::win::AppWindow* customizerHolder_;
+    ::s::gui::dialogs::SkinCustomizer* skinEditor_ = nullptr;
+    app::win::AppWindow* skinEditorHolder_ = nullptr;
 };
 
 } // namespace monitor

@@ -1,7 +1,5 @@
 #include "app/monitor/Monitor.h"
 
-#include <shlobj.h>
-
 #include <string>
 
 #include "app/AppBase.h"
@@ -61,10 +59,10 @@ void Monitor::OnStartWithWindowsCommand(::s::gui::IPopupMenu* menu)
 
 void Monitor::OpenTaskScheduler()
 {
-    wchar_t folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_SYSTEM, nullptr, SHGFP_TYPE_CURRENT, folder)))
+    const wchar_t* folder = system::win::GetSystemFolder();
+    if (!folder || !folder[0])
         return;
-    std::wstring console = std::wstring(folder) + L"\\taskschd.msc";
+    const std::wstring console = std::wstring(folder) + L"\\taskschd.msc";
     system::win::ShellOpen(console.c_str());
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
+#include "app/dialogs/SkinSetChange.h"
 #include "app/monitor/FieldOrder.h"
 #include "app/monitor/IFieldChoiceList.h"
 #include "app/monitor/MenuCommands.h"
@@ -130,14 +131,16 @@ void Monitor::OnTrayCommand(int32_t command)
     }
 }
 
-// The About submenu's commands, in both menus. The version box and the error report come with
-// their dialogs.
+// The About submenu's commands, in both menus.
 bool Monitor::OnSharedCommand(int32_t command)
 {
     app::win::AppBase* app = GetApp();
     switch (command) {
     case command::kVersionInformation:
+        OpenAbout();
+        return true;
     case command::kErrorReport:
+        SaveErrorReport();
         return true;
     case command::kSoftwarePage:
         OpenPage(app ? app->GetSoftwarePage() : nullptr);
@@ -313,7 +316,7 @@ void Monitor::OnFieldCommand(int32_t command)
         }
         break;
     case command::kCustomizeFields:
-        // The customizer comes with its dialog.
+        OpenCustomizer();
         return;
     default: {
         MonitorBlock* field = GetField(command - command::kFieldBase);
@@ -367,8 +370,11 @@ void Monitor::RebuildFieldMenu()
 // The window leaves it; nothing here keeps it open.
 void Monitor::OnClose()
 {
+    CloseCustomizer();
+    CloseSkinCustomizer();
     Unshrink();
     cycle_.SetClosing(true);
+    StoreEditedSkinSet();
 }
 
 void Monitor::OnDoubleClick()
@@ -412,8 +418,10 @@ void Monitor::OnNamedEvent()
         if (skinner_)
             skinner_->NotifyListeners();
     } else if (kSaveSkinColors.Is(name)) {
-        if (skinner_ && settings_)
-            skinner_->SaveSkinSet(settings_, SectionPath(key::kGroupSkinSet).c_str());
+        StoreSkinSet();
+    } else if (toolkit::dialogs::kChangeSkinSet.Is(name)) {
+        if (auto* change = reinterpret_cast<toolkit::dialogs::ISkinSetChange*>(window_->GetEventArg1()))
+            change->Run();
     }
 }
 

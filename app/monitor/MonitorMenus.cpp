@@ -170,11 +170,8 @@ bool MonitorMenus::Build(lang::Localizer* localizer, const MenuMarks& marks)
         Release();
         return false;
     }
-    if (marks.skinTools) {
-        main_->AddItem(MenuItem::CreateWithText(kCustomizeSkinText, command::kCustomizeSkin, false));
-        main_->AddItem(MenuItem::CreateWithText(kCreateSkinImagesText, command::kCreateSkinImages, false));
-        AddSeparator(main_);
-    }
+    if (marks.skinTools)
+        AddSkinTools();
     main_->AddSubmenu(fields_);
     AddSeparator(main_);
     Add(main_, localizer_, kKeepOnTopText, command::kKeepOnTop, marks.keepOnTop);
@@ -406,6 +403,15 @@ PopupMenu* MonitorMenus::BuildLanguageMenu()
             language->CheckRadioRange(i, 0, languageCount_ - 1);
     }
     return language;
+}
+
+void MonitorMenus::AddSkinTools()
+{
+    if (!main_ || main_->ContainsCommand(command::kCustomizeSkin))
+        return;
+    main_->InsertItem(0, MenuItem::CreateWithText(kCustomizeSkinText, command::kCustomizeSkin, false));
+    main_->InsertItem(1, MenuItem::CreateWithText(kCreateSkinImagesText, command::kCreateSkinImages, false));
+    main_->InsertItem(2, MenuItem::CreateSeparator());
 }
 
 void MonitorMenus::MarkAutoHideStyle(int32_t style)

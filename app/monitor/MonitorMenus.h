@@ -56,6 +56,8 @@ public:
     // Builds every menu anew; the localizer's packs name the languages. False when a menu could
     // not be had.
     bool Build(lang::Localizer* localizer, const MenuMarks& marks);
+    // "Customize Skin..." and "Create Skin Images..." above the fields submenu, once.
+    void AddSkinTools();
     // Every menu back to its pool.
     void Release();
 

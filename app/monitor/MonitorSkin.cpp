@@ -117,8 +117,9 @@ void Monitor::OnSkinCommand(int32_t command)
         OpenPage(app ? app->GetSkinsPage() : nullptr);
     } else if (command == command::kCreateSkinImages) {
         CreateSkinImages();
+    } else if (command == command::kCustomizeSkin) {
+        OpenSkinCustomizer();
     }
-    // "Customize Skin..." comes with the skin colour editor.
 }
 
 // Every skin's picture of the gadget, on the desktop; the skin shown before comes back.

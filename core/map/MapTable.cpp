@@ -87,11 +87,21 @@ bool MapTable::Put(uint32_t hash, base::IObject* key, uint64_t value)
     return true;
 }
 
-uint64_t MapTable::Get(base::IObject* key)
+MapTableNode* MapTable::FindNode(base::IObject* key)
 {
     const uint32_t hash = ignoreCase_ ? key->HashCodeIgnoreCase() : key->HashCode();
-    MapTableNode* node = chains_.Find(hash, key, ignoreCase_ != 0);
+    return chains_.Find(hash, key, ignoreCase_ != 0);
+}
+
+uint64_t MapTable::Get(base::IObject* key)
+{
+    MapTableNode* node = FindNode(key);
     return node ? node->value : 0;
+}
+
+bool MapTable::Contains(base::IObject* key)
+{
+    return FindNode(key) != nullptr;
 }
 
 void MapTable::Clear(base::IDestructor* keyCleaner, base::IDestructor* valueCleaner)

@@ -38,6 +38,8 @@ public:
     bool Put(uint32_t hash, base::IObject* key, uint64_t value);
     // The value of the equal stored key, or 0.
     uint64_t Get(base::IObject* key);
+    // Whether an equal key is stored, which Get cannot tell for a value of 0.
+    bool Contains(base::IObject* key);
     void Clear(base::IDestructor* keyCleaner, base::IDestructor* valueCleaner);
     // As Clear, but frees the nodes instead of giving them back to their pool.
     void ClearFreeing(base::IDestructor* keyCleaner, base::IDestructor* valueCleaner);
@@ -57,6 +59,8 @@ public:
 private:
     MapTable(const MapTable&) = delete;
     MapTable& operator=(const MapTable&) = delete;
+
+    MapTableNode* FindNode(base::IObject* key);
 
     thread::ObjLocker locker_;
     chains::HashChains<MapTableNode, &MapTable::GetNodePool> chains_;

@@ -36,7 +36,7 @@ HIMAGELIST SystemSmallIconList()
 {
     SHFILEINFOW info = {};
     const HIMAGELIST list =
-        reinterpret_cast<HIMAGELIST>(fileInfoFunction(L"", 0, &info, sizeof(info), kSystemListFlags));
+        reinterpret_cast<HIMAGELIST>(ImageCacher::QueryFileInfo(L"", 0, &info, sizeof(info), kSystemListFlags));
     // The flags ask for an icon as well: without this every cacher would leak one.
     if (info.hIcon)
         DestroyIcon(info.hIcon);
@@ -113,6 +113,11 @@ ImageCacher::FileInfoFunction ImageCacher::SetFileInfoFunction(FileInfoFunction 
     FileInfoFunction previous = fileInfoFunction;
     fileInfoFunction = function ? function : &SHGetFileInfoW;
     return previous;
+}
+
+DWORD_PTR ImageCacher::QueryFileInfo(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size, UINT flags)
+{
+    return fileInfoFunction(path, attributes, info, size, flags);
 }
 
 base::IDestructor* ImageCacher::ValueCleaner()

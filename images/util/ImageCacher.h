@@ -16,6 +16,11 @@ namespace win {
 class ImageCollection;
 }
 } // namespace gui
+namespace str {
+namespace strbuffer {
+class StrBuffer;
+}
+} // namespace str
 
 namespace image {
 class ImageCache;
@@ -46,6 +51,18 @@ public:
     thread::ObjLocker& GetLock() { return lock_; }
     gui::win::ImageCollection* GetSystemList() { return systemList_; }
 
+    // The fills: a key whose picture fails is kept without one, so it is never tried again.
+    // The shell's small icon of the path's file type (only the name counts, the file need not
+    // exist), under the decimal text of its system-list index: one entry per type.
+    void AddShellIcon(const wchar_t* path);
+    // The cached icon of the path's file type, or null; the caller holds the lock.
+    image::ImageCache* GetShellIcon(const wchar_t* path);
+    // The 16 x 16 picture of an image file or module icon ("C:\x\y.dll,3"), under its path.
+    void AddImageFile(const wchar_t* path);
+    void LoadImageFile(const wchar_t* path);
+    // The image stored under a key, case ignored, or null; the caller holds the lock.
+    image::ImageCache* Lookup(str::strbuffer::StrBuffer* key);
+
     // The map's key and value cleaners: keys are pooled text, values pooled caches.
     static base::IDestructor* KeyCleaner();
     static base::IDestructor* ValueCleaner();
@@ -55,6 +72,7 @@ public:
     typedef DWORD_PTR(WINAPI* FileInfoFunction)(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size,
                                                 UINT flags);
     static FileInfoFunction SetFileInfoFunction(FileInfoFunction function);
+    static DWORD_PTR QueryFileInfo(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size, UINT flags);
 
 private:
     ImageCacher(const ImageCacher&) = delete;

@@ -224,54 +224,29 @@ ThinWindow* BuildThinWindow(const wchar_t* name, const int32_t* values)
     const Rgb windowBg = At(colors, SkinColorSet::kWindowBg), windowFg = At(colors, SkinColorSet::kWindowFg),
               compFg = At(colors, SkinColorSet::kCompFg), compDisabled = At(colors, SkinColorSet::kCompDisabled),
               groupBorder = At(colors, SkinColorSet::kGroupBorder), text = At(colors, SkinColorSet::kText),
-              outline = At(colors, SkinColorSet::kTextOutLineSpecific), sliderBg = At(colors, SkinColorSet::kSliderBg),
+              sliderBg = At(colors, SkinColorSet::kSliderBg),
               listHeaderBg = At(colors, SkinColorSet::kListHeaderBg),
               listHeaderFont = At(colors, SkinColorSet::kListHeaderFont), listBg = At(colors, SkinColorSet::kListBg),
               listFont = At(colors, SkinColorSet::kListFont), listAlternate = At(colors, SkinColorSet::kListAlternate),
               counter01 = At(colors, SkinColorSet::kCounter01), counter02 = At(colors, SkinColorSet::kCounter02);
 
     AddWindow(skin, windowFg, windowBg);
-    if (IButton* button = AddButton(skin, compFg)) {
-        button->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
-        button->SetDownColor(compFg.r, compFg.g, compFg.b);
-        button->SetDownBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
-        SetColor(button->GetFontSetting(), text);
-        SetColor(button->GetDisabledFontSetting(), compDisabled);
-        SetColor(button->GetSecondFontSetting(), listHeaderFont);
-    }
-    if (IText* textDrawer = AddText(skin)) {
-        if (IFontSetting* normal = textDrawer->GetNormalFontSetting()) {
-            normal->SetColor(text.r, text.g, text.b);
-            normal->SetColor2(windowBg.r, windowBg.g, windowBg.b);
-            normal->SetColor3(outline.r, outline.g, outline.b);
-        }
-        SetColor(textDrawer->GetDisabledFontSetting(), compDisabled);
-        SetColor(textDrawer->GetLinkFontSetting(), text);
-        SetColor(textDrawer->GetLinkHoverFontSetting(), compFg);
-    }
+    AddButton(skin, compFg);
+    AddText(skin);
     AddScrollBar(skin, compFg, sliderBg);
     AddCheckBox(skin, compFg, text, compDisabled);
     AddRadioButton(skin, compFg, text, compDisabled);
-    if (ISlider* slider = AddSlider(skin, compFg, sliderBg))
-        slider->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
+    AddSlider(skin, compFg, sliderBg);
     AddCounter(skin, counter01, counter02);
     AddListHeader(skin, compFg, listHeaderBg, listHeaderFont);
     AddListBox(skin, listBg, listFont, listHeaderBg, listHeaderFont, listAlternate);
     AddStatusBar(skin, compFg);
-    if (IMenu* menu = AddMenu(skin, text, compFg, windowBg)) {
-        if (ICombo* combo = menu->GetComboDrawer()) {
-            combo->SetTextColor(text.r, text.g, text.b);
-            combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-            combo->SetDisabledTextColor(text.r, text.g, text.b);
-        }
-    }
+    AddMenu(skin, text, compFg, windowBg);
     AddCombo(skin, text, compFg);
     AddGroupBox(skin, groupBorder, text);
-    if (ITabBox* tabBox = AddTabBox(skin, compFg)) {
-        SetColor(tabBox->GetFontSetting(), text);
-        SetColor(tabBox->GetDisabledFontSetting(), text);
-        SetColor(tabBox->GetTabFontSetting(), text);
-    }
+    AddTabBox(skin, compFg);
+    // The drawers as made above, then every colour along its route.
+    WriteColors(skin, colors);
     return skin;
 }
 
@@ -306,6 +281,106 @@ Thin* BuildThin(const wchar_t* name, const int32_t* values)
     AddGroupBox(skin, compFg, text);
     AddTabBox(skin, compFg);
     return skin;
+}
+
+void WriteColors(ISkin* skin, const SkinColorSet& colors)
+{
+    if (!skin)
+        return;
+    const Rgb windowBg = At(colors, SkinColorSet::kWindowBg), windowFg = At(colors, SkinColorSet::kWindowFg),
+              compFg = At(colors, SkinColorSet::kCompFg), compDisabled = At(colors, SkinColorSet::kCompDisabled),
+              groupBorder = At(colors, SkinColorSet::kGroupBorder), text = At(colors, SkinColorSet::kText),
+              outline = At(colors, SkinColorSet::kTextOutLineSpecific), sliderBg = At(colors, SkinColorSet::kSliderBg),
+              listHeaderBg = At(colors, SkinColorSet::kListHeaderBg),
+              listHeaderFont = At(colors, SkinColorSet::kListHeaderFont), listBg = At(colors, SkinColorSet::kListBg),
+              listFont = At(colors, SkinColorSet::kListFont), listAlternate = At(colors, SkinColorSet::kListAlternate),
+              counter01 = At(colors, SkinColorSet::kCounter01), counter02 = At(colors, SkinColorSet::kCounter02);
+    if (IWindow* window = skin->GetWindowDrawer()) {
+        window->SetForegroundColor(windowFg.r, windowFg.g, windowFg.b);
+        window->SetBackgroundColor(windowBg.r, windowBg.g, windowBg.b);
+    }
+    if (IButton* button = skin->GetButtonDrawer()) {
+        button->SetForegroundColor(compFg.r, compFg.g, compFg.b);
+        button->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
+        button->SetDownColor(compFg.r, compFg.g, compFg.b);
+        button->SetDownBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
+        SetColor(button->GetFontSetting(), text);
+        SetColor(button->GetDisabledFontSetting(), compDisabled);
+        SetColor(button->GetSecondFontSetting(), listHeaderFont);
+    }
+    if (IText* textDrawer = skin->GetTextDrawer()) {
+        if (IFontSetting* normal = textDrawer->GetNormalFontSetting()) {
+            normal->SetColor(text.r, text.g, text.b);
+            normal->SetColor2(windowBg.r, windowBg.g, windowBg.b);
+            normal->SetColor3(outline.r, outline.g, outline.b);
+        }
+        SetColor(textDrawer->GetDisabledFontSetting(), compDisabled);
+        SetColor(textDrawer->GetLinkFontSetting(), text);
+        SetColor(textDrawer->GetLinkHoverFontSetting(), compFg);
+    }
+    if (IScrollBar* scrollBar = skin->GetScrollBarDrawer()) {
+        scrollBar->SetForegroundColor(compFg.r, compFg.g, compFg.b);
+        scrollBar->SetTrackColor(sliderBg.r, sliderBg.g, sliderBg.b);
+    }
+    if (ICheckBox* checkBox = skin->GetCheckBoxDrawer()) {
+        checkBox->SetBoxColor(compFg.r, compFg.g, compFg.b);
+        checkBox->SetTextColor(text.r, text.g, text.b);
+        checkBox->SetDisabledTextColor(compDisabled.r, compDisabled.g, compDisabled.b);
+    }
+    if (IRadioButton* radioButton = skin->GetRadioButtonDrawer()) {
+        radioButton->SetFrameColor(compFg.r, compFg.g, compFg.b);
+        radioButton->SetTextColor(text.r, text.g, text.b);
+        radioButton->SetDisabledTextColor(compDisabled.r, compDisabled.g, compDisabled.b);
+    }
+    if (ISlider* slider = skin->GetSliderDrawer()) {
+        slider->SetForegroundColor(compFg.r, compFg.g, compFg.b);
+        slider->SetBarColor(sliderBg.r, sliderBg.g, sliderBg.b);
+        slider->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
+    }
+    if (ICounter* counter = skin->GetCounterDrawer()) {
+        counter->SetFirstColor(counter01.r, counter01.g, counter01.b);
+        counter->SetSecondColor(counter02.r, counter02.g, counter02.b);
+    }
+    if (IListHeader* listHeader = skin->GetListHeaderDrawer()) {
+        listHeader->SetForegroundColor(compFg.r, compFg.g, compFg.b);
+        listHeader->SetBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
+        SetColor(listHeader->GetFontSetting(), listHeaderFont);
+    }
+    if (IListBox* listBox = skin->GetListBoxDrawer()) {
+        listBox->SetBackgroundColor(listBg.r, listBg.g, listBg.b);
+        listBox->SetTextColor(listFont.r, listFont.g, listFont.b);
+        listBox->SetSelectionColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
+        listBox->SetSelectedTextColor(listHeaderFont.r, listHeaderFont.g, listHeaderFont.b);
+        listBox->SetAlternateColor(listAlternate.r, listAlternate.g, listAlternate.b);
+    }
+    if (IStatusBar* statusBar = skin->GetStatusBarDrawer())
+        statusBar->SetColor(compFg.r, compFg.g, compFg.b);
+    if (IMenu* menu = skin->GetMenuDrawer()) {
+        menu->SetTextColor(text.r, text.g, text.b);
+        menu->SetHighlightColor(compFg.r, compFg.g, compFg.b);
+        menu->SetHighlightTextColor(windowBg.r, windowBg.g, windowBg.b);
+        if (ICombo* combo = menu->GetComboDrawer()) {
+            combo->SetTextColor(text.r, text.g, text.b);
+            combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
+            combo->SetDisabledTextColor(text.r, text.g, text.b);
+        }
+    }
+    if (ICombo* combo = skin->GetComboDrawer()) {
+        combo->SetTextColor(text.r, text.g, text.b);
+        combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
+        combo->SetDisabledTextColor(text.r, text.g, text.b);
+    }
+    if (IGroupBox* groupBox = skin->GetGroupBoxDrawer()) {
+        groupBox->SetFrameColor(groupBorder.r, groupBorder.g, groupBorder.b);
+        SetColor(groupBox->GetFontSetting(), text);
+        SetColor(groupBox->GetDisabledFontSetting(), text);
+    }
+    if (ITabBox* tabBox = skin->GetTabBoxDrawer()) {
+        tabBox->SetColor(compFg.r, compFg.g, compFg.b);
+        SetColor(tabBox->GetFontSetting(), text);
+        SetColor(tabBox->GetDisabledFontSetting(), text);
+        SetColor(tabBox->GetTabFontSetting(), text);
+    }
 }
 
 void ReadColors(ISkin* skin, SkinColorSet* colors)

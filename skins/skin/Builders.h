@@ -23,6 +23,10 @@ ThinWindow* BuildThinWindow(const wchar_t* name, const int32_t* values);
 // A six-colour skin from 18 values: windowBg, compFg, text, sliderBg, counter01, counter02.
 Thin* BuildThin(const wchar_t* name, const int32_t* values);
 
+// The fifteen colours written into the drawers the skin has, along the routes of the
+// fifteen-colour builder; a drawer the skin lacks is skipped. The colour editor's live preview.
+void WriteColors(ISkin* skin, const SkinColorSet& colors);
+
 // The fifteen colours read back from the skin's drawers, as the skin-set writer stores them;
 // a colour whose drawer the skin lacks reads as black.
 void ReadColors(ISkin* skin, SkinColorSet* colors);

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/str/Utf8Codec.h"
+#include "storage/xml/SlabHeap.h"
+
 namespace s {
 namespace xml {
 
@@ -24,6 +27,48 @@ wchar_t* CopyTexts(const wchar_t* name, uint32_t nameLength, const wchar_t* valu
         std::memcpy(copy, value, static_cast<size_t>(valueLength) * sizeof(wchar_t));
     copy[valueLength] = 0;
     return block;
+}
+
+wchar_t* DecodeTexts(const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes,
+                     uint32_t* nameLength, uint32_t* valueLength)
+{
+    *nameLength = str::Utf16Units(name, nameBytes);
+    *valueLength = str::Utf16Units(value, valueBytes);
+    const size_t units = static_cast<size_t>(*nameLength) + 1 + *valueLength + 1;
+    wchar_t* block = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
+    if (!block)
+        return nullptr;
+    block[str::DecodeUtf8(name, nameBytes, block)] = 0;
+    wchar_t* copy = block + *nameLength + 1;
+    copy[str::DecodeUtf8(value, valueBytes, copy)] = 0;
+    return block;
+}
+
+// A record from the pool holding the block; the block is freed when no record is left.
+AttrRecord* Fill(wchar_t* block, uint32_t nameLength, uint32_t valueLength)
+{
+    if (!block)
+        return nullptr;
+    AttrRecord* record = static_cast<AttrRecord*>(AttrFactory::Get()->Take());
+    if (!record) {
+        std::free(block);
+        return nullptr;
+    }
+    record->name = block;
+    record->value = block + nameLength + 1;
+    record->nameLength = nameLength;
+    record->valueLength = valueLength;
+    return record;
+}
+
+const uint32_t kRecordsPerSlab = 512;
+
+// Never torn down: the records of static trees are freed by their destructors at exit, after
+// every static object may have gone.
+SlabHeap& RecordHeap()
+{
+    static SlabHeap* heap = new SlabHeap(sizeof(AttrRecord), kRecordsPerSlab);
+    return *heap;
 }
 
 void FreeTexts(AttrRecord* record)
@@ -57,7 +102,10 @@ base::IObject* AttrFactory::NewInstance()
 
 void* AttrFactory::Generate()
 {
-    return std::calloc(1, sizeof(AttrRecord));
+    AttrRecord* record = static_cast<AttrRecord*>(RecordHeap().Allocate());
+    if (record)
+        *record = AttrRecord();
+    return record;
 }
 
 int32_t AttrFactory::GetItemSize(void*)
@@ -85,19 +133,15 @@ AttrFactory* AttrFactory::Get()
 AttrRecord* AttrFactory::NewRecord(const wchar_t* name, uint32_t nameLength, const wchar_t* value,
                                    uint32_t valueLength)
 {
-    AttrRecord* record = static_cast<AttrRecord*>(Get()->Take());
-    if (!record)
-        return nullptr;
-    wchar_t* block = CopyTexts(name, nameLength, value, valueLength);
-    if (!block) {
-        Get()->Give(record, -1);
-        return nullptr;
-    }
-    record->name = block;
-    record->value = block + nameLength + 1;
-    record->nameLength = nameLength;
-    record->valueLength = valueLength;
-    return record;
+    return Fill(CopyTexts(name, nameLength, value, valueLength), nameLength, valueLength);
+}
+
+AttrRecord* AttrFactory::NewRecordUtf8(const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)
+{
+    uint32_t nameLength;
+    uint32_t valueLength;
+    wchar_t* block = DecodeTexts(name, nameBytes, value, valueBytes, &nameLength, &valueLength);
+    return Fill(block, nameLength, valueLength);
 }
 
 void AttrFactory::FreeRecord(AttrRecord* record)
@@ -105,7 +149,7 @@ void AttrFactory::FreeRecord(AttrRecord* record)
     if (!record)
         return;
     FreeTexts(record);
-    std::free(record);
+    RecordHeap().Free(record);
 }
 
 } // namespace xml

@@ -25,6 +25,8 @@ public:
     // A record from the pool holding fresh copies of name and value.
     static AttrRecord* NewRecord(const wchar_t* name, uint32_t nameLength, const wchar_t* value,
                                  uint32_t valueLength);
+    // The same from UTF-8 bytes, decoded into the copies.
+    static AttrRecord* NewRecordUtf8(const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes);
     // Frees a record without the pool: for destructors, which may run after the pool is gone.
     static void FreeRecord(AttrRecord* record);
 };

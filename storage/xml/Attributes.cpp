@@ -5,8 +5,11 @@
 #include "core/str/AsciiFold.h"
 #include "core/str/StrBuffer.h"
 #include "storage/xml/AttrFactory.h"
+#include "storage/xml/ElementWriter.h"
 #include "storage/xml/Escape.h"
+#include "storage/xml/MarkupChars.h"
 #include "storage/xml/ScratchText.h"
+#include "storage/xml/TextSink.h"
 
 namespace s {
 namespace xml {
@@ -24,9 +27,53 @@ bool NameMatches(const AttrRecord* record, const wchar_t* name)
     return name[i] == 0;
 }
 
-inline bool IsBlank(wchar_t c)
+
+inline void AddScanned(Attributes* list, const wchar_t* name, uint32_t nameLength, const wchar_t* value,
+                       uint32_t valueLength)
 {
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r';
+    AddAttributeRaw(list, name, nameLength, value, valueLength);
+}
+
+inline void AddScanned(Attributes* list, const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)
+{
+    AddAttributeUtf8(list, name, nameBytes, value, valueBytes);
+}
+
+// The scan stops at end, where the NUL-terminated form has its NUL; end is never read. Every
+// character the grammar looks at is ASCII, so UTF-8 bytes scan like UTF-16 units.
+template <class C>
+const C* ScanAttributes(Attributes* list, const C* p, const C* end)
+{
+    if (p < end && *p == '>')
+        return p;
+    while (p < end && *p != '/') {
+        while (p < end && IsBlank(*p))
+            ++p;
+        if (p == end || *p == '>' || *p == '/')
+            return p;
+        const C* name = p;
+        while (p < end && *p != '=' && *p != ' ')
+            ++p;
+        const uint32_t nameLength = static_cast<uint32_t>(p - name);
+        if (p == end)
+            return p;
+        // Whatever stands between the end of the name and the opening quote is passed over.
+        ++p;
+        while (p < end && *p != '"')
+            ++p;
+        if (p == end)
+            return p;
+        const C* value = ++p;
+        while (p < end && *p != '"')
+            ++p;
+        if (p == end)
+            return p;
+        AddScanned(list, name, nameLength, value, static_cast<uint32_t>(p - value));
+        ++p;
+        if (p < end && *p == '>')
+            return p;
+    }
+    return p;
 }
 
 inline uint32_t LengthOf(const wchar_t* text, uint32_t n)
@@ -127,54 +174,34 @@ bool SetAttributeText(Attributes* list, const wchar_t* name, const wchar_t* valu
     return AddAttributeRaw(list, name, StrBuffer::kWhole, text->GetText(), text->GetLength());
 }
 
+bool AddAttributeUtf8(Attributes* list, const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)
+{
+    AttrRecord* record = AttrFactory::NewRecordUtf8(name, nameBytes, value, valueBytes);
+    if (!record)
+        return false;
+    list->Append(record);
+    return true;
+}
+
 const wchar_t* ParseAttributes(Attributes* list, const wchar_t* p)
 {
-    if (*p == L'>')
-        return p;
-    while (*p != L'/') {
-        while (IsBlank(*p))
-            ++p;
-        if (*p == L'>' || *p == L'/' || *p == 0)
-            return p;
-        const wchar_t* name = p;
-        while (*p && *p != L'=' && *p != L' ')
-            ++p;
-        const uint32_t nameLength = static_cast<uint32_t>(p - name);
-        if (*p == 0)
-            return p;
-        // Whatever stands between the end of the name and the opening quote is passed over.
-        ++p;
-        while (*p && *p != L'"')
-            ++p;
-        if (*p == 0)
-            return p;
-        const wchar_t* value = ++p;
-        while (*p && *p != L'"')
-            ++p;
-        if (*p == 0)
-            return p;
-        AddAttributeRaw(list, name, nameLength, value, static_cast<uint32_t>(p - value));
-        ++p;
-        if (*p == L'>')
-            return p;
-    }
-    return p;
+    return ParseAttributes(list, p, p + std::wcslen(p));
+}
+
+const wchar_t* ParseAttributes(Attributes* list, const wchar_t* p, const wchar_t* end)
+{
+    return ScanAttributes(list, p, end);
+}
+
+const char* ParseAttributes(Attributes* list, const char* p, const char* end)
+{
+    return ScanAttributes(list, p, end);
 }
 
 void WriteAttributes(Attributes* list, StrBuffer* out)
 {
-    const uint32_t count = list->GetCount();
-    for (uint32_t i = 0; i < count; ++i) {
-        AttrRecord* record = list->GetRecord(i);
-        if (record->nameLength == 0)
-            continue;
-        out->AppendChar(L' ');
-        out->AppendChars(record->name, record->nameLength);
-        out->AppendChar(L'=');
-        out->AppendChar(L'"');
-        out->AppendChars(record->value, record->valueLength);
-        out->AppendChar(L'"');
-    }
+    TextSink sink(out);
+    WriteRecords(list, &sink);
 }
 
 } // namespace xml

@@ -54,12 +54,19 @@ typedef str::strbuffer::StrBuffer StrBuffer;
 // A length of -1 counts up to the NUL. False when no memory was left for it.
 bool AddAttributeRaw(Attributes* list, const wchar_t* name, uint32_t nameLength, const wchar_t* value,
                      uint32_t valueLength);
+// The same from UTF-8 bytes, decoded into the record's UTF-16 copies.
+bool AddAttributeUtf8(Attributes* list, const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes);
 // Appends a record holding value escaped: by the attribute rules, or for the empty name (a text
 // run) by the text rules.
 bool SetAttributeText(Attributes* list, const wchar_t* name, const wchar_t* value);
 // Scans the attributes of a start tag from the end of the element name into the list. Returns
 // the position of the ">" or "/" that ended them, or of the terminating NUL when the text ended.
 const wchar_t* ParseAttributes(Attributes* list, const wchar_t* position);
+// The same over a text that ends at end, with no NUL before it (end stands for the NUL): the
+// parser's own scans, over UTF-16 text or over the UTF-8 bytes of a document, which are decoded
+// only into the records.
+const wchar_t* ParseAttributes(Attributes* list, const wchar_t* position, const wchar_t* end);
+const char* ParseAttributes(Attributes* list, const char* position, const char* end);
 // Appends " name=\"value\"" for every named record in list order, values as stored.
 void WriteAttributes(Attributes* list, StrBuffer* out);
 

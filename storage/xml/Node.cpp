@@ -8,6 +8,7 @@
 #include "core/str/StrBuffer.h"
 #include "storage/xml/Escape.h"
 #include "storage/xml/ShortList.h"
+#include "storage/xml/SlabHeap.h"
 
 namespace s {
 namespace xml {
@@ -24,7 +25,26 @@ bool EqualsFolded(const wchar_t* a, const wchar_t* b)
     }
 }
 
+const uint32_t kNodesPerSlab = 256;
+
+// Never torn down: static trees delete their nodes at exit, after every static object may have gone.
+SlabHeap& NodeHeap()
+{
+    static SlabHeap* heap = new SlabHeap(sizeof(Node), kNodesPerSlab);
+    return *heap;
+}
+
 } // namespace
+
+void* Node::operator new(size_t size, const std::nothrow_t&) noexcept
+{
+    return size == sizeof(Node) ? NodeHeap().Allocate() : nullptr;
+}
+
+void Node::operator delete(void* node) noexcept
+{
+    NodeHeap().Free(node);
+}
 
 Node::Node() : name_(nullptr), nameLength_(0)
 {

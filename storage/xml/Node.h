@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <new>
 
 #include "core/col/ArrayP.h"
 #include "core/thread/EasyPooler.h"
@@ -21,6 +23,10 @@ public:
     Node();
     ~Node() override;
 
+    // Nodes live in slabs of many (SlabHeap.h); only the pool creates them, without throwing.
+    static void* operator new(size_t size, const std::nothrow_t&) noexcept;
+    static void operator delete(void* node) noexcept;
+
     const wchar_t* GetClassName() override;
     base::IObject* NewInstance() override;
 
@@ -30,6 +36,7 @@ public:
     const wchar_t* Parse(const wchar_t* text) override;
     bool ParseBytes(ArrayU08* bytes) override;
     const wchar_t* GetName() override { return name_; }
+    uint32_t GetNameLength() const { return nameLength_; }
     void SetName(const wchar_t* name, uint32_t length) override;
     bool NameEquals(const wchar_t* text, uint32_t length) override;
     bool IsComment() override;
@@ -100,11 +107,20 @@ private:
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
 
-    // Both return where the scan stopped (the end of the text when it ended first) and set
-    // complete when the element ended properly.
-    const wchar_t* ParseElement(const wchar_t* text, uint32_t depth, bool* complete);
-    const wchar_t* ParseContent(const wchar_t* p, uint32_t depth, bool* complete);
-    void WriteTo(StrBuffer* out);
+    // Over UTF-16 text or over UTF-8 bytes, which are decoded only where a name or value is
+    // copied; the text runs to end, which stands for its NUL. Both return where the scan stopped
+    // (end when the text ended first) and set complete when the element ended properly.
+    template <class C>
+    const C* ParseElement(const C* p, const C* end, uint32_t depth, bool* complete);
+    template <class C>
+    const C* ParseContent(const C* p, const C* end, uint32_t depth, bool* complete);
+    // The whole text up to all; true when its first element ended properly and only blanks follow.
+    template <class C>
+    bool ParseDocument(const C* text, const C* all);
+    template <class C>
+    const C* ParseComment(const C* p, const C* end, bool* complete);
+    void SetNameFrom(const wchar_t* name, uint32_t length) { SetName(name, length); }
+    void SetNameFrom(const char* name, uint32_t bytes);
     void AppendChildNode(Node* child);
     // The record of a number or array setter: the scratch text as it stands under the guard.
     void AddScratchRecord(const wchar_t* name, StrBuffer* scratch);

@@ -4,10 +4,17 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
 
 #include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
+#include "core/str/Utf8Codec.h"
+#include "storage/xml/ElementWriter.h"
+#include "storage/xml/MarkupChars.h"
 #include "storage/xml/Node.h"
+#include "storage/xml/TextSink.h"
 
 namespace s {
 namespace xml {
@@ -15,31 +22,68 @@ namespace xml {
 namespace {
 
 const uint32_t kCommentNameLength = 3;
-const wchar_t kCommentEnd[] = L"-->";
 
-inline bool IsBlank(wchar_t c)
+template <class C>
+inline bool EndsName(C c)
 {
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r';
+    return IsBlank(c) || c == '/' || c == '>';
 }
 
-inline bool EndsName(wchar_t c)
+// The position of the first c at or after p, or end.
+template <class C>
+const C* SkipTo(const C* p, const C* end, C c)
 {
-    return c == 0 || IsBlank(c) || c == L'/' || c == L'>';
-}
-
-// The position of the first c at or after p, or of the end of the text.
-const wchar_t* SkipTo(const wchar_t* p, wchar_t c)
-{
-    while (*p && *p != c)
+    while (p < end && *p != c)
         ++p;
     return p;
 }
 
-const wchar_t* EndOf(const wchar_t* p)
+inline void AddTextRun(Attributes* list, const wchar_t* run, uint32_t length)
 {
-    while (*p)
-        ++p;
-    return p;
+    AddAttributeRaw(list, L"", 0, run, length);
+}
+
+inline void AddTextRun(Attributes* list, const char* run, uint32_t bytes)
+{
+    AddAttributeUtf8(list, "", 0, run, bytes);
+}
+
+// The bytes of the first kCommentNameLength UTF-16 units at p, in well-formed UTF-8, decoded
+// into name (*units of them). A character of two units may end past them: the scan for the
+// comment's end then starts after it, which finds what a scan from its second unit finds.
+uint32_t CommentNameBytes(const char* p, const char* end, wchar_t* name, uint32_t* units)
+{
+    const char* q = p;
+    wchar_t decoded[kCommentNameLength + 1];
+    uint32_t n = 0;
+    while (n < kCommentNameLength && q < end) {
+        const uint8_t lead = static_cast<uint8_t>(*q);
+        const uint32_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (static_cast<uint32_t>(end - q) < length)
+            break;
+        n += str::DecodeUtf8(q, length, decoded + n);
+        q += length;
+    }
+    *units = n < kCommentNameLength ? n : kCommentNameLength;
+    for (uint32_t i = 0; i < *units; ++i)
+        name[i] = decoded[i];
+    return static_cast<uint32_t>(q - p);
+}
+
+uint32_t CommentNameUnits(const wchar_t* p, const wchar_t* end, wchar_t* name, uint32_t* units)
+{
+    uint32_t n = 0;
+    while (n < kCommentNameLength && p + n < end) {
+        name[n] = p[n];
+        ++n;
+    }
+    *units = n;
+    return n;
+}
+
+inline uint32_t CommentNameUnits(const char* p, const char* end, wchar_t* name, uint32_t* units)
+{
+    return CommentNameBytes(p, end, name, units);
 }
 
 // A hand-edited file saved in a legacy code page decodes with replacement characters: such
@@ -55,10 +99,10 @@ bool IsCleanUtf8(col::_array::ArrayU08* bytes)
                                static_cast<int>(count), nullptr, 0) > 0;
 }
 
-// Nothing but blanks from p to the end of text (a NUL inside the text counts as something).
-bool OnlyBlanksAfter(const wchar_t* p, str::strbuffer::StrBuffer* text)
+// Nothing but blanks from p to end (a NUL counts as something).
+template <class C>
+bool OnlyBlanks(const C* p, const C* end)
 {
-    const wchar_t* end = text->GetText() + text->GetLength();
     for (; p < end; ++p) {
         if (!IsBlank(*p))
             return false;
@@ -68,162 +112,201 @@ bool OnlyBlanksAfter(const wchar_t* p, str::strbuffer::StrBuffer* text)
 
 } // namespace
 
+void Node::SetNameFrom(const char* name, uint32_t bytes)
+{
+    const uint32_t length = str::Utf16Units(name, bytes);
+    wchar_t* copy = static_cast<wchar_t*>(std::malloc((static_cast<size_t>(length) + 1) * sizeof(wchar_t)));
+    if (!copy)
+        return;
+    copy[str::DecodeUtf8(name, bytes, copy)] = 0;
+    std::free(name_);
+    name_ = copy;
+    nameLength_ = length;
+}
+
 const wchar_t* Node::Parse(const wchar_t* text)
 {
     if (!text)
         return nullptr;
     bool complete = false;
-    return ParseElement(text, 0, &complete);
+    return ParseElement(text, text + std::wcslen(text), 0, &complete);
 }
 
-// Every scan stops at the terminating NUL and returns its position; complete tells whether the
-// element ended properly. What was complete by then stays in the node (see IXml::Parse).
-const wchar_t* Node::ParseElement(const wchar_t* p, uint32_t depth, bool* complete)
+// Every scan stops at end and returns it; complete tells whether the element ended properly.
+// What was complete by then stays in the node (see IXml::Parse).
+template <class C>
+const C* Node::ParseElement(const C* p, const C* end, uint32_t depth, bool* complete)
 {
     *complete = false;
     if (depth >= kMaxDepth)
-        return EndOf(p);
-    p = SkipTo(p, L'<');
-    if (*p == 0)
+        return end;
+    p = SkipTo(p, end, C('<'));
+    if (p == end)
         return p;
     ++p;
-    while (IsBlank(*p))
+    while (p < end && IsBlank(*p))
         ++p;
 
-    if (*p == L'!') {
-        uint32_t n = 0;
-        while (n < kCommentNameLength && p[n])
-            ++n;
-        SetName(p, n);
-        for (p += n; *p; ++p) {
-            if (p[0] == kCommentEnd[0] && p[1] == kCommentEnd[1] && p[2] == kCommentEnd[2]) {
-                *complete = true;
-                return p + 3;
-            }
-        }
-        return p;
-    }
+    if (p < end && *p == '!')
+        return ParseComment(p, end, complete);
 
-    const wchar_t* name = p;
-    while (!EndsName(*p))
+    const C* name = p;
+    while (p < end && !EndsName(*p))
         ++p;
     // A name cut off by the end of the text is not read: it may be the start of another.
-    if (*p == 0)
+    if (p == end)
         return p;
-    SetName(name, static_cast<uint32_t>(p - name));
+    SetNameFrom(name, static_cast<uint32_t>(p - name));
     // A start tag cut off keeps the attributes complete before the end: the values of a
     // section stand in its start tag, and a file cut there still holds them.
-    p = ParseAttributes(&attributes_, p);
-    while (*p && *p != L'>' && *p != L'/')
+    p = ParseAttributes(&attributes_, p, end);
+    while (p < end && *p != '>' && *p != '/')
         ++p;
-    if (*p == L'/') {
-        p = SkipTo(p, L'>');
-        if (*p == 0)
+    if (p < end && *p == '/') {
+        p = SkipTo(p, end, C('>'));
+        if (p == end)
             return p;
         *complete = true;
         return p + 1;
     }
-    if (*p != L'>')
+    if (p == end)
         return p;
-    return ParseContent(p + 1, depth, complete);
+    return ParseContent(p + 1, end, depth, complete);
 }
 
-const wchar_t* Node::ParseContent(const wchar_t* p, uint32_t depth, bool* complete)
+template <class C>
+const C* Node::ParseComment(const C* p, const C* end, bool* complete)
+{
+    wchar_t name[kCommentNameLength] = {};
+    uint32_t units = 0;
+    p += CommentNameUnits(p, end, name, &units);
+    SetName(name, units);
+    for (; p < end; ++p) {
+        if (*p == '-' && end - p >= 3 && p[1] == '-' && p[2] == '>') {
+            *complete = true;
+            return p + 3;
+        }
+    }
+    return p;
+}
+
+template <class C>
+const C* Node::ParseContent(const C* p, const C* end, uint32_t depth, bool* complete)
 {
     for (;;) {
-        while (IsBlank(*p))
+        while (p < end && IsBlank(*p))
             ++p;
-        if (*p == 0)
+        if (p == end)
             return p;
-        if (*p != L'<') {
+        if (*p != '<') {
             // A run keeps its trailing blanks and line ends; its leading ones were skipped.
-            const wchar_t* run = p;
-            while (*p && *p != L'<')
-                ++p;
-            if (*p == 0)
+            const C* run = p;
+            p = SkipTo(p, end, C('<'));
+            if (p == end)
                 return p;
-            AddAttributeRaw(&attributes_, L"", 0, run, static_cast<uint32_t>(p - run));
+            AddTextRun(&attributes_, run, static_cast<uint32_t>(p - run));
             continue;
         }
-        if (p[1] == L'/') {
+        if (end - p >= 2 && p[1] == '/') {
             // The end tag closes this element whatever name it bears.
-            p = SkipTo(p, L'>');
-            if (*p == 0)
+            p = SkipTo(p, end, C('>'));
+            if (p == end)
                 return p;
             *complete = true;
             return p + 1;
         }
         Node* child = New();
         if (!child)
-            return EndOf(p);
+            return end;
         bool childComplete = false;
-        p = child->ParseElement(p, depth + 1, &childComplete);
+        p = child->ParseElement(p, end, depth + 1, &childComplete);
         // A child that ends too soon keeps what it read, as this element does.
         if (child->GetName() && !child->IsComment())
             AppendChildNode(child);
         else
             child->ReleaseToPool();
         if (!childComplete)
-            return EndOf(p);
+            return end;
     }
 }
 
-bool Node::ParseBytes(ArrayU08* bytes)
+// A document is its first element: comments before it are passed over. Anything after it but
+// blanks was not read, and would not be written back, so such a text does not count as read.
+template <class C>
+bool Node::ParseDocument(const C* text, const C* all)
 {
-    if (!bytes)
-        return false;
-    StrBuffer* text = StrBuffer::New();
-    if (!text)
-        return false;
-    text->FromUtf8(reinterpret_cast<const char*>(bytes->GetData()), false,
-                   static_cast<int32_t>(bytes->GetCount()));
-    // Comments before the root are passed over: a document is its first element.
+    const C* end = text;
+    while (end < all && *end)
+        ++end;
     bool complete = false;
-    const wchar_t* p = ParseElement(text->GetText(), 0, &complete);
+    const C* p = ParseElement(text, end, 0, &complete);
     while (IsComment()) {
         Clear();
         if (!complete)
             break;
-        p = ParseElement(p, 0, &complete);
+        p = ParseElement(p, end, 0, &complete);
     }
-    // Anything after the root but blanks was not read, and would not be written back.
-    const bool clean = complete && OnlyBlanksAfter(p, text) && IsCleanUtf8(bytes);
+    return complete && OnlyBlanks(p, all);
+}
+
+// Well-formed bytes are read where they lie, decoded only into the names and values: no UTF-16
+// copy of the whole document.
+bool Node::ParseBytes(ArrayU08* bytes)
+{
+    if (!bytes)
+        return false;
+    const uint32_t count = bytes->GetCount();
+    const char* data = count ? static_cast<const char*>(bytes->GetData()) : "";
+    if (str::IsWellFormedUtf8(data, count))
+        return ParseDocument(data, data + count);
+    // The system's replacement of malformed bytes depends on the bytes around them, up to the
+    // end of the text: such a document (a hand-edited file in a legacy code page) is decoded whole.
+    StrBuffer* text = StrBuffer::New();
+    if (!text)
+        return false;
+    text->FromUtf8(data, false, static_cast<int32_t>(count));
+    const bool read = ParseDocument(text->GetText(), text->GetText() + text->GetLength());
     text->ReleaseToPool();
-    return clean;
+    return read && IsCleanUtf8(bytes);
 }
 
 StrBuffer* Node::Write(StrBuffer* out, bool append)
 {
     out = StrBuffer::PrepareTarget(out, append);
-    if (out)
-        WriteTo(out);
+    if (out) {
+        TextSink sink(out);
+        WriteElement(this, &sink);
+    }
     return out;
 }
 
-void Node::WriteTo(StrBuffer* out)
-{
-    out->AppendChar(L'<');
-    out->AppendChars(name_ ? name_ : L"", nameLength_);
-    WriteAttributes(&attributes_, out);
-    out->AppendChar(L'>');
-    if (AttrRecord* text = attributes_.FirstText())
-        out->AppendChars(text->value, text->valueLength);
-    const uint32_t count = children_.GetCount();
-    for (uint32_t i = 0; i < count; ++i)
-        ChildAt(i)->WriteTo(out);
-    out->AppendChar(L'<');
-    out->AppendChar(L'/');
-    out->AppendChars(name_ ? name_ : L"", nameLength_);
-    out->AppendChar(L'>');
-}
-
+// Straight from the records into room sized by a first walk: no UTF-16 copy of the whole
+// document, and one block of exactly its size.
 Node::ArrayU08* Node::WriteBytes(ArrayU08* out, bool append)
 {
-    StrBuffer* text = Write(nullptr, false);
-    if (!text)
+    if (!out)
+        out = ArrayU08::New();
+    else if (!append)
+        out->SetCount(0);
+    if (!out)
         return nullptr;
-    out = text->ToUtf8Bytes(out, append);
-    text->ReleaseToPool();
+    Utf8SizeSink size;
+    WriteElement(this, &size);
+    const uint32_t count = out->GetCount();
+    // A zero byte follows the bytes, uncounted, as after every conversion to UTF-8.
+    const uint64_t need = count + size.Bytes() + 1;
+    if (need >= UINT32_MAX)
+        return out;
+    if (append)
+        out->EnsureCapacity(static_cast<uint32_t>(need));
+    else
+        out->ReserveExact(static_cast<uint32_t>(need));
+    if (out->GetCapacity() < need)
+        return out;
+    Utf8Sink bytes(static_cast<char*>(out->GetData()) + count);
+    WriteElement(this, &bytes);
+    *bytes.End() = 0;
+    out->SetCount(static_cast<uint32_t>(bytes.End() - static_cast<char*>(out->GetData())));
     return out;
 }
 

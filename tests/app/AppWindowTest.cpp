@@ -98,6 +98,28 @@ TEST_F(AppWindowTest, EachWindowStartsFromItsOwnDefaults)
     EXPECT_EQ(nullptr, s::app::win::FindAppWindowDefaults(nullptr));
 }
 
+TEST_F(AppWindowTest, TheBaseMakesTheToolkitDialogsHolderByName)
+{
+    s::app::IAppWindowFactory* factory = base_;
+    EXPECT_EQ(settings_, factory->GetSettings());
+    s::app::IAppWindow* made = factory->CreateAppWindow(L"ProgressWindow");
+    ASSERT_NE(nullptr, made);
+    AppWindow* holder = dynamic_cast<AppWindow*>(made);
+    ASSERT_NE(nullptr, holder);
+    EXPECT_STREQ(L"ProgressWindow", holder->GetName());
+    EXPECT_EQ(300, holder->GetDefaultWidth());
+    EXPECT_EQ(250, holder->GetDefaultHeight());
+    EXPECT_EQ(win::kMiddleClickClose, holder->GetMiddleClickAction());
+    EXPECT_EQ(base_->GetLangPack(), holder->GetLangPack());
+    EXPECT_EQ(base_->GetSkinner(), holder->GetSkinner());
+    EXPECT_STREQ(L"Freeware", settings_->GetString(L"ProgressWindow\\SoftwareType", L"", L"-", nullptr, false));
+    factory->ReleaseAppWindow(made);
+    // Names the program has not, and windows whose controller brings their own skin manager.
+    EXPECT_EQ(nullptr, factory->CreateAppWindow(L"NoSuchWindow"));
+    EXPECT_EQ(nullptr, factory->CreateAppWindow(nullptr));
+    EXPECT_EQ(nullptr, factory->CreateAppWindow(L"MainWindow"));
+}
+
 TEST_F(AppWindowTest, SizesAreValidFromTenUpToTheVirtualScreen)
 {
     const int32_t screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);

@@ -13,18 +13,9 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Autostart.h"
+#include "app/AutostartSeams.h"
 #include "app/FakeTaskScheduler.h"
 #include "measurement/report/CurrentUser.h"
-
-namespace fake_tasks {
-
-Record& TheRecord()
-{
-    static Record record;
-    return record;
-}
-
-} // namespace fake_tasks
 
 namespace {
 
@@ -33,39 +24,10 @@ using app_testing::ProgramFolder;
 using app_testing::ReadFileBytes;
 using app_testing::RemoveFolder;
 using app_testing::WriteFileBytes;
+using autostart_testing::TheAnswers;
 using s::app::win::Autostart;
 
 const wchar_t kEntry[] = L"Pulsegrid Autostart Test 1.0";
-
-bool gVista = true;
-bool gUac = true;
-std::wstring gStartupFolder;
-int gServiceRequests = 0;
-bool gRefuseService = true;
-
-bool IsVista()
-{
-    return gVista;
-}
-
-bool IsUac()
-{
-    return gUac;
-}
-
-const wchar_t* StartupFolder()
-{
-    return gStartupFolder.c_str();
-}
-
-// The recording service unless refused: refused, no task can be registered, found or deleted.
-ITaskService* CreateService()
-{
-    ++gServiceRequests;
-    if (gRefuseService)
-        return nullptr;
-    return new fake_tasks::FakeService;
-}
 
 std::wstring OwnPath()
 {
@@ -105,13 +67,10 @@ protected:
         scratch_ = ProgramFolder() + L"\\autostart-scratch";
         RemoveFolder(scratch_);
         ASSERT_TRUE(CreateDirectoryW(scratch_.c_str(), nullptr));
-        gStartupFolder = scratch_;
-        gVista = true;
-        gUac = true;
-        gServiceRequests = 0;
-        gRefuseService = true;
+        TheAnswers() = autostart_testing::Answers();
+        TheAnswers().startupFolder = scratch_;
         fake_tasks::TheRecord() = fake_tasks::Record();
-        previous_ = Autostart::SetSeams({&IsVista, &IsUac, &StartupFolder, &CreateService});
+        previous_ = autostart_testing::InstallAnswers();
     }
     void TearDown() override
     {
@@ -138,9 +97,9 @@ TEST_F(AutostartTest, WithoutTheTaskAStartupShortcutIsMadeFoundAndRemoved)
     const Case cases[] = {{false, true, 0}, {false, false, 0}, {true, false, 3}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "vista " << c.vista << " uac " << c.uac);
-        gVista = c.vista;
-        gUac = c.uac;
-        gServiceRequests = 0;
+        TheAnswers().vista = c.vista;
+        TheAnswers().uac = c.uac;
+        TheAnswers().serviceRequests = 0;
         EXPECT_FALSE(Autostart::UsesLogonTask());
         Autostart::Register(kEntry, OwnPath().c_str());
         std::wstring target, arguments;
@@ -151,13 +110,13 @@ TEST_F(AutostartTest, WithoutTheTaskAStartupShortcutIsMadeFoundAndRemoved)
         Autostart::Unregister(kEntry);
         EXPECT_FALSE(FileExists(Shortcut(kEntry)));
         EXPECT_FALSE(Autostart::IsRegistered(kEntry, OwnPath().c_str()));
-        EXPECT_EQ(c.taskTries, gServiceRequests);
+        EXPECT_EQ(c.taskTries, TheAnswers().serviceRequests);
     }
 }
 
 TEST_F(AutostartTest, AnExistingShortcutIsLeftAsItIs)
 {
-    gUac = false;
+    TheAnswers().uac = false;
     ASSERT_TRUE(WriteFileBytes(Shortcut(kEntry), "the user's own"));
     Autostart::Register(kEntry, OwnPath().c_str());
     EXPECT_EQ("the user's own", ReadFileBytes(Shortcut(kEntry)));
@@ -167,20 +126,20 @@ TEST_F(AutostartTest, AnExistingShortcutIsLeftAsItIs)
 // A missing program, a missing Startup folder or a refused task leave nothing registered.
 TEST_F(AutostartTest, WhatCannotBeRegisteredLeavesNothingBehind)
 {
-    gUac = false;
+    TheAnswers().uac = false;
     Autostart::Register(kEntry, (scratch_ + L"\\gone.exe").c_str());
     EXPECT_FALSE(FileExists(Shortcut(kEntry)));
     EXPECT_FALSE(Autostart::IsRegistered(kEntry, OwnPath().c_str()));
 
-    gStartupFolder.clear();
+    TheAnswers().startupFolder.clear();
     Autostart::Register(kEntry, OwnPath().c_str());
     EXPECT_FALSE(Autostart::IsRegistered(kEntry, OwnPath().c_str()));
-    gStartupFolder = scratch_ + L"\\missing";
+    TheAnswers().startupFolder = scratch_ + L"\\missing";
     Autostart::Register(kEntry, OwnPath().c_str());
     EXPECT_FALSE(Autostart::IsRegistered(kEntry, OwnPath().c_str()));
 
-    gStartupFolder = scratch_;
-    gUac = true;
+    TheAnswers().startupFolder = scratch_;
+    TheAnswers().uac = true;
     EXPECT_FALSE(Autostart::RegisterLogonTask(kEntry, OwnPath().c_str(), L"-startup"));
     EXPECT_FALSE(Autostart::DeleteLogonTask(kEntry));
     bool found = true;
@@ -194,7 +153,7 @@ TEST_F(AutostartTest, WhatCannotBeRegisteredLeavesNothingBehind)
 
 TEST_F(AutostartTest, ATitleWithCharactersNoFileNameHoldsStillNamesTheShortcut)
 {
-    gVista = false;
+    TheAnswers().vista = false;
     Autostart::Register(L"Pulse:grid <1.0>", OwnPath().c_str());
     EXPECT_TRUE(FileExists(Shortcut(L"Pulse_grid _1.0_")));
     EXPECT_TRUE(Autostart::IsRegistered(L"Pulse:grid <1.0>", OwnPath().c_str()));
@@ -245,7 +204,7 @@ std::wstring Joined(const std::vector<std::wstring>& calls)
 // registered again over itself and removed; no shortcut is made.
 TEST_F(AutostartTest, WithUserAccountControlTheElevatedLogonTaskIsRegisteredFoundAndRemoved)
 {
-    gRefuseService = false;
+    TheAnswers().serviceAvailable = true;
     EXPECT_TRUE(Autostart::UsesLogonTask());
     Autostart::Register(kEntry, OwnPath().c_str());
     EXPECT_EQ(Joined(RegistrationSteps(OwnPath())), Joined(fake_tasks::TheRecord().calls));
@@ -264,7 +223,7 @@ TEST_F(AutostartTest, WithUserAccountControlTheElevatedLogonTaskIsRegisteredFoun
 // shortcut in its place.
 TEST_F(AutostartTest, AFailureAtAnyStepOfTheTaskRegistrationLeavesNothingRegistered)
 {
-    gRefuseService = false;
+    TheAnswers().serviceAvailable = true;
     const std::vector<std::wstring> steps = RegistrationSteps(OwnPath());
     for (size_t failing = 1; failing <= steps.size(); ++failing) {
         SCOPED_TRACE(testing::Message() << "failing at " << failing);

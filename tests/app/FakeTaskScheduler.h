@@ -23,7 +23,11 @@ struct Record {
     int liveObjects = 0;
 };
 
-Record& TheRecord();
+inline Record& TheRecord()
+{
+    static Record record;
+    return record;
+}
 
 // Writes the call down; false when it is the one to fail.
 inline bool Step(const std::wstring& call)

@@ -1,18 +1,31 @@
-// Finding and signalling another instance's window, tried on windows of the test program itself.
+// Finding and signalling another instance's window: tried on windows of the test program itself,
+// and on a second process of the same executable that shows a toolkit window captioned as the
+// gadget's frame, answering or hung.
 #include <windows.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/AppBase.h"
+#include "app/AppTestSupport.h"
 #include "app/InstanceFinder.h"
+#include "mfc/WinApp.h"
 #include "storage/archive/dll/win/Archive.h"
 #include "storage/file/PathWin.h"
 #include "storage/lang/Localizer.h"
+#include "support/ChildRole.h"
+#include "support/RecordingListener.h"
+#include "support/Wait.h"
+#include "support/WindowThread.h"
+#include "windowing/Window.h"
 
 namespace {
 
+using s::app::win::AppBase;
 using s::app::win::InstanceFinder;
 
 const int32_t kBaseTextId = 500000;
@@ -132,6 +145,168 @@ TEST(InstanceFinderTest, TheProgramItselfIsNoOtherInstance)
     DWORD found = 0;
     EXPECT_FALSE(InstanceFinder::FindProcess(&found));
     EXPECT_FALSE(InstanceFinder::HasOtherOnDesktop());
+}
+
+// The second process.
+const wchar_t kReceiverRole[] = L"instance-receiver";
+const wchar_t kAnswering[] = L"answering";
+const wchar_t kHung[] = L"hung";
+// The receiver lives long after every send has ended; the test ends it before.
+const DWORD kLifeMillis = 60000;
+const int kBadArguments = 100;
+const int kNoWindow = 101;
+const DWORD kStartBoundMillis = 30000;
+const DWORD kEndBoundMillis = 10000;
+const LONG kMostNotifications = 100;
+
+// The other instance as the running gadget shows itself: a toolkit window captioned with the
+// program's title. Each notification it hears is counted on the semaphore the test named; hung,
+// its window thread stops taking messages once the window shows, and counts once as it stops.
+// The test ends it.
+int ReceiveAsOtherInstance(const std::vector<std::wstring>& arguments)
+{
+    if (arguments.size() != 3)
+        return kBadArguments;
+    HANDLE heard = OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, arguments[2].c_str());
+    if (!heard)
+        return kBadArguments;
+    s::gui::win::Window* window = s::gui::win::Window::New();
+    if (!window || !window->IsReady())
+        return kNoWindow;
+    testing_support::RecordingListener notes;
+    notes.action = [heard](int32_t) { ReleaseSemaphore(heard, 1, nullptr); };
+    window->AddNotifyListener(&notes);
+    window->SetCaption(arguments[0].c_str());
+    window->SetSize(240, 120);
+    window->SetVisible(true);
+    if (arguments[1] == kHung)
+        testing_support::RunOnWindowThread(window->GetSafeHwnd(), [heard] {
+            ReleaseSemaphore(heard, 1, nullptr);
+            Sleep(kLifeMillis);
+        });
+    else
+        Sleep(kLifeMillis);
+    return 0;
+}
+
+const testing_support::ChildRoleRegistration receiverRole(kReceiverRole, &ReceiveAsOtherInstance);
+
+// This program started once more from its own path in the receiver's role; ended at the latest
+// when the object goes.
+class OtherInstance {
+public:
+    OtherInstance(const std::wstring& title, const wchar_t* mode)
+    {
+        const std::wstring name = L"pulsegrid-instance-notes-" + std::to_wstring(GetCurrentProcessId());
+        heard_ = CreateSemaphoreW(nullptr, 0, kMostNotifications, name.c_str());
+        if (!heard_ || !testing_support::StartChildRole(kReceiverRole, {title, mode, name}, &process_))
+            return;
+        testing_support::WaitUntil(
+            [&] {
+                for (HWND shown : app_testing::ShownToolkitWindows(process_.dwProcessId)) {
+                    if (app_testing::WindowText(shown) == title)
+                        window_ = shown;
+                }
+                return window_ != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+            },
+            kStartBoundMillis);
+        // Signalled only once its window thread has stopped.
+        if (window_ && mode == std::wstring(kHung) && WaitForSingleObject(heard_, kStartBoundMillis) != WAIT_OBJECT_0)
+            window_ = nullptr;
+    }
+    ~OtherInstance()
+    {
+        End();
+        if (heard_)
+            CloseHandle(heard_);
+    }
+
+    HWND Window() const { return window_; }
+    DWORD Id() const { return process_.dwProcessId; }
+
+    // The notifications heard since the last call.
+    int TakeNotifications()
+    {
+        int count = 0;
+        while (WaitForSingleObject(heard_, 0) == WAIT_OBJECT_0)
+            ++count;
+        return count;
+    }
+
+    // Gone for good, its handles closed, so that no search can meet it any more.
+    void End()
+    {
+        if (!process_.hProcess)
+            return;
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, kEndBoundMillis);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+        process_ = PROCESS_INFORMATION{};
+    }
+
+private:
+    HANDLE heard_ = nullptr;
+    PROCESS_INFORMATION process_ = {};
+    HWND window_ = nullptr;
+};
+
+// Found by process and among the desktop's windows, restored and told by the English title
+// alone (the German one names no window of it); once it has ended, no search meets it.
+TEST(SecondInstanceTest, AnotherProcessOfThisProgramIsFoundToldAndRestoredUntilItEnds)
+{
+    TestPack test;
+    ASSERT_NE(nullptr, test.pack);
+    const std::wstring title = test.pack->GetEnglishText(kBaseTextId);
+    OtherInstance other(title, kAnswering);
+    ASSERT_NE(nullptr, other.Window()) << "the second process showed no window";
+    DWORD found = 0;
+    EXPECT_TRUE(InstanceFinder::FindProcess(&found));
+    EXPECT_EQ(other.Id(), found);
+    EXPECT_TRUE(InstanceFinder::HasOtherOnDesktop());
+
+    ShowWindow(other.Window(), SW_MINIMIZE);
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return IsIconic(other.Window()) != FALSE; }, kEndBoundMillis));
+    HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
+    EXPECT_TRUE(InstanceFinder::FindOnDesktop(desktop, test.pack, kBaseTextId, true));
+    EXPECT_TRUE(testing_support::WaitUntil(
+        [&] { return !IsIconic(other.Window()) && IsWindowVisible(other.Window()); }, kEndBoundMillis))
+        << "the other instance was not restored";
+    EXPECT_EQ(1, other.TakeNotifications());
+    other.End();
+
+    EXPECT_FALSE(InstanceFinder::FindProcess(&found));
+    EXPECT_FALSE(InstanceFinder::HasOtherOnDesktop());
+    EXPECT_FALSE(InstanceFinder::FindOnDesktop(desktop, test.pack, kBaseTextId, true));
+}
+
+// A second start facing an instance whose window no longer takes messages: the start-up's call
+// comes back within the Part's bounds (each window search may wait for the other process to be
+// idle, the one send may time out) and still answers that another instance runs.
+TEST(SecondInstanceTest, AHungInstanceCostsAtMostTheBoundsAndTheStartStillEnds)
+{
+    ASSERT_TRUE(app_testing::RemoveFolder(app_testing::SettingsFolder()));
+    CWinApp app;
+    app.m_lpCmdLine = L"-startup";
+    AppBase* base = AppBase::Create(&app);
+    ASSERT_NE(nullptr, base);
+    ASSERT_NE(nullptr, base->GetLangPack());
+    ASSERT_EQ(2u, base->GetLangPack()->GetPackCount());
+    OtherInstance other(base->GetEnglishTitle(), kHung);
+    ASSERT_NE(nullptr, other.Window()) << "the second process showed no window";
+
+    const ULONGLONG started = GetTickCount64();
+    EXPECT_TRUE(base->SignalOtherInstance(true, false, true));
+    const ULONGLONG spent = GetTickCount64() - started;
+    const ULONGLONG searches = base->GetLangPack()->GetPackCount();
+    const ULONGLONG sends = 1;
+    const ULONGLONG slack = 2000;
+    EXPECT_LE(spent, searches * InstanceFinder::kIdleWaitMillis + sends * InstanceFinder::kSendTimeoutMillis + slack);
+    std::printf("signalling the hung instance took %llu ms\n", spent);
+    other.End();
+    base->ReleaseToPool();
+    app_testing::TakeOpenedPages();
+    app_testing::RemoveFolder(app_testing::SettingsFolder());
 }
 
 } // namespace

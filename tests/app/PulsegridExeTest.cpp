@@ -121,6 +121,37 @@ bool CloseBox(DWORD processId, const wchar_t* text)
     return true;
 }
 
+// The error report's save dialog of the process, told by its file-name control, is cancelled as a
+// person who does not want the report would; true when there was one.
+bool CancelSaveDialog(DWORD processId)
+{
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search = {processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM p) -> BOOL {
+            Search* search = reinterpret_cast<Search*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (owner != search->processId || wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window))
+                return TRUE;
+            const int kFileNameCombo = 0x47C;
+            const int kFileNameEdit = 0x480;
+            if (!GetDlgItem(window, kFileNameCombo) && !GetDlgItem(window, kFileNameEdit))
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return false;
+    PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
+    return true;
+}
+
 // Pixels of the two pictures that differ inside the rectangle.
 int32_t DifferingPixels(const testing_support::ScreenImage& a, const testing_support::ScreenImage& b, const RECT& area)
 {
@@ -235,7 +266,26 @@ protected:
                 closedNotice_ = true;
             if (CloseBox(processId, kNoHardwareAccessText))
                 closedHardwareNotice_ = true;
+            // After the counters' notice the start offers the error report's save dialog.
+            if (CancelSaveDialog(processId))
+                cancelledReport_ = true;
             Sleep(50);
+        }
+        // The save dialog may come up late after the notice; the refreshes start once it is gone.
+        // A cancel posted while the dialog still builds itself can be lost: it is posted again
+        // until the dialog is gone.
+        if (closedNotice_) {
+            testing_support::WaitUntil(
+                [&] {
+                    if (CancelSaveDialog(processId)) {
+                        cancelledReport_ = true;
+                        Sleep(500);
+                        return false;
+                    }
+                    return cancelledReport_;
+                },
+                kWindowBoundMillis);
+            Sleep(millis);
         }
     }
 
@@ -300,6 +350,7 @@ protected:
     std::wstring exe_;
     bool closedNotice_ = false;
     bool closedHardwareNotice_ = false;
+    bool cancelledReport_ = false;
 };
 
 TEST_F(PulsegridExeTest, TheGadgetShowsLiveRowsAndACloseEndsItWithItsStateStored)
@@ -309,6 +360,8 @@ TEST_F(PulsegridExeTest, TheGadgetShowsLiveRowsAndACloseEndsItWithItsStateStored
     ExpectStateStored(scratch_);
     if (closedNotice_)
         std::printf("the counters' \"Unknown Locale\" notice came up and was closed\n");
+    if (cancelledReport_)
+        std::printf("the error report's save dialog that followed it was cancelled\n");
     if (closedHardwareNotice_)
         std::printf("the missing hardware-access library's notice came up and was closed\n");
 }

@@ -102,7 +102,7 @@ TEST(SmallIconImage, AModuleIconIsTheBestSmallImageOfTheNthGroup)
     }
     // An empty group, places beyond the groups, a module without groups and a folder.
     const std::wstring none[] = {module + L",4", module + L",5", module + L",-1", module + L",4294967297",
-                                 testfiles::BesideTestProgram(L"ResourceFixture.dll") + L",0",
+                                 testfiles::BesideTestProgram(L"DialogFixture.dll") + L",0",
                                  testfiles::BesideTestProgram(L"") + L"folder.dll,0"};
     for (const std::wstring& location : none)
         EXPECT_EQ(nullptr, s::image::LoadSmallIconImage(location.c_str())) << location;

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "lists/ListStage.h"
+#include "skins/ISkin.h"
+#include "skins/skin/Presets.h"
+#include "skins/skin/ThinWindow.h"
 #include "support/Screenshot.h"
 
 using namespace listtest;
@@ -86,6 +89,46 @@ TEST_F(ListPaintTest, ATreeWithTickedRowsAndADropMarker)
     // The last column reaches the right edge: its background there is the list's, not the window's.
     const RECT row = SubItemRect(0, 1);
     EXPECT_EQ(image.At(image.width - 4, (row.top + row.bottom) / 2 + 1), image.At(row.left + 2, (row.top + row.bottom) / 2 + 1));
+}
+
+TEST_F(ListPaintTest, ASkinnedTreeWithTickedRowsAndADropMarker)
+{
+    // Orange: the skin's list colours and fonts, not the system's.
+    s::gui::drawer::ISkin* skin = s::gui::drawer::skin::BuildThinWindowPreset(13);
+    ASSERT_NE(nullptr, skin);
+    list_->SetDrawer(skin->GetListBoxDrawer(), false);
+    list_->SetAlternateRows(true);
+    list_->AddColumn(L"Field", 170, 0, false, nullptr, true, false, true, false, true);
+    list_->AddColumn(L"Value", 80, 2, false, nullptr, true, false, false, false, false);
+    const wchar_t* names[] = {L"Processor", L"Core 1", L"Core 2", L"Memory", L"Disks", L"C:", L"Network"};
+    const wchar_t* values[] = {L"12 %", L"8 %", L"16 %", L"41 %", L"", L"63 %", L"1.2 MB/s"};
+    Record* records[7];
+    for (int i = 0; i < 7; ++i) {
+        const bool parent = i == 0 || i == 4;
+        records[i] = TextRow({names[i], values[i]}, 0, parent ? 1 : 0);
+        records[i]->GetCell(0)->checkState = (i == 2 || i == 5) ? 1 : 2;
+    }
+    records[0]->AppendChild(records[1]);
+    records[0]->AppendChild(records[2]);
+    records[4]->AppendChild(records[5]);
+    for (int i : {0, 3, 4, 6})
+        list_->AddRow(records[i]);
+    Show();
+    ASSERT_EQ(7u, list_->GetRowCount());
+    SetNativeState(3, LVIS_SELECTED, LVIS_SELECTED);
+    // Rows would go in under "Disks", after its child: the line starts at the child's indent.
+    OnListThread([&] { list_->SetDropMarker(6, 0); });
+    ::RedrawWindow(Native(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ::Sleep(200);
+    testing_support::ScreenImage image;
+    const bool captured = testing_support::CaptureWindow(Native(), &image);
+    list_->SetDrawer(nullptr, false);
+    skin->ReleaseToPool();
+    ASSERT_TRUE(captured);
+    EXPECT_FALSE(testing_support::SaveScreenshot(image, L"list-skinned-tree-ticked-marker").empty());
+    // The skin's background, not the system window colour, behind the rows' right ends.
+    const RECT row = SubItemRect(1, 1);
+    EXPECT_NE(image.At(image.width - 4, (row.top + row.bottom) / 2), static_cast<uint32_t>(0xFFFFFF));
 }
 
 } // namespace

@@ -212,8 +212,8 @@ TEST_F(ListWindowProcTest, HeaderKeepsWidthsAboveTenAndTheLastColumnFixed)
     list_->SetColumnOrder(&order);
     NMHDR released = {header, static_cast<UINT_PTR>(::GetDlgCtrlID(header)), static_cast<UINT>(NM_RELEASEDCAPTURE)};
     ::SendMessageW(Native(), WM_NOTIFY, released.idFrom, reinterpret_cast<LPARAM>(&released));
-    ASSERT_EQ(list_->GetHeader()->GetOrder()->GetCount(), 3u);
-    EXPECT_EQ(list_->GetHeader()->GetOrder()->Get(0), 2);
+    ASSERT_EQ(list_->GetHeader()->GetColumnOrder()->GetCount(), 3u);
+    EXPECT_EQ(list_->GetHeader()->GetColumnOrder()->Get(0), 2);
     EXPECT_EQ(list_->GetDisplayOrder()->Get(2), 1);
     // Wrong lengths, unknown and repeated columns change nothing.
     s::col::_array::ArrayS32 wrong;
@@ -332,14 +332,14 @@ TEST_F(ListWindowProcTest, DraggingRowsWithinTheListMovesThemAndOntoAPartnerTell
         const POINT start = InRow(from);
         POINT screen = start;
         ::ClientToScreen(Native(), &screen);
-        ::SetCursorPos(screen.x, screen.y);
+        PlaceCursor(screen.x, screen.y);
         leftHeld = true;
         NMLISTVIEW begin = {};
         begin.hdr.hwndFrom = Native();
         begin.hdr.code = LVN_BEGINDRAG;
         begin.iItem = from;
         ::SendMessageW(Native(), s::gui::msg::kReflectBeginDrag, 0, reinterpret_cast<LPARAM>(&begin));
-        ::SetCursorPos(screenTarget.x, screenTarget.y);
+        PlaceCursor(screenTarget.x, screenTarget.y);
         POINT client = screenTarget;
         ::ScreenToClient(Native(), &client);
         ::SendMessageW(Native(), WM_MOUSEMOVE, MK_LBUTTON, At(client.x, client.y));
@@ -380,7 +380,7 @@ TEST_F(ListWindowProcTest, AutoScrollMovesEveryOtherTickAtFirst)
     SelectOnly(0);
     POINT start = InRow(0);
     ::ClientToScreen(Native(), &start);
-    ::SetCursorPos(start.x, start.y);
+    PlaceCursor(start.x, start.y);
     leftHeld = true;
     NMLISTVIEW begin = {};
     begin.hdr.hwndFrom = Native();
@@ -391,10 +391,10 @@ TEST_F(ListWindowProcTest, AutoScrollMovesEveryOtherTickAtFirst)
     // (the real timer may have ticked before it was stopped).
     RECT window;
     ::GetWindowRect(Native(), &window);
-    ::SetCursorPos(window.left + 30, (window.top + window.bottom) / 2);
+    PlaceCursor(window.left + 30, (window.top + window.bottom) / 2);
     ::SendMessageW(Native(), WM_TIMER, s::gui::msg::kListAutoScrollTimer, 0);
     ASSERT_EQ(::SendMessageW(Native(), LVM_GETTOPINDEX, 0, 0), 0);
-    ::SetCursorPos(window.left + 30, window.bottom + 5);
+    PlaceCursor(window.left + 30, window.bottom + 5);
     std::vector<int32_t> tops;
     for (int tick = 1; tick <= 12; ++tick) {
         ::SendMessageW(Native(), WM_TIMER, s::gui::msg::kListAutoScrollTimer, 0);

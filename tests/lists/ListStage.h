@@ -11,6 +11,7 @@
 #include "lists/ListBox2.h"
 #include "lists/ModelBuilders.h"
 #include "support/BoxRecorder.h"
+#include "support/Cursor.h"
 #include "support/RecordingListener.h"
 #include "windowing/Messages.h"
 #include "windowing/ProcessKey.h"
@@ -79,6 +80,13 @@ protected:
         ::SendMessageW(window_->GetSafeHwnd(), s::gui::msg::kRunOnOwnThread, reinterpret_cast<WPARAM>(&work),
                        s::gui::win::ProcessKey());
     }
+
+    // The list reads the cursor on its own thread.
+    bool PlaceCursor(POINT screen)
+    {
+        return testing_support::PlaceCursor(screen, [&] { OnListThread([] {}); });
+    }
+    bool PlaceCursor(int32_t x, int32_t y) { return PlaceCursor(POINT{x, y}); }
 
     // The records of the native items, in item order.
     std::vector<Record*> NativeRecords()

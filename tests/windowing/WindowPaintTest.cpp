@@ -103,6 +103,14 @@ TEST_F(WindowPaintTest, TheDrawerPaintsAndShapesTheWindowTheChildrenLeftOut)
     EXPECT_EQ(RGB(30, 160, 90), image.At(dx + 150, dy + 100)) << "the client area";
     EXPECT_EQ(RGB(200, 40, 40), image.At(dx + 20, dy + 20)) << "the child's own colour, not the drawer's";
     EXPECT_EQ(RGB(30, 160, 90), image.At(window.right - window.left - 20, 3)) << "the frame through the drawer";
+
+    // A change of activation, as when a dialog the window owns comes and goes, leaves the
+    // drawer's frame: the system draws none of its own over it.
+    EXPECT_EQ(1, SendMessageW(frame_, WM_NCACTIVATE, FALSE, 0));
+    EXPECT_EQ(1, SendMessageW(frame_, WM_NCACTIVATE, TRUE, 0));
+    ASSERT_TRUE(testing_support::CaptureWindow(frame_, &image));
+    EXPECT_EQ(RGB(30, 160, 90), image.At(window.right - window.left - 20, 3)) << "the frame after activation";
+    EXPECT_EQ(RGB(30, 160, 90), image.At(window.right - window.left - 20, 1)) << "the frame's edge after activation";
     // The caller gets no region back: the window owns the one it was given.
     window_->SetDrawer(nullptr);
 }

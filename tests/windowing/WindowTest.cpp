@@ -990,3 +990,16 @@ TEST(WindowStartFailure, FrameThatCannotBeMadeLeavesTheThreadRunningWithoutFrame
 }
 
 } // namespace
+
+TEST_F(WindowTest, ModalStateDisablesTheFrameUntilItEnds)
+{
+    ASSERT_TRUE(IsWindowEnabled(frame_));
+    window_->SetModalState(true);
+    EXPECT_FALSE(IsWindowEnabled(frame_));
+    window_->SetModalState(false);
+    EXPECT_TRUE(IsWindowEnabled(frame_));
+    window_->DisableInput(true);
+    EXPECT_FALSE(IsWindowEnabled(frame_));
+    window_->DisableInput(false);
+    EXPECT_TRUE(IsWindowEnabled(frame_));
+}

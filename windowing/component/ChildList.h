@@ -25,6 +25,21 @@ void RemoveAllChildrenFrom(col::_array::ArrayP* children, bool recursive);
 // Gives a component back to its class's pool; components that are not pooled are left alone.
 void ReleaseComponent(IComponent* component);
 
+// The same for a container that keeps one content among its children: the content removed is
+// forgotten.
+template <class Content>
+void RemoveContentChild(col::_array::ArrayP* children, Content** content, IComponent* child, bool recursive)
+{
+    if (RemoveChildFrom(children, child, recursive) && child == *content)
+        *content = nullptr;
+}
+template <class Content>
+void RemoveAllContentChildren(col::_array::ArrayP* children, Content** content, bool recursive)
+{
+    RemoveAllChildrenFrom(children, recursive);
+    *content = nullptr;
+}
+
 int32_t ChildCount(col::_array::ArrayP* children);
 IComponent* ChildAt(col::_array::ArrayP* children, int32_t index);
 

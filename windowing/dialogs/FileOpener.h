@@ -20,6 +20,10 @@ public:
     static constexpr const wchar_t* kClassName = L"s_gui_dialogs_win_FileOpener";
     // The longest filter text, in characters.
     static const uint32_t kMaxFilterLength = 32767;
+    // The result buffer of a multiple choice, in characters, and the part the dialog may fill:
+    // two characters stay free for the closing NULs.
+    static constexpr uint32_t kMultiSelectBufferLength = 130000;
+    static constexpr uint32_t kMultiSelectCapacity = 129998;
 
     FileOpener();
     ~FileOpener() override;
@@ -38,6 +42,7 @@ public:
     void SetFileName(const wchar_t* name) override;
     void SetDefaultExtension(const wchar_t* extension) override;
     bool AddFilter(const wchar_t* name, const wchar_t* pattern) override;
+    bool Run(IWindow* owner) override;
     str::strarray::StrArray* GetPaths() override;
     const wchar_t* GetPath() override;
 

@@ -7,6 +7,9 @@ class StrArray;
 }
 } // namespace str
 namespace gui {
+
+class IWindow;
+
 namespace dialogs {
 
 // The front of the system's open and save dialogs: what the dialog is to show, and the paths the
@@ -26,6 +29,11 @@ public:
     // unchanged, for an empty or missing text, a text holding the separator "|", or a filter
     // that would grow past its limit.
     virtual bool AddFilter(const wchar_t* name, const wchar_t* pattern) = 0;
+    // Shows the dialog over the owner (none for null) and blocks the calling thread, which should
+    // be the owner's, until it closes. Meanwhile the owner is disabled and off the top; both come
+    // back in every case. True when the user confirmed and the paths hold the choice; false, with
+    // no paths, when the dialog was cancelled or failed.
+    virtual bool Run(IWindow* owner) = 0;
     // The chosen paths, in the dialog's order.
     virtual str::strarray::StrArray* GetPaths() = 0;
     // The first chosen path, "" before a confirmed run.

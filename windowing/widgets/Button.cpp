@@ -1,6 +1,7 @@
 // The button's pool, setters, native creation and measuring.
 #include "windowing/widgets/Button.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "core/str/StrBuffer.h"
@@ -291,6 +292,26 @@ void Button::SetEnabled(bool enabled)
         EnableWindow(enabled ? TRUE : FALSE);
 }
 
+// The native ideal size need not leave the drawer's insets around the text (Wine's is the bare
+// text): a caption drawn into less room than its own would end in an ellipsis.
+void Button::FitDrawnCaption(IFont* font, SIZE* size)
+{
+    const wchar_t* caption = GetCaption();
+    // Glyph captions have no text size.
+    if (!font || caption[0] == L'#' || caption[0] == L'\0')
+        return;
+    HDC dc = ::GetDC(m_hWnd);
+    if (!dc)
+        return;
+    HGDIOBJ previous = ::SelectObject(dc, font->GetFontHandle());
+    RECT text = {0, 0, 0, 0};
+    ::DrawTextW(dc, caption, -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(m_hWnd, dc);
+    size->cx = std::max<LONG>(size->cx, text.right - text.left + 2 * kDrawnCaptionInset);
+    size->cy = std::max<LONG>(size->cy, text.bottom - text.top + 2 * kDrawnCaptionInset);
+}
+
 void Button::Measure()
 {
     if (!m_hWnd)
@@ -308,6 +329,7 @@ void Button::Measure()
                 SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetFontHandle()), TRUE);
             GetIdealSize(&ideal);
             SendMessage(WM_SETFONT, static_cast<WPARAM>(kept), FALSE);
+            FitDrawnCaption(font, &ideal);
             ReleaseFont(font);
         }
     } else {

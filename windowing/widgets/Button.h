@@ -43,6 +43,8 @@ public:
     // The grip's dot colours.
     static constexpr COLORREF kGripDot = 0xA1B5B8;
     static constexpr COLORREF kGripLight = 0xFFFFFF;
+    // How far in from each edge a drawer paints a text caption: its frame and its push shift.
+    static constexpr int32_t kDrawnCaptionInset = 2;
     // What the button tells its own window from other threads.
     static constexpr UINT kMakeDefault = WM_USER + 1;
     static constexpr UINT kMakeNotDefault = WM_USER + 2;
@@ -73,6 +75,8 @@ public:
     void ClearDefaultButton() override;
     bool IsDefaultButton() override;
     void SetFixedSize(int32_t width, int32_t height) override;
+    // A width in percent of the parent's client width; the next layout uses it.
+    void SetWidthPercent(int32_t percent) { this->widthPercent_ = percent; }
     void AddClickListener(events::IEventListener* listener) override;
     void AddToggleListener(events::IEventListener* listener) override;
     void AddPressListener(events::IEventListener* listener) override;
@@ -105,6 +109,7 @@ private:
     void Measure();
     // Gives back a font made for one measuring or painting.
     static void ReleaseFont(IFont* font);
+    void FitDrawnCaption(IFont* font, SIZE* size);
     void Paint();
     void PaintGrip(CDC* dc, int32_t width, int32_t height);
     void Tell(ListenerList list, int32_t code);

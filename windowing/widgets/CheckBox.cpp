@@ -7,17 +7,13 @@
 #include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
 #include "skins/drawer/ICheckBox.h"
-#include "storage/lang/Localizer.h"
 #include "windowing/MessageBoxW.h"
 #include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
 #include "windowing/component/ReflectedColor.h"
 #include "windowing/events/Disabler.h"
 #include "windowing/events/Enabler.h"
-#include "windowing/events/SwitchLink.h"
-#include "windowing/events/TargetSwitch.h"
 #include "windowing/paint/MemDC.h"
-#include "windowing/widgets/CaptionText.h"
 
 namespace s {
 namespace gui {
@@ -33,8 +29,7 @@ int32_t BoxAllowance(int32_t height)
 
 } // namespace
 
-CheckBox::CheckBox()
-    : caption_(str::strbuffer::StrBuffer::New()), links_{}, drawer_(nullptr), drawerOwned_(false), localizer_(nullptr)
+CheckBox::CheckBox() : drawer_(nullptr), drawerOwned_(false)
 {
     ResetCheckBox();
 }
@@ -42,8 +37,6 @@ CheckBox::CheckBox()
 CheckBox::~CheckBox()
 {
     Reset();
-    if (caption_)
-        caption_->ReleaseToPool();
 }
 
 thread::EasyPooler* CheckBox::GetPool()
@@ -85,17 +78,13 @@ void CheckBox::ResetCheckBox()
 {
     background_ = RGB(255, 255, 255);
     inheritBackground_ = true;
-    if (caption_)
-        caption_->Assign(L"");
-    captionTextId_ = -1;
+    caption_.Reset();
     font_.Reset();
     disabledFont_.Reset();
     brush_.DeleteObject();
     checked_ = false;
     notify_ = true;
-    for (col::_array::ArrayP& list : listeners_)
-        list.Clear();
-    events::ReleaseLinks(links_, kLinks);
+    ResetLinks();
     if (drawer_ && drawerOwned_)
         drawer_->ReleaseToPool();
     drawer_ = nullptr;
@@ -110,48 +99,19 @@ void CheckBox::SetWordWrap(bool wordWrap)
 
 void CheckBox::SetCaption(const wchar_t* caption)
 {
-    if (caption_)
-        caption_->Assign(caption ? caption : L"");
-    if (m_hWnd) {
-        ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    if (caption_.Set(m_hWnd, caption))
         Measure();
-    }
 }
 
 const wchar_t* CheckBox::GetCaption()
 {
-    return caption_ ? caption_->GetText() : L"";
+    return caption_.GetText();
 }
 
 void CheckBox::SetCaptionTextId(int32_t id)
 {
-    captionTextId_ = id;
-    if (id != -1 && localizer_)
-        SetCaption(localizer_->GetText(id));
-}
-
-void CheckBox::AddCheckListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kCheck].Append(listener);
-}
-
-void CheckBox::AddUncheckListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kUncheck].Append(listener);
-}
-
-void CheckBox::AddEnableListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kEnable].Append(listener);
-}
-
-void CheckBox::AddDisableListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kDisable].Append(listener);
+    if (caption_.SetTextId(m_hWnd, id))
+        Measure();
 }
 
 bool CheckBox::IsChecked()
@@ -184,52 +144,12 @@ void CheckBox::ApplyCheck(WPARAM check)
     if (check == BST_CHECKED && !checked_) {
         checked_ = true;
         if (notify_)
-            events::TellListeners(listeners_[kCheck], this, kEventChecked);
+            Tell(kCheck, kEventChecked);
     } else if (check != BST_CHECKED && checked_) {
         checked_ = false;
         if (notify_)
-            events::TellListeners(listeners_[kUncheck], this, kEventUnchecked);
+            Tell(kUncheck, kEventUnchecked);
     }
-}
-
-void CheckBox::LinkTarget(Link link, IComponent* target)
-{
-    const bool enables = link == kEnableOnCheck || link == kEnableOnUncheck;
-    const bool onCheck = link == kEnableOnCheck || link == kDisableOnCheck;
-    events::LinkTarget(&links_[link], enables ? events::SwitchKind::kEnable : events::SwitchKind::kDisable, this,
-                       &listeners_[onCheck ? kCheck : kUncheck], target);
-}
-
-void CheckBox::AddEnabledWhileCheckedTarget(IComponent* target)
-{
-    AddEnableTarget(target);
-    AddDisableTarget(target);
-}
-
-void CheckBox::AddEnableTarget(IComponent* target)
-{
-    LinkTarget(kEnableOnCheck, target);
-}
-
-void CheckBox::AddDisableTarget(IComponent* target)
-{
-    LinkTarget(kDisableOnUncheck, target);
-}
-
-void CheckBox::AddDisabledWhileCheckedTarget(IComponent* target)
-{
-    AddEnableOnUncheckTarget(target);
-    AddDisableOnCheckTarget(target);
-}
-
-void CheckBox::AddEnableOnUncheckTarget(IComponent* target)
-{
-    LinkTarget(kEnableOnUncheck, target);
-}
-
-void CheckBox::AddDisableOnCheckTarget(IComponent* target)
-{
-    LinkTarget(kDisableOnCheck, target);
 }
 
 void CheckBox::SetDrawer(drawer::ICheckBox* drawer, bool owned)
@@ -254,8 +174,9 @@ void CheckBox::OnEvent(base::IObject* source, int32_t)
             TakeSkinDrawer();
         return;
     }
-    if (localizer_ && source == static_cast<base::IObject*>(localizer_) && captionTextId_ != -1)
-        SetCaption(localizer_->GetText(captionTextId_));
+    bool shown = false;
+    if (caption_.TakeLanguage(source, m_hWnd, &shown) && shown)
+        Measure();
 }
 
 void CheckBox::TakeSkinDrawer()
@@ -266,9 +187,7 @@ void CheckBox::TakeSkinDrawer()
 
 void CheckBox::JoinManagers()
 {
-    localizer_ = window_ && window_->HasLocalizer() ? window_->GetLocalizer() : nullptr;
-    if (localizer_)
-        localizer_->AddListener(this);
+    caption_.Join(window_, this);
     if (skinLink_.Join(window_, this))
         TakeSkinDrawer();
 }
@@ -276,9 +195,7 @@ void CheckBox::JoinManagers()
 // The skin's drawer is not kept: its manager may give it back once nobody follows.
 void CheckBox::LeaveManagers()
 {
-    if (localizer_)
-        localizer_->RemoveListener(this);
-    localizer_ = nullptr;
+    caption_.Leave(this);
     if (skinLink_.Leave(this) && !drawerOwned_)
         drawer_ = nullptr;
 }
@@ -308,9 +225,7 @@ bool CheckBox::CreateWindowIn(IComponent* parent)
         window_ = nullptr;
         return false;
     }
-    if (captionTextId_ != -1 && localizer_ && caption_)
-        caption_->Assign(localizer_->GetText(captionTextId_));
-    ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    caption_.ShowIn(m_hWnd);
     // The stored state, telling nobody: it is not a change.
     const bool before = notify_;
     notify_ = false;
@@ -325,7 +240,7 @@ bool CheckBox::CreateWindowIn(IComponent* parent)
 void CheckBox::SetEnabled(bool enabled)
 {
     if (enabled != enabled_)
-        events::TellListeners(listeners_[enabled ? kEnable : kDisable], this, 0);
+        Tell(enabled ? kEnable : kDisable, 0);
     enabled_ = enabled;
     if (m_hWnd)
         EnableWindow(enabled ? TRUE : FALSE);
@@ -446,7 +361,7 @@ bool CheckBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARA
                                        font_.GetColor());
         return true;
     default:
-        return Component<CaptionFontForwards<ICheckBox>, CButton>::HandleMessage(result, message, wParam, lParam);
+        return Base::HandleMessage(result, message, wParam, lParam);
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "core/col/ArrayP.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
 #include "mfc/Brush.h"
@@ -12,27 +11,22 @@
 #include "windowing/component/Component.h"
 #include "windowing/component/SkinLink.h"
 #include "windowing/paint/Font.h"
+#include "windowing/widgets/Caption.h"
 #include "windowing/widgets/CaptionFontForwards.h"
+#include "windowing/widgets/CheckLinks.h"
 #include "windowing/widgets/ICheckBox.h"
 
 namespace s {
-namespace lang {
-class Localizer;
-}
-namespace str {
-namespace strbuffer {
-class StrBuffer;
-}
-} // namespace str
 namespace gui {
-namespace events {
-class TargetSwitch;
-}
 namespace win {
 
 // The toolkit's check box (see ICheckBox) over the system's auto check box. A window with a
 // skin manager has it painted by the skin's check-box drawer, following skin changes.
-class CheckBox : public Component<CaptionFontForwards<ICheckBox>, CButton>, public thread::IPoolable, public events::IEventListener {
+class CheckBox : public Component<CheckLinks<CaptionFontForwards<ICheckBox>>, CButton>,
+                 public thread::IPoolable,
+                 public events::IEventListener {
+    using Base = Component<CheckLinks<CaptionFontForwards<ICheckBox>>, CButton>;
+
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_CheckBox";
     static constexpr int32_t kPoolCapacity = 1000;
@@ -54,19 +48,9 @@ public:
     void SetCaption(const wchar_t* caption) override;
     const wchar_t* GetCaption() override;
     void SetCaptionTextId(int32_t id) override;
-    void AddCheckListener(events::IEventListener* listener) override;
-    void AddUncheckListener(events::IEventListener* listener) override;
-    void AddEnableListener(events::IEventListener* listener) override;
-    void AddDisableListener(events::IEventListener* listener) override;
     bool IsChecked() override;
     void SetChecked(bool checked) override;
     void SetCheckedQuietly(bool checked) override;
-    void AddEnabledWhileCheckedTarget(IComponent* target) override;
-    void AddEnableTarget(IComponent* target) override;
-    void AddDisableTarget(IComponent* target) override;
-    void AddDisabledWhileCheckedTarget(IComponent* target) override;
-    void AddEnableOnUncheckTarget(IComponent* target) override;
-    void AddDisableOnCheckTarget(IComponent* target) override;
     void SetDrawer(drawer::ICheckBox* drawer, bool owned) override;
     drawer::ICheckBox* GetDrawer() { return drawer_; }
     // The caption font, as measuring and painting use it.
@@ -86,30 +70,22 @@ protected:
     bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    enum ListenerList { kCheck, kUncheck, kEnable, kDisable, kListenerLists };
-    enum Link { kEnableOnCheck, kDisableOnUncheck, kEnableOnUncheck, kDisableOnCheck, kLinks };
-
     void Measure();
     void Paint();
     void ApplyCheck(WPARAM check);
-    void LinkTarget(Link link, IComponent* target);
     void TakeSkinDrawer();
     void JoinManagers();
     void LeaveManagers();
     void ResetCheckBox();
 
-    str::strbuffer::StrBuffer* caption_;
-    int32_t captionTextId_;
+    Caption caption_;
     Font font_;
     Font disabledFont_;
     CBrush brush_;
     bool checked_;
     bool notify_;
-    col::_array::ArrayP listeners_[kListenerLists];
-    events::TargetSwitch* links_[kLinks];
     drawer::ICheckBox* drawer_;
     bool drawerOwned_;
-    lang::Localizer* localizer_;
     SkinLink skinLink_;
 };
 

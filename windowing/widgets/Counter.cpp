@@ -202,15 +202,13 @@ void Counter::AddChild(IComponent* child)
 
 void Counter::RemoveChild(IComponent* child, bool recursive)
 {
-    if (RemoveChildFrom(&children_, child, recursive) && child == content_)
-        content_ = nullptr;
+    RemoveContentChild(&children_, &content_, child, recursive);
     DoLayout();
 }
 
 void Counter::RemoveAllChildren(bool recursive)
 {
-    RemoveAllChildrenFrom(&children_, recursive);
-    content_ = nullptr;
+    RemoveAllContentChildren(&children_, &content_, recursive);
     DoLayout();
 }
 

@@ -2,27 +2,25 @@
 #include "windowing/widgets/GroupBox.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/str/StrArray.h"
 #include "core/str/StrBuffer.h"
 #include "images/win/BufferedImage.h"
 #include "skins/ISkin.h"
-#include "storage/lang/Localizer.h"
 #include "windowing/box/Box.h"
 #include "windowing/component/ChildList.h"
 #include "windowing/drawer/groupbox/Basic.h"
 #include "windowing/layout/LayoutPile.h"
 #include "windowing/layout/Pile.h"
-#include "windowing/widgets/CaptionText.h"
 
 namespace s {
 namespace gui {
 namespace win {
 
 GroupBox::GroupBox()
-    : content_(nullptr), backBuffer_(nullptr), layoutManager_(nullptr), caption_(str::strbuffer::StrBuffer::New()),
-      defaultDrawer_(drawer::groupbox::win::Basic::New()), drawer_(nullptr), drawerOwned_(false),
-      noFiles_(str::strarray::StrArray::New()), localizer_(nullptr), inLayout_(false)
+    : content_(nullptr), backBuffer_(nullptr), layoutManager_(nullptr), defaultDrawer_(drawer::groupbox::win::Basic::New()), drawer_(nullptr), drawerOwned_(false),
+      noFiles_(str::strarray::StrArray::New()), inLayout_(false)
 {
     ResetGroupBox();
 }
@@ -30,8 +28,6 @@ GroupBox::GroupBox()
 GroupBox::~GroupBox()
 {
     Reset();
-    if (caption_)
-        caption_->ReleaseToPool();
     if (noFiles_)
         noFiles_->ReleaseToPool();
     if (defaultDrawer_)
@@ -130,9 +126,7 @@ void GroupBox::ResetGroupBox()
     ReleaseBackBuffer();
     layoutManager_ = nullptr;
     contentMinWidth_ = contentMinHeight_ = contentMaxWidth_ = contentMaxHeight_ = 0;
-    if (caption_)
-        caption_->Assign(L"");
-    captionTextId_ = -1;
+    caption_.Reset();
     font_.Reset();
     disabledFont_.Reset();
     brush_.DeleteObject();
@@ -160,24 +154,19 @@ void GroupBox::ReleaseBackBuffer()
 
 void GroupBox::SetCaption(const wchar_t* caption)
 {
-    if (caption_)
-        caption_->Assign(caption ? caption : L"");
-    if (m_hWnd) {
-        ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    if (caption_.Set(m_hWnd, caption))
         Measure();
-    }
 }
 
 const wchar_t* GroupBox::GetCaption()
 {
-    return caption_ ? caption_->GetText() : L"";
+    return caption_.GetText();
 }
 
 void GroupBox::SetCaptionTextId(int32_t id)
 {
-    captionTextId_ = id;
-    if (id != -1 && localizer_)
-        SetCaption(localizer_->GetText(id));
+    if (caption_.SetTextId(m_hWnd, id))
+        Measure();
 }
 
 void GroupBox::SetWidthPercent(int32_t percent)
@@ -420,15 +409,13 @@ void GroupBox::AddChild(IComponent* child)
 
 void GroupBox::RemoveChild(IComponent* child, bool recursive)
 {
-    if (RemoveChildFrom(&children_, child, recursive) && child == content_)
-        content_ = nullptr;
+    RemoveContentChild(&children_, &content_, child, recursive);
     DoLayout();
 }
 
 void GroupBox::RemoveAllChildren(bool recursive)
 {
-    RemoveAllChildrenFrom(&children_, recursive);
-    content_ = nullptr;
+    RemoveAllContentChildren(&children_, &content_, recursive);
     DoLayout();
 }
 

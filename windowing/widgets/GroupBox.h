@@ -12,6 +12,7 @@
 #include "windowing/component/Component.h"
 #include "windowing/component/SkinLink.h"
 #include "windowing/paint/Font.h"
+#include "windowing/widgets/Caption.h"
 #include "windowing/widgets/CaptionFontForwards.h"
 #include "windowing/widgets/IGroupBox.h"
 
@@ -21,14 +22,6 @@ namespace win {
 class BufferedImage;
 }
 } // namespace image
-namespace lang {
-class Localizer;
-}
-namespace str {
-namespace strbuffer {
-class StrBuffer;
-}
-} // namespace str
 namespace gui {
 namespace drawer {
 namespace groupbox {
@@ -148,8 +141,6 @@ private:
     void OffsetContent();
     void CreateContentWindow();
     void TakeSkinDrawer();
-    void JoinLocalizer();
-    void LeaveLocalizer();
     void ReleaseBackBuffer();
     void ResetGroupBox();
 
@@ -161,8 +152,7 @@ private:
     int32_t contentMinHeight_;
     int32_t contentMaxWidth_;
     int32_t contentMaxHeight_;
-    str::strbuffer::StrBuffer* caption_;
-    int32_t captionTextId_;
+    Caption caption_;
     Font font_;
     Font disabledFont_;
     CBrush brush_;
@@ -180,7 +170,6 @@ private:
     drawer::IGroupBox* drawer_;
     bool drawerOwned_;
     str::strarray::StrArray* noFiles_;
-    lang::Localizer* localizer_;
     SkinLink skinLink_;
     bool inLayout_;
 };

@@ -4,11 +4,9 @@
 
 #include <cwchar>
 
-#include "core/str/StrBuffer.h"
 #include "images/win/BufferedImage.h"
 #include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
-#include "storage/lang/Localizer.h"
 #include "windowing/MessageBoxW.h"
 #include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
@@ -16,7 +14,6 @@
 #include "windowing/drawer/groupbox/Basic.h"
 #include "windowing/paint/BackBuffer.h"
 #include "windowing/paint/MemDC.h"
-#include "windowing/widgets/CaptionText.h"
 #include "windowing/widgets/GroupBox.h"
 
 namespace s {
@@ -28,7 +25,7 @@ bool GroupBox::CreateWindowIn(IComponent* parent)
     if (!parent) {
         if (!parent_)
             return true;
-        LeaveLocalizer();
+        caption_.Leave(this);
         const bool skinned = skinLink_.Leave(this);
         DetachFromParent();
         ReleaseBackBuffer();
@@ -40,22 +37,20 @@ bool GroupBox::CreateWindowIn(IComponent* parent)
     if (m_hWnd)
         return true;
     AttachTo(parent);
-    JoinLocalizer();
+    caption_.Join(window_, this);
     if (skinLink_.Join(window_, this))
         TakeSkinDrawer();
     const RECT empty = {0, 0, 0, 0};
     if (!Create(L"GroupBox", WS_CHILD | BS_GROUPBOX, empty, NativeWindowOf(parent), kControlId)) {
         ShowWindowCreationFailed();
-        LeaveLocalizer();
+        caption_.Leave(this);
         skinLink_.Leave(this);
         parent_ = nullptr;
         window_ = nullptr;
         return false;
     }
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetFontHandle()), TRUE);
-    if (captionTextId_ != -1 && localizer_ && caption_)
-        caption_->Assign(localizer_->GetText(captionTextId_));
-    ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    caption_.ShowIn(m_hWnd);
     if (!enabled_)
         EnableWindow(FALSE);
     if (content_)
@@ -75,9 +70,10 @@ void GroupBox::OnEvent(base::IObject* source, int32_t code)
             TakeSkinDrawer();
         return;
     }
-    if (localizer_ && source == static_cast<base::IObject*>(localizer_)) {
-        if (captionTextId_ != -1)
-            SetCaption(localizer_->GetText(captionTextId_));
+    bool shown = false;
+    if (caption_.TakeLanguage(source, m_hWnd, &shown)) {
+        if (shown)
+            Measure();
         return;
     }
     if (content_ && source == static_cast<base::IObject*>(content_) && code == kEventFilesDropped)
@@ -88,20 +84,6 @@ void GroupBox::TakeSkinDrawer()
 {
     drawer::ISkin* skin = skinLink_.GetCurrentSkin();
     SetDrawer(skin ? skin->GetGroupBoxDrawer() : nullptr, false);
-}
-
-void GroupBox::JoinLocalizer()
-{
-    localizer_ = window_ && window_->HasLocalizer() ? window_->GetLocalizer() : nullptr;
-    if (localizer_)
-        localizer_->AddListener(this);
-}
-
-void GroupBox::LeaveLocalizer()
-{
-    if (localizer_)
-        localizer_->RemoveListener(this);
-    localizer_ = nullptr;
 }
 
 void GroupBox::Measure()

@@ -64,6 +64,9 @@ public:
     virtual IFont* GetLinkFont() = 0;
     virtual IFont* GetHoverFont() = 0;
     virtual IFont* GetPressedFont() = 0;
+    // A link's colour at rest and under the mouse (also while pressed); they stay over every
+    // drawer and skin the label takes.
+    virtual void SetLinkColors(COLORREF normal, COLORREF hover) = 0;
 
     // A link follows the mouse, opens its target on a click and tells its click listeners; a
     // plain label lets the mouse through to what lies below.

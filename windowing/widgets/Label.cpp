@@ -30,7 +30,8 @@ Label::Label()
     : text_(str::strbuffer::StrBuffer::New()), keptText_(str::strbuffer::StrBuffer::New()),
       temporaryShowing_(false), textId_(-1), disabledFont_(nullptr), linkFont_(nullptr), hoverFont_(nullptr),
       pressedFont_(nullptr), ownDrawer_(drawer::text::win::Basic::New()), drawer_(nullptr), ownsDrawer_(false),
-      link_(false), linkTarget_(str::strbuffer::StrBuffer::New()), hoverState_(kHoverNormal), pressed_(false),
+      link_(false), ownLinkColors_(false), linkColor_(0), hoverLinkColor_(0),
+      linkTarget_(str::strbuffer::StrBuffer::New()), hoverState_(kHoverNormal), pressed_(false),
       localizer_(nullptr)
 {
     ResetLabel();
@@ -117,6 +118,8 @@ void Label::ResetLabel()
     }
     temporaryShowing_ = false;
     link_ = false;
+    ownLinkColors_ = false;
+    linkColor_ = hoverLinkColor_ = 0;
     hoverState_ = kHoverNormal;
     pressed_ = false;
     clickListeners_.Clear();
@@ -319,6 +322,24 @@ void Label::ApplyDrawerToFonts()
 {
     if (drawer::IText* drawer = GetTextDrawer())
         drawer->ApplyToFonts(&font_, disabledFont_, linkFont_, hoverFont_, pressedFont_);
+    if (!ownLinkColors_)
+        return;
+    const auto paint = [](Font* font, COLORREF color) {
+        if (font)
+            font->SetColor(GetRValue(color), GetGValue(color), GetBValue(color));
+    };
+    paint(linkFont_, linkColor_);
+    paint(hoverFont_, hoverLinkColor_);
+    paint(pressedFont_, hoverLinkColor_);
+}
+
+void Label::SetLinkColors(COLORREF normal, COLORREF hover)
+{
+    ownLinkColors_ = true;
+    linkColor_ = normal;
+    hoverLinkColor_ = hover;
+    ApplyDrawerToFonts();
+    Redraw();
 }
 
 Font* Label::StateFont(Font** slot)

@@ -80,6 +80,7 @@ public:
     drawer::IText* GetTextDrawer() override;
     IFont* GetDisabledFont() override;
     IFont* GetLinkFont() override;
+    void SetLinkColors(COLORREF normal, COLORREF hover) override;
     IFont* GetHoverFont() override;
     IFont* GetPressedFont() override;
     void SetLink(bool link) override;
@@ -157,6 +158,9 @@ private:
     drawer::IText* drawer_;
     bool ownsDrawer_;
     bool link_;
+    bool ownLinkColors_;
+    COLORREF linkColor_;
+    COLORREF hoverLinkColor_;
     str::strbuffer::StrBuffer* linkTarget_;
     col::_array::ArrayP clickListeners_;
     int32_t hoverState_;

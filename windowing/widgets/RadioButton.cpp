@@ -7,7 +7,6 @@
 #include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
 #include "skins/drawer/IRadioButton.h"
-#include "storage/lang/Localizer.h"
 #include "windowing/MessageBoxW.h"
 #include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
@@ -15,11 +14,8 @@
 #include "windowing/events/Disabler.h"
 #include "windowing/events/Editabler.h"
 #include "windowing/events/Enabler.h"
-#include "windowing/events/SwitchLink.h"
-#include "windowing/events/TargetSwitch.h"
 #include "windowing/events/UnEditabler.h"
 #include "windowing/paint/MemDC.h"
-#include "windowing/widgets/CaptionText.h"
 
 namespace s {
 namespace gui {
@@ -33,8 +29,7 @@ const int32_t kScratch = 52;
 
 } // namespace
 
-RadioButton::RadioButton()
-    : caption_(str::strbuffer::StrBuffer::New()), links_{}, drawer_(nullptr), drawerOwned_(false), localizer_(nullptr)
+RadioButton::RadioButton() : drawer_(nullptr), drawerOwned_(false)
 {
     ResetRadioButton();
 }
@@ -42,8 +37,6 @@ RadioButton::RadioButton()
 RadioButton::~RadioButton()
 {
     Reset();
-    if (caption_)
-        caption_->ReleaseToPool();
 }
 
 thread::EasyPooler* RadioButton::GetPool()
@@ -86,16 +79,12 @@ void RadioButton::ResetRadioButton()
 {
     background_ = RGB(255, 255, 255);
     inheritBackground_ = true;
-    if (caption_)
-        caption_->Assign(L"");
-    captionTextId_ = -1;
+    caption_.Reset();
     font_.Reset();
     disabledFont_.Reset();
     brush_.DeleteObject();
     checked_ = false;
-    for (col::_array::ArrayP& list : listeners_)
-        list.Clear();
-    events::ReleaseLinks(links_, kLinks);
+    ResetLinks();
     notify_ = true;
     if (drawer_ && drawerOwned_)
         drawer_->ReleaseToPool();
@@ -105,53 +94,24 @@ void RadioButton::ResetRadioButton()
 
 void RadioButton::SetCaption(const wchar_t* caption)
 {
-    if (caption_)
-        caption_->Assign(caption ? caption : L"");
-    if (m_hWnd) {
-        ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    if (caption_.Set(m_hWnd, caption))
         Measure();
-    }
 }
 
 void RadioButton::SetCaptionTextId(int32_t id)
 {
-    captionTextId_ = id;
-    if (id != -1 && localizer_)
-        SetCaption(localizer_->GetText(id));
+    if (caption_.SetTextId(m_hWnd, id))
+        Measure();
 }
 
 const wchar_t* RadioButton::GetCaption()
 {
-    return caption_ ? caption_->GetText() : L"";
+    return caption_.GetText();
 }
 
 int32_t RadioButton::GetCaptionTextId()
 {
-    return captionTextId_;
-}
-
-void RadioButton::AddCheckListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kCheck].Append(listener);
-}
-
-void RadioButton::AddUncheckListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kUncheck].Append(listener);
-}
-
-void RadioButton::AddEnableListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kEnable].Append(listener);
-}
-
-void RadioButton::AddDisableListener(events::IEventListener* listener)
-{
-    if (listener)
-        listeners_[kDisable].Append(listener);
+    return caption_.GetTextId();
 }
 
 bool RadioButton::IsChecked()
@@ -178,39 +138,7 @@ void RadioButton::ApplyCheck(WPARAM check)
 {
     checked_ = check == BST_CHECKED;
     if (notify_)
-        events::TellListeners(listeners_[checked_ ? kCheck : kUncheck], this, kEventChanged);
-}
-
-void RadioButton::AddEnabledWhileCheckedTarget(IComponent* target)
-{
-    AddEnableTarget(target);
-    AddDisableTarget(target);
-}
-
-void RadioButton::AddDisabledWhileCheckedTarget(IComponent* target)
-{
-    AddEnableOnUncheckTarget(target);
-    AddDisableOnCheckTarget(target);
-}
-
-void RadioButton::AddEnableTarget(IComponent* target)
-{
-    events::LinkTarget(&links_[kEnableOnCheck], events::SwitchKind::kEnable, this, &listeners_[kCheck], target);
-}
-
-void RadioButton::AddDisableTarget(IComponent* target)
-{
-    events::LinkTarget(&links_[kDisableOnUncheck], events::SwitchKind::kDisable, this, &listeners_[kUncheck], target);
-}
-
-void RadioButton::AddDisableOnCheckTarget(IComponent* target)
-{
-    events::LinkTarget(&links_[kDisableOnCheck], events::SwitchKind::kDisable, this, &listeners_[kCheck], target);
-}
-
-void RadioButton::AddEnableOnUncheckTarget(IComponent* target)
-{
-    events::LinkTarget(&links_[kEnableOnUncheck], events::SwitchKind::kEnable, this, &listeners_[kUncheck], target);
+        Tell(checked_ ? kCheck : kUncheck, kEventChanged);
 }
 
 void RadioButton::AddEditableWhileCheckedTarget(IComponent* target)
@@ -221,13 +149,12 @@ void RadioButton::AddEditableWhileCheckedTarget(IComponent* target)
 
 void RadioButton::AddEditableTarget(IComponent* target)
 {
-    events::LinkTarget(&links_[kEditableOnCheck], events::SwitchKind::kEditable, this, &listeners_[kCheck], target);
+    Link(kEditableOnCheck, target);
 }
 
 void RadioButton::AddReadOnlyTarget(IComponent* target)
 {
-    events::LinkTarget(&links_[kReadOnlyOnUncheck], events::SwitchKind::kReadOnly, this, &listeners_[kUncheck],
-                       target);
+    Link(kReadOnlyOnUncheck, target);
 }
 
 void RadioButton::SetDrawer(drawer::IRadioButton* drawer, bool owned)
@@ -252,8 +179,9 @@ void RadioButton::OnEvent(base::IObject* source, int32_t)
             TakeSkinDrawer();
         return;
     }
-    if (localizer_ && source == static_cast<base::IObject*>(localizer_) && captionTextId_ != -1)
-        SetCaption(localizer_->GetText(captionTextId_));
+    bool shown = false;
+    if (caption_.TakeLanguage(source, m_hWnd, &shown) && shown)
+        Measure();
 }
 
 void RadioButton::TakeSkinDrawer()
@@ -262,26 +190,12 @@ void RadioButton::TakeSkinDrawer()
     SetDrawer(skin ? skin->GetRadioButtonDrawer() : nullptr, false);
 }
 
-void RadioButton::JoinLocalizer()
-{
-    localizer_ = window_ && window_->HasLocalizer() ? window_->GetLocalizer() : nullptr;
-    if (localizer_)
-        localizer_->AddListener(this);
-}
-
-void RadioButton::LeaveLocalizer()
-{
-    if (localizer_)
-        localizer_->RemoveListener(this);
-    localizer_ = nullptr;
-}
-
 bool RadioButton::CreateWindowIn(IComponent* parent)
 {
     if (!parent) {
         if (!parent_)
             return true;
-        LeaveLocalizer();
+        caption_.Leave(this);
         const bool skinned = skinLink_.Leave(this);
         DetachFromParent();
         // The skin's drawer is not kept: its manager may give it back once nobody follows.
@@ -292,22 +206,20 @@ bool RadioButton::CreateWindowIn(IComponent* parent)
     if (m_hWnd)
         return true;
     AttachTo(parent);
-    JoinLocalizer();
+    caption_.Join(window_, this);
     if (skinLink_.Join(window_, this))
         TakeSkinDrawer();
     const RECT empty = {0, 0, 0, 0};
     if (!Create(L"Button", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTORADIOBUTTON, empty, NativeWindowOf(parent),
                 kControlId)) {
         ShowWindowCreationFailed();
-        LeaveLocalizer();
+        caption_.Leave(this);
         skinLink_.Leave(this);
         parent_ = nullptr;
         window_ = nullptr;
         return false;
     }
-    if (captionTextId_ != -1 && localizer_ && caption_)
-        caption_->Assign(localizer_->GetText(captionTextId_));
-    ::SetWindowTextW(m_hWnd, DoubledAmpersands(GetCaption()).c_str());
+    caption_.ShowIn(m_hWnd);
     // The stored state, telling nobody: it is not a choice.
     notify_ = false;
     SendMessage(BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED);
@@ -321,7 +233,7 @@ bool RadioButton::CreateWindowIn(IComponent* parent)
 void RadioButton::SetEnabled(bool enabled)
 {
     if (enabled != enabled_)
-        events::TellListeners(listeners_[enabled ? kEnable : kDisable], this, kEventChanged);
+        Tell(enabled ? kEnable : kDisable, kEventChanged);
     enabled_ = enabled;
     if (m_hWnd) {
         EnableWindow(enabled ? TRUE : FALSE);
@@ -415,7 +327,7 @@ bool RadioButton::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LP
                                        font_.GetColor());
         return true;
     default:
-        return Component<CaptionFontForwards<IRadioButton>, CButton>::HandleMessage(result, message, wParam, lParam);
+        return Base::HandleMessage(result, message, wParam, lParam);
     }
 }
 

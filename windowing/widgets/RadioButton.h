@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "core/col/ArrayP.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
 #include "mfc/Brush.h"
@@ -12,29 +11,22 @@
 #include "windowing/component/Component.h"
 #include "windowing/component/SkinLink.h"
 #include "windowing/paint/Font.h"
+#include "windowing/widgets/Caption.h"
 #include "windowing/widgets/CaptionFontForwards.h"
+#include "windowing/widgets/CheckLinks.h"
 #include "windowing/widgets/IRadioButton.h"
 
 namespace s {
-namespace lang {
-class Localizer;
-}
-namespace str {
-namespace strbuffer {
-class StrBuffer;
-}
-} // namespace str
 namespace gui {
-namespace events {
-class TargetSwitch;
-}
 namespace win {
 
 // The toolkit's radio button (see IRadioButton) over the system's auto radio button. A window
 // with a skin manager has it painted by the skin's radio-button drawer, following skin changes.
-class RadioButton : public Component<CaptionFontForwards<IRadioButton>, CButton>,
+class RadioButton : public Component<CheckLinks<CaptionFontForwards<IRadioButton>>, CButton>,
                     public thread::IPoolable,
                     public events::IEventListener {
+    using Base = Component<CheckLinks<CaptionFontForwards<IRadioButton>>, CButton>;
+
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_RadioButton";
     static constexpr int32_t kPoolCapacity = 1000;
@@ -58,18 +50,8 @@ public:
     void SetCaptionTextId(int32_t id) override;
     const wchar_t* GetCaption() override;
     int32_t GetCaptionTextId() override;
-    void AddCheckListener(events::IEventListener* listener) override;
-    void AddUncheckListener(events::IEventListener* listener) override;
-    void AddEnableListener(events::IEventListener* listener) override;
-    void AddDisableListener(events::IEventListener* listener) override;
     bool IsChecked() override;
     void SetChecked(bool checked, bool notify) override;
-    void AddEnabledWhileCheckedTarget(IComponent* target) override;
-    void AddDisabledWhileCheckedTarget(IComponent* target) override;
-    void AddEnableTarget(IComponent* target) override;
-    void AddDisableTarget(IComponent* target) override;
-    void AddDisableOnCheckTarget(IComponent* target) override;
-    void AddEnableOnUncheckTarget(IComponent* target) override;
     void AddEditableWhileCheckedTarget(IComponent* target) override;
     void AddEditableTarget(IComponent* target) override;
     void AddReadOnlyTarget(IComponent* target) override;
@@ -91,37 +73,20 @@ protected:
     bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    enum ListenerList { kCheck, kUncheck, kEnable, kDisable, kListenerLists };
-    enum Link {
-        kEnableOnCheck,
-        kDisableOnUncheck,
-        kDisableOnCheck,
-        kEnableOnUncheck,
-        kEditableOnCheck,
-        kReadOnlyOnUncheck,
-        kLinks
-    };
-
     void Measure();
     void Paint();
     void ApplyCheck(WPARAM check);
     void TakeSkinDrawer();
-    void JoinLocalizer();
-    void LeaveLocalizer();
     void ResetRadioButton();
 
-    str::strbuffer::StrBuffer* caption_;
-    int32_t captionTextId_;
+    Caption caption_;
     Font font_;
     Font disabledFont_;
     CBrush brush_;
     bool checked_;
-    col::_array::ArrayP listeners_[kListenerLists];
-    events::TargetSwitch* links_[kLinks];
     bool notify_;
     drawer::IRadioButton* drawer_;
     bool drawerOwned_;
-    lang::Localizer* localizer_;
     SkinLink skinLink_;
 };
 

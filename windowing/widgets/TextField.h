@@ -59,6 +59,11 @@ public:
     void SelectAll() override;
     void SelectAllNow() override;
 
+    // A share of the parent's width, and fixed pixels; each stores the value for the next layout.
+    void SetWidthPercent(int32_t percent) { widthPercent_ = percent; }
+    void SetFixedWidth(int32_t width) { fixedWidth_ = width; }
+    void SetFixedHeight(int32_t height) { fixedHeight_ = height; }
+
     // The component operations where a text field differs from the shared body.
     bool CreateWindowIn(IComponent* parent) override;
     void SetEnabled(bool enabled) override;

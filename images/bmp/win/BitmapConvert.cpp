@@ -6,6 +6,7 @@
 #include "images/IBufferedImage.h"
 #include "images/ImageCapacity.h"
 #include "images/bmp/win/Bitmap.h"
+#include "images/codecs/EncodeSettingSource.h"
 #include "images/codecs/FlattenedImage.h"
 #include "images/filters/reduction/Quantizer.h"
 #include "images/win/BufferedImage.h"
@@ -18,14 +19,8 @@ namespace win {
 
 IEncodedImage* Bitmap::FromImage(IBufferedImage* image)
 {
-    Bitmap* bitmap = New();
-    if (!bitmap)
-        return nullptr;
-    if (!bitmap->ConvertFrom(image, GetBitCount(), true, 255, 255, 255)) {
-        bitmap->ReleaseToPool();
-        return nullptr;
-    }
-    return bitmap;
+    IEncodeSettingSource* settings = GetEncodeSettingSource();
+    return settings ? EncodeWithSetting(settings->TakeBmpSetting(true, GetBitCount()), image) : nullptr;
 }
 
 bool Bitmap::ConvertFrom(IBufferedImage* image, int32_t bitsPerPixel, bool keepTransparency, int32_t red,

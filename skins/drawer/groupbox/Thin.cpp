@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "skins/drawer/PaintArea.h"
-#include "skins/drawer/SelectedFont.h"
 
 namespace s {
 namespace gui {
@@ -15,14 +14,9 @@ namespace {
 const COLORREF kFrame = 0xBFD0D0;
 }
 
-Thin::Thin() : frame_(kFrame), textDrawer_(text::win::Basic::New())
+Thin::Thin() : frame_(kFrame)
 {
     Thin::Reset();
-}
-
-Thin::~Thin()
-{
-    delete textDrawer_;
 }
 
 const wchar_t* Thin::GetClassName()
@@ -33,24 +27,7 @@ const wchar_t* Thin::GetClassName()
 void Thin::Reset()
 {
     frame_ = kFrame;
-    if (textDrawer_)
-        textDrawer_->Reset();
-}
-
-void Thin::ApplyToFonts(IFont* normal, IFont* disabled)
-{
-    if (textDrawer_)
-        textDrawer_->ApplyToFonts(normal, disabled, nullptr, nullptr, nullptr);
-}
-
-IFontSetting* Thin::GetFontSetting()
-{
-    return textDrawer_ ? textDrawer_->GetNormalFontSetting() : nullptr;
-}
-
-IFontSetting* Thin::GetDisabledFontSetting()
-{
-    return textDrawer_ ? textDrawer_->GetDisabledFontSetting() : nullptr;
+    ResetCaptioned();
 }
 
 void Thin::Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, const wchar_t* caption, IFont* font,
@@ -61,17 +38,7 @@ void Thin::Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t botto
     // The caption stands in the box's own coordinates, 9 pixels in.
     const int32_t w = captionWidth > 0 ? std::min(captionWidth, kMaxPaintCoordinate) : 0;
     const int32_t captionLeft = 9;
-    if (caption && font) {
-        const int previousMode = dc->SetBkMode(TRANSPARENT);
-        const COLORREF previousColor = dc->SetTextColor(font->GetColor());
-        {
-            SelectedFont selected(dc, font);
-            RECT rect = {captionLeft, 0, captionLeft + w, captionHeight};
-            dc->DrawText(caption, -1, &rect, DT_SINGLELINE | DT_NOPREFIX);
-        }
-        dc->SetTextColor(previousColor);
-        dc->SetBkMode(previousMode);
-    }
+    DrawCaption(dc, caption, font, captionLeft, w, captionHeight);
     const int32_t L = left;
     const int32_t T = top;
     const int32_t R = right;

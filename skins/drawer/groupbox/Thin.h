@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "skins/drawer/text/Basic.h"
 #include "skins/drawer/PooledDrawer.h"
+#include "skins/drawer/groupbox/Captioned.h"
 #include "skins/drawer/groupbox/IThin.h"
 #include "windowing/paint/ColorBytes.h"
 
@@ -15,10 +15,9 @@ namespace groupbox {
 namespace win {
 
 // A group box's look: its frame colour, with the text drawer of its caption, which it owns.
-class Thin : public PooledDrawer<Thin, IThin> {
+class Thin : public PooledDrawer<Thin, Captioned<IThin>> {
 public:
     Thin();
-    ~Thin() override;
 
     const wchar_t* GetClassName() override;
     void Reset() override;
@@ -30,10 +29,6 @@ public:
     uint8_t GetFrameRed() override { return RedOf(frame_); }
     uint8_t GetFrameGreen() override { return GreenOf(frame_); }
     uint8_t GetFrameBlue() override { return BlueOf(frame_); }
-    void ApplyToFonts(IFont* normal, IFont* disabled) override;
-    IFontSetting* GetFontSetting() override;
-    IFontSetting* GetDisabledFontSetting() override;
-
     text::win::Basic* GetTextDrawer() { return textDrawer_; }
 
 private:
@@ -41,7 +36,6 @@ private:
     Thin& operator=(const Thin&) = delete;
 
     COLORREF frame_;
-    text::win::Basic* textDrawer_;
 };
 
 } // namespace win

@@ -1,6 +1,7 @@
 #include "storage/archive/dll/DialogTemplateText.h"
 
 #include "core/str/StrBuffer.h"
+#include "storage/archive/dll/ResourceReader.h"
 
 namespace s {
 namespace archive {
@@ -77,54 +78,7 @@ const ClassAtom kClassAtoms[] = {
     {128, L"Button"}, {129, L"Edit"}, {130, L"Static"}, {131, L"List box"}, {132, L"Scroll bar"}, {133, L"Combo box"},
 };
 
-// Little-endian reads over the template's bytes. Every read is asked for with Has first; the
-// position may pass the end (a creation-data count can point beyond it), after which nothing fits.
-class Reader {
-public:
-    Reader(const uint8_t* bytes, uint32_t count) : bytes_(bytes), count_(count), position_(0) {}
-
-    bool Has(uint64_t n) const { return position_ <= count_ && count_ - position_ >= n; }
-    uint64_t Position() const { return position_; }
-    void Skip(uint64_t n) { position_ += n; }
-    void AlignItem() { position_ = (position_ + kItemAlignment - 1) / kItemAlignment * kItemAlignment; }
-
-    uint16_t WordAt(uint64_t at) const
-    {
-        return static_cast<uint16_t>(bytes_[at] | (bytes_[at + 1] << 8));
-    }
-    uint8_t Byte()
-    {
-        return bytes_[position_++];
-    }
-    uint16_t Word()
-    {
-        const uint16_t value = WordAt(position_);
-        position_ += 2;
-        return value;
-    }
-    uint32_t DoubleWord()
-    {
-        const uint32_t low = Word();
-        return low | (static_cast<uint32_t>(Word()) << 16);
-    }
-
-    // Past a NUL-terminated text, read while two bytes remain; returns its length in characters.
-    uint32_t SkipText()
-    {
-        uint32_t length = 0;
-        while (Has(2)) {
-            if (Word() == 0)
-                break;
-            ++length;
-        }
-        return length;
-    }
-
-private:
-    const uint8_t* bytes_;
-    uint32_t count_;
-    uint64_t position_;
-};
+using Reader = ResourceReader;
 
 enum class FieldKind { Missing, Absent, Number, Text };
 
@@ -310,7 +264,7 @@ uint16_t AppendDialog(StrBuffer* out, Reader& reader, bool extended)
 // header does not fit in the bytes, which ends the controls.
 bool AppendControl(StrBuffer* out, Reader& reader, bool extended, uint32_t number)
 {
-    reader.AlignItem();
+    reader.Align(kItemAlignment);
     if (!reader.Has(extended ? kExtendedItemBytes : kStandardItemBytes))
         return false;
     Frame frame;

@@ -43,7 +43,7 @@ public:
 
     // An image's size is its record's byte count.
     uint64_t GetSize() override { return 0; }
-    uint64_t GetStoredSize() override { return 0; }
+    uint64_t GetTransferSize() override { return 0; }
     uint32_t GetAttributes() override { return kAttributes; }
 
     DirectoryRecord& Record() { return record_; }
@@ -60,10 +60,13 @@ private:
     uint8_t loaded_;
 };
 
-// Reads the record's byte count from the stream's position into the entry's bytes and marks it
-// loaded; false, with no bytes, when the stream ends first.
-bool LoadEntryBytes(Entry* entry, io::IInputStream* in);
-
 } // namespace icon
+
+// Reads the record's byte count from the stream's position into the entry's bytes and marks it
+// loaded. When the stream ends or fails first the result is false: the bytes hold what arrived,
+// zeros after it up to the byte count, and the entry stays unloaded. The caller has checked the
+// byte count against what its container holds.
+bool LoadEntryBytes(icon::Entry* entry, io::IInputStream* in);
+
 } // namespace archive
 } // namespace s

@@ -2,21 +2,26 @@
 
 #include "storage/archive/dll/win/Archive.h"
 #include "storage/file/PathWin.h"
+#include "skins/Skinner.h"
 #include "storage/lang/Localizer.h"
-#include "windowing/Messages.h"
-#include "windowing/ProcessKey.h"
+#include "storage/settings/XmlMappedData.h"
+#include "support/WindowThread.h"
 #include "windowing/Window.h"
 
 namespace monitor_testing {
 
-s::lang::Localizer* LoadProgramLanguages()
+std::wstring ProgramPath()
 {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring folder(self);
     folder = folder.substr(0, folder.find_last_of(L'\\'));
-    const std::wstring program = folder.substr(0, folder.find_last_of(L'\\')) + L"\\pulsegrid.exe";
-    s::file::win::PathWin* path = s::file::win::PathWin::CreateFromText(program.c_str());
+    return folder.substr(0, folder.find_last_of(L'\\')) + L"\\pulsegrid.exe";
+}
+
+s::lang::Localizer* LoadProgramLanguages()
+{
+    s::file::win::PathWin* path = s::file::win::PathWin::CreateFromText(ProgramPath().c_str());
     s::archive::dll::win::Archive* archive = s::archive::dll::win::Archive::OpenModule(path);
     s::lang::Localizer* localizer =
         archive ? s::lang::Localizer::CreateFromResource(archive, L"IDR_XML", 130) : nullptr;
@@ -30,8 +35,7 @@ s::lang::Localizer* LoadProgramLanguages()
 
 void OnWindowThread(s::gui::win::Window* window, const std::function<void()>& work)
 {
-    SendMessageW(window->GetSafeHwnd(), s::gui::msg::kRunOnOwnThread, reinterpret_cast<WPARAM>(&work),
-                 s::gui::win::ProcessKey());
+    testing_support::RunOnWindowThread(window->GetSafeHwnd(), work);
 }
 
 std::wstring TempSettingsPath(const wchar_t* name)
@@ -54,6 +58,34 @@ std::string ReadStoredFile(const std::wstring& path)
         bytes.append(buffer, read);
     CloseHandle(file);
     return bytes;
+}
+
+std::wstring StoredText(const wchar_t* name, const wchar_t* section, const wchar_t* key)
+{
+    s::xml::MappedData* data = s::xml::MappedData::OpenFile(TempSettingsPath(name).c_str());
+    if (!data)
+        return L"(no file)";
+    std::wstring text = data->HasValue(section, key) ? data->GetString(section, key, L"", nullptr, false) : L"(missing)";
+    data->ReleaseToPool();
+    return text;
+}
+
+s::gui::drawer::Skinner* NewProgramSkinner()
+{
+    s::gui::drawer::Skinner* skinner = s::gui::drawer::Skinner::New();
+    skinner->SetDrawerType(L"ThinWindow");
+    skinner->AddBuiltInSkins();
+    skinner->SelectSkinAt(0);
+    return skinner;
+}
+
+s::xml::MappedData* OpenStillSettings(const wchar_t* name)
+{
+    const std::wstring path = TempSettingsPath(name);
+    DeleteFileW(path.c_str());
+    s::xml::MappedData* settings = s::xml::MappedData::OpenFile(path.c_str());
+    settings->SetInt32(L"MainWindow\\View", L"RefreshFrequency", 300000);
+    return settings;
 }
 
 } // namespace monitor_testing

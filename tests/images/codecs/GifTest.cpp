@@ -345,12 +345,9 @@ TEST(GifTest, EncodingWithoutEightBitFramesWritesNothing)
         EXPECT_FALSE(refused->AddFrame(image.get(), bits, false, 0, 0, 0, Gif::kAlphaThreshold)) << bits;
         EXPECT_EQ(0, refused->GetImageCount());
     }
-    // A fresh codec converts at 8 bits.
+    // Whole-image conversions go through the encoder settings, which this program does not have.
     Pooled<Gif> fresh;
-    s::image::IEncodedImage* made = fresh->FromImage(image.get());
-    ASSERT_NE(nullptr, made);
-    EXPECT_EQ(8, static_cast<Gif*>(made)->GetFrame(0)->GetBitCount());
-    static_cast<Gif*>(made)->ReleaseToPool();
+    EXPECT_EQ(nullptr, fresh->FromImage(image.get()));
 }
 
 TEST(GifTest, SaveAsGifWritesAFileThatReadsBack)

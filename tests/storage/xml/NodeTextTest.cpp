@@ -17,27 +17,6 @@ namespace {
 
 const uint32_t kWhole = StrBuffer::kWhole;
 
-// A pooled byte array for the length of a test.
-class Bytes {
-public:
-    Bytes() : a_(ArrayU08::New()) {}
-    explicit Bytes(const std::string& bytes) : Bytes()
-    {
-        a_->AppendRaw(bytes.data(), static_cast<uint32_t>(bytes.size()), 0);
-    }
-    ~Bytes() { a_->ReleaseToPool(); }
-    ArrayU08* get() const { return a_; }
-    std::string str() const
-    {
-        return std::string(static_cast<const char*>(a_->GetData()), a_->GetCount());
-    }
-
-private:
-    Bytes(const Bytes&) = delete;
-    Bytes& operator=(const Bytes&) = delete;
-    ArrayU08* a_;
-};
-
 // Parses text and returns what the writer makes of it; "<failed>" when the parse failed.
 std::wstring Reparsed(const wchar_t* text)
 {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
 #include "storage/xml/Node.h"
 
@@ -43,6 +44,27 @@ private:
     Str(const Str&) = delete;
     Str& operator=(const Str&) = delete;
     StrBuffer* s_;
+};
+
+// A pooled byte array for the length of a test.
+class Bytes {
+public:
+    Bytes() : a_(s::col::_array::ArrayU08::New()) {}
+    explicit Bytes(const std::string& bytes) : Bytes()
+    {
+        a_->AppendRaw(bytes.data(), static_cast<uint32_t>(bytes.size()), 0);
+    }
+    ~Bytes() { a_->ReleaseToPool(); }
+    s::col::_array::ArrayU08* get() const { return a_; }
+    std::string str() const
+    {
+        return std::string(static_cast<const char*>(a_->GetData()), a_->GetCount());
+    }
+
+private:
+    Bytes(const Bytes&) = delete;
+    Bytes& operator=(const Bytes&) = delete;
+    s::col::_array::ArrayU08* a_;
 };
 
 inline std::wstring Text(StrBuffer* s)

@@ -9,6 +9,7 @@
 
 #include "support/RecordingListener.h"
 #include "support/Screenshot.h"
+#include "support/Cursor.h"
 #include "support/Wait.h"
 #include "windowing/ShownWindow.h"
 #include "windowing/menu/MenuFixture.h"
@@ -146,7 +147,7 @@ bool OpenCaptureAndClose(HWND frame, const wchar_t* name, testing_support::Scree
 {
     RECT frameRect;
     GetWindowRect(frame, &frameRect);
-    SetCursorPos(frameRect.left + 60, frameRect.top + 60);
+    testing_support::PlaceCursor(frameRect.left + 60, frameRect.top + 60);
     PostMessageW(frame, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 30));
     if (!WaitUntil([] { return ShownMenuWindows().size() == 1; }, 5000))
         return false;

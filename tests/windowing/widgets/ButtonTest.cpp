@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Cursor.h"
 #include "support/RecordingListener.h"
 #include "support/Wait.h"
 #include "windowing/Messages.h"
@@ -168,7 +169,7 @@ TEST_F(ButtonTest, AnAutoRepeatButtonRepeatsOnlyWhileHeld)
     RECT bounds;
     GetWindowRect(control, &bounds);
     // The repeat fires only with the cursor on the button.
-    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    testing_support::PlaceCursor((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
     const DWORD start = GetTickCount();
     SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     EXPECT_EQ(1u, heard_.Count());

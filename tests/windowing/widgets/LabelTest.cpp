@@ -317,6 +317,24 @@ TEST_F(LinkTest, HoverStatesPaintWithTheirOwnFonts)
     EXPECT_NE(label_->GetFont()->GetColor(), label_->GetLinkFont()->GetColor());
 }
 
+TEST_F(LinkTest, OwnLinkColoursStayOverEveryNewDrawer)
+{
+    const COLORREF normal = RGB(0, 170, 0);
+    const COLORREF hover = RGB(170, 170, 0);
+    label_->SetLinkColors(normal, hover);
+    EXPECT_EQ(normal, label_->GetLinkFont()->GetColor());
+    EXPECT_EQ(hover, label_->GetHoverFont()->GetColor());
+    EXPECT_EQ(hover, label_->GetPressedFont()->GetColor());
+    // A new drawer, as at a change of skin, colours the fonts anew; the label's own colours win.
+    s::gui::drawer::text::win::Basic* drawer = s::gui::drawer::text::win::Basic::New();
+    ASSERT_NE(nullptr, drawer);
+    label_->SetTextDrawer(drawer, true);
+    EXPECT_EQ(normal, label_->GetLinkFont()->GetColor());
+    EXPECT_EQ(hover, label_->GetHoverFont()->GetColor());
+    EXPECT_EQ(hover, label_->GetPressedFont()->GetColor());
+    EXPECT_TRUE(label_->GetLinkFont()->IsUnderline()) << "the drawer's other choices stay";
+}
+
 TEST_F(LabelTest, APlainLabelLetsTheMouseThroughAndNeverHovers)
 {
     POINT origin = {2, 2};

@@ -1,7 +1,11 @@
 // Every control of the dialogs in one window, with a skin manager and without: the skin's
 // drawers taken when the native windows are made and replaced at each change of skin, the
-// manager left when the window goes, and screenshots of both looks.
+// manager left when the window goes, screenshots of both looks, and what the skin paints of a
+// checked toggle button and of a drawn slider, read from the screen.
 #include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +42,46 @@ using s::gui::win::TextField;
 using testing_support::ScreenImage;
 
 const DWORD kBoundMillis = 5000;
+
+// Where a child window lies in a capture of its top-level window.
+RECT PlaceInFrame(HWND child, HWND frame)
+{
+    RECT place = {};
+    RECT outer = {};
+    GetWindowRect(child, &place);
+    GetWindowRect(frame, &outer);
+    OffsetRect(&place, -outer.left, -outer.top);
+    return place;
+}
+
+// The pixels of one colour in an area of a capture, and the columns they span.
+struct Ink {
+    int32_t count = 0;
+    int32_t left = INT32_MAX;
+    int32_t right = -1;
+};
+
+Ink InkOf(const ScreenImage& image, const RECT& area, COLORREF color)
+{
+    Ink ink;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        for (int32_t x = area.left; x < area.right; ++x) {
+            if (image.At(x, y) == color) {
+                ++ink.count;
+                ink.left = std::min<int32_t>(ink.left, x - area.left);
+                ink.right = std::max<int32_t>(ink.right, x - area.left);
+            }
+        }
+    }
+    return ink;
+}
+
+// A component of the colour times the border drawer's factor, as it shades a raised thumb.
+COLORREF Shade(COLORREF color, double factor)
+{
+    auto scale = [factor](int32_t component) { return std::min(255, static_cast<int32_t>(component * factor)); };
+    return RGB(scale(GetRValue(color)), scale(GetGValue(color)), scale(GetBValue(color)));
+}
 
 // The controls of one window, as a dialog lays them out.
 struct Gallery {
@@ -221,6 +265,89 @@ TEST_F(SkinnedControlsTest, WithoutAManagerTheSystemPaintsTheControls)
         EXPECT_LE(place.bottom, client.bottom);
         EXPECT_LE(place.right, client.right);
     }
+}
+
+TEST_F(SkinnedControlsTest, ACheckedToggleButtonShowsItsWholeCaptionOverTheDownFace)
+{
+    window_->SetSkinner(skinner_);
+    Box* row = Box::Create(IBox::kRow, 100, -1, 0, 0, 0, 0, 0, 0);
+    ASSERT_NE(nullptr, row);
+    row->SetMargins(8);
+    row->SetHGap(8);
+    window_->AddChild(row);
+    Button* buttons[2] = {};
+    for (Button*& button : buttons) {
+        button = Button::New();
+        ASSERT_NE(nullptr, button);
+        button->SetCaption(L"Pinned");
+        button->SetToggleMode(true, true, false, false);
+        row->AddChild(button);
+    }
+    buttons[1]->SetChecked(true);
+    Show();
+
+    // The same caption in the same font: the checked one in the checked colour over the down
+    // face, as many pixels and as wide as the resting one's in the text colour.
+    const testing_support::SkinLook& look = testing_support::kFirst;
+    Ink resting;
+    Ink checked;
+    int32_t face = 0;
+    ScreenImage image;
+    testing_support::WaitUntil(
+        [&] {
+            if (!testing_support::CaptureWindow(frame_, &image))
+                return false;
+            resting = InkOf(image, PlaceInFrame(buttons[0]->GetSafeHwnd(), frame_), look.text);
+            const RECT down = PlaceInFrame(buttons[1]->GetSafeHwnd(), frame_);
+            checked = InkOf(image, down, look.listHeaderFont);
+            face = InkOf(image, down, look.listHeaderBg).count;
+            return resting.count > 20 && checked.count == resting.count;
+        },
+        kBoundMillis);
+    testing_support::SaveScreenshot(image, L"WidgetsCheckedToggle");
+    EXPECT_GT(resting.count, 20) << "the resting caption";
+    EXPECT_EQ(resting.count, checked.count) << "the checked caption whole, in its own colour";
+    EXPECT_EQ(resting.right - resting.left, checked.right - checked.left) << "no ellipsis";
+    EXPECT_GT(face, checked.count) << "the down face";
+}
+
+TEST_F(SkinnedControlsTest, ADrawnSliderShowsItsRaisedThumbAtItsPosition)
+{
+    window_->SetSkinner(skinner_);
+    Slider* slider = Slider::Create(100, -1);
+    ASSERT_NE(nullptr, slider);
+    slider->SetPosition(70);
+    slider->SetFixedHeight(24);
+    Box* column = Box::Create(IBox::kColumn, 100, 100, 0, 0, 0, 0, 0, 0);
+    ASSERT_NE(nullptr, column);
+    column->SetMargins(8);
+    window_->AddChild(column);
+    column->AddChild(slider);
+    Show();
+
+    // The thumb is lit on its top and left edges and shaded on its right, across the sunken
+    // channel drawn in the plain colour.
+    const COLORREF frame = testing_support::kFirst.compFg;
+    ScreenImage image;
+    RECT place = {};
+    int32_t thumb = 0;
+    const auto seen = [&] {
+        return image.At(place.left + thumb + 4, place.top) == Shade(frame, 1.15) &&
+               image.At(place.left + thumb, place.top + 8) == Shade(frame, 1.05) &&
+               image.At(place.left + thumb + 9, place.top + 8) == Shade(frame, 0.7) &&
+               image.At(place.left + thumb / 2, place.top) == frame;
+    };
+    testing_support::WaitUntil(
+        [&] {
+            if (!testing_support::CaptureWindow(frame_, &image))
+                return false;
+            place = PlaceInFrame(slider->GetSafeHwnd(), frame_);
+            thumb = (place.right - place.left - 10) * 70 / 100;
+            return seen();
+        },
+        kBoundMillis);
+    testing_support::SaveScreenshot(image, L"WidgetsDrawnSlider");
+    EXPECT_TRUE(seen()) << "the thumb at " << thumb << " of a slider " << place.right - place.left << " wide";
 }
 
 } // namespace

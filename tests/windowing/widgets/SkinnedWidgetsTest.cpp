@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -18,6 +19,8 @@
 #include "support/Screenshot.h"
 #include "support/Wait.h"
 #include "windowing/widgets/TestSkins.h"
+#include "windowing/Messages.h"
+#include "windowing/ProcessKey.h"
 #include "windowing/ShownWindow.h"
 #include "windowing/box/Box.h"
 #include "windowing/paint/CounterData.h"
@@ -95,6 +98,24 @@ private:
     std::set<DWORD> threads_;
 };
 
+// Everything a skin paints on the widgets of the window, read from the screen.
+struct Seen {
+    int32_t labelText = 0;
+    int32_t labelBackground = 0;
+    int32_t innerText = 0;
+    bool graph = false;
+    bool counterBackground = false;
+};
+
+void ExpectSeen(const Seen& seen, const char* skin)
+{
+    EXPECT_GT(seen.labelText, 20) << "the label's text in the colour of " << skin;
+    EXPECT_GT(seen.labelBackground, 100) << "the label over the window colour of " << skin;
+    EXPECT_GT(seen.innerText, 10) << "the counter's label in the colour of " << skin;
+    EXPECT_TRUE(seen.graph) << "the graph in the counter colour of " << skin;
+    EXPECT_TRUE(seen.counterBackground) << "the counter over the window colour of " << skin;
+}
+
 class SkinnedWidgetsTest : public ShownWindowTest {
 protected:
     void SetUp() override
@@ -165,29 +186,38 @@ protected:
         ASSERT_NE(nullptr, inner_->GetSafeHwnd());
     }
 
+    // What the screen shows of the widgets, once it shows all of the skin or the bound has passed.
+    Seen Look(const SkinLook& skin, const wchar_t* name)
+    {
+        Seen seen;
+        ScreenImage image;
+        WaitUntil(
+            [&] {
+                if (!CaptureWindow(frame_, &image))
+                    return false;
+                const RECT text = PlaceInFrame(label_->GetSafeHwnd(), frame_);
+                const RECT innerText = PlaceInFrame(inner_->GetSafeHwnd(), frame_);
+                const RECT graph = PlaceInFrame(counter_->GetSafeHwnd(), frame_);
+                seen.labelText = CountColor(image, text, skin.text);
+                seen.labelBackground = CountColor(image, text, skin.windowBg);
+                seen.innerText = CountColor(image, innerText, skin.text);
+                // The graph's columns stand in the lower half, the window's colour above them.
+                seen.graph = image.At(graph.left + 2, graph.bottom - 3) == skin.counter01 &&
+                             image.At(graph.right - 3, graph.bottom - 3) == skin.counter01;
+                seen.counterBackground = image.At(graph.left + 2, graph.top + 2) == skin.windowBg;
+                return seen.labelText > 20 && seen.labelBackground > 100 && seen.innerText > 10 && seen.graph &&
+                       seen.counterBackground;
+            },
+            kBoundMillis);
+        testing_support::SaveScreenshot(image, name);
+        return seen;
+    }
+
     Skinner* skinner_ = nullptr;
     Label* label_ = nullptr;
     Label* inner_ = nullptr;
     Counter* counter_ = nullptr;
 };
-
-// Everything a skin paints on the widgets of the window, read from the screen.
-struct Seen {
-    int32_t labelText = 0;
-    int32_t labelBackground = 0;
-    int32_t innerText = 0;
-    bool graph = false;
-    bool counterBackground = false;
-};
-
-void ExpectSeen(const Seen& seen, const char* skin)
-{
-    EXPECT_GT(seen.labelText, 20) << "the label's text in the colour of " << skin;
-    EXPECT_GT(seen.labelBackground, 100) << "the label over the window colour of " << skin;
-    EXPECT_GT(seen.innerText, 10) << "the counter's label in the colour of " << skin;
-    EXPECT_TRUE(seen.graph) << "the graph in the counter colour of " << skin;
-    EXPECT_TRUE(seen.counterBackground) << "the counter over the window colour of " << skin;
-}
 
 TEST_F(SkinnedWidgetsTest, LabelsAndCountersPaintWithTheCurrentSkinAndFollowANewOne)
 {
@@ -204,39 +234,39 @@ TEST_F(SkinnedWidgetsTest, LabelsAndCountersPaintWithTheCurrentSkinAndFollowANew
     EXPECT_EQ(SkinAt(0)->GetCounterDrawer(), counter->GetDrawer());
     Show();
 
-    const auto look = [&](const SkinLook& skin, const wchar_t* name) {
-        Seen seen;
-        ScreenImage image;
-        WaitUntil(
-            [&] {
-                if (!CaptureWindow(frame_, &image))
-                    return false;
-                const RECT text = PlaceInFrame(label->GetSafeHwnd(), frame_);
-                const RECT innerText = PlaceInFrame(inner->GetSafeHwnd(), frame_);
-                const RECT graph = PlaceInFrame(counter->GetSafeHwnd(), frame_);
-                seen.labelText = CountColor(image, text, skin.text);
-                seen.labelBackground = CountColor(image, text, skin.windowBg);
-                seen.innerText = CountColor(image, innerText, skin.text);
-                // The graph's columns stand in the lower half, the window's colour above them.
-                seen.graph = image.At(graph.left + 2, graph.bottom - 3) == skin.counter01 &&
-                             image.At(graph.right - 3, graph.bottom - 3) == skin.counter01;
-                seen.counterBackground = image.At(graph.left + 2, graph.top + 2) == skin.windowBg;
-                return seen.labelText > 20 && seen.labelBackground > 100 && seen.innerText > 10 && seen.graph &&
-                       seen.counterBackground;
-            },
-            kBoundMillis);
-        testing_support::SaveScreenshot(image, name);
-        return seen;
-    };
-
-    ExpectSeen(look(kFirst, L"SkinnedWidgetsFirst"), "the first skin");
+    ExpectSeen(Look(kFirst, L"SkinnedWidgetsFirst"), "the first skin");
 
     // Told on this thread, taken on the window's own before the selection returns.
     skinner_->SelectSkinAt(1);
     EXPECT_EQ(SkinAt(1)->GetTextDrawer(), label->GetTextDrawer());
     EXPECT_EQ(SkinAt(1)->GetTextDrawer(), inner->GetTextDrawer());
     EXPECT_EQ(SkinAt(1)->GetCounterDrawer(), counter->GetDrawer());
-    ExpectSeen(look(kSecond, L"SkinnedWidgetsSecond"), "the second skin");
+    ExpectSeen(Look(kSecond, L"SkinnedWidgetsSecond"), "the second skin");
+}
+
+// The widgets copy their background from the window's picture: when the window alone takes a new
+// drawer, they paint again over it.
+TEST_F(SkinnedWidgetsTest, WidgetsPaintAgainOverTheWindowsNewDrawer)
+{
+    window_->SetSkinner(skinner_);
+    Box* column = Box::Create(s::gui::IBox::kColumn, 100, 100, 0, 0, 0, 0, 0, 0);
+    ASSERT_NE(nullptr, column);
+    window_->AddChild(column);
+    ASSERT_NO_FATAL_FAILURE(AddWidgets(column));
+    Show();
+    ExpectSeen(Look(kFirst, L"SkinnedWidgetsBeforeNewDrawer"), "the first skin");
+    // Only the window takes the second skin's drawer; nothing tells the widgets.
+    s::gui::drawer::IWindow* second = SkinAt(1)->GetWindowDrawer();
+    const std::function<void()> take = [&] { window_->SetDrawer(second); };
+    ::SendMessageW(frame_, s::gui::msg::kRunOnOwnThread, reinterpret_cast<WPARAM>(&take), s::gui::win::ProcessKey());
+    SkinLook secondBackground = kFirst;
+    secondBackground.windowBg = kSecond.windowBg;
+    const Seen seen = Look(secondBackground, L"SkinnedWidgetsAfterNewDrawer");
+    EXPECT_GT(seen.labelBackground, 100) << "the label over the new window colour";
+    EXPECT_TRUE(seen.counterBackground) << "the counter over the new window colour";
+    // The skin manager's own drawer again before the window goes.
+    const std::function<void()> back = [&] { window_->SetDrawer(SkinAt(0)->GetWindowDrawer()); };
+    ::SendMessageW(frame_, s::gui::msg::kRunOnOwnThread, reinterpret_cast<WPARAM>(&back), s::gui::win::ProcessKey());
 }
 
 TEST_F(SkinnedWidgetsTest, WidgetsLeaveTheManagerWhenTheirWindowGoes)

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "skins/drawer/PaintArea.h"
-#include "skins/drawer/SelectedFont.h"
 
 namespace s {
 namespace gui {
@@ -11,37 +10,15 @@ namespace drawer {
 namespace groupbox {
 namespace win {
 
-Basic::Basic() : frame_(kFrame), textDrawer_(text::win::Basic::New())
+Basic::Basic() : frame_(kFrame)
 {
     Basic::Reset();
-}
-
-Basic::~Basic()
-{
-    delete textDrawer_;
 }
 
 void Basic::Reset()
 {
     frame_ = kFrame;
-    if (textDrawer_)
-        textDrawer_->Reset();
-}
-
-void Basic::ApplyToFonts(IFont* normal, IFont* disabled)
-{
-    if (textDrawer_)
-        textDrawer_->ApplyToFonts(normal, disabled, nullptr, nullptr, nullptr);
-}
-
-IFontSetting* Basic::GetFontSetting()
-{
-    return textDrawer_ ? textDrawer_->GetNormalFontSetting() : nullptr;
-}
-
-IFontSetting* Basic::GetDisabledFontSetting()
-{
-    return textDrawer_ ? textDrawer_->GetDisabledFontSetting() : nullptr;
+    ResetCaptioned();
 }
 
 void Basic::Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bottom, const wchar_t* caption,
@@ -49,19 +26,8 @@ void Basic::Draw(CDC* dc, int32_t left, int32_t top, int32_t right, int32_t bott
 {
     if (!CanPaint(dc, left, top, right, bottom))
         return;
-    // The caption stands in the box's own coordinates, whatever the frame's rectangle.
     const int32_t w = std::clamp(captionWidth, 0, kMaxPaintCoordinate);
-    if (caption && font) {
-        const int previousMode = dc->SetBkMode(TRANSPARENT);
-        const COLORREF previousColor = dc->SetTextColor(font->GetColor());
-        {
-            SelectedFont selected(dc, font);
-            RECT rect = {kCaptionLeft, 0, kCaptionLeft + w, captionHeight};
-            dc->DrawText(caption, -1, &rect, DT_SINGLELINE | DT_NOPREFIX);
-        }
-        dc->SetTextColor(previousColor);
-        dc->SetBkMode(previousMode);
-    }
+    DrawCaption(dc, caption, font, kCaptionLeft, w, captionHeight);
     const int32_t L = left;
     const int32_t T = top;
     const int32_t R = right;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "skins/drawer/PooledDrawer.h"
-#include "skins/drawer/text/Basic.h"
+#include "skins/drawer/groupbox/Captioned.h"
 #include "windowing/drawer/groupbox/IBasic.h"
 #include "windowing/paint/ColorBytes.h"
 
@@ -16,7 +16,7 @@ namespace win {
 
 // A group box's look without a skin: a one-pixel frame with rounded corners, open at the top
 // where the caption stands, with the text drawer of its caption fonts, which it owns.
-class Basic : public PooledDrawer<Basic, IBasic> {
+class Basic : public PooledDrawer<Basic, Captioned<IBasic>> {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_drawer_groupbox_win_Basic";
     static constexpr COLORREF kFrame = 0xBFD0D0;
@@ -24,7 +24,6 @@ public:
     static constexpr int32_t kCaptionLeft = 9;
 
     Basic();
-    ~Basic() override;
 
     const wchar_t* GetClassName() override { return kClassName; }
     void Reset() override;
@@ -35,16 +34,12 @@ public:
     uint8_t GetFrameRed() override { return RedOf(frame_); }
     uint8_t GetFrameGreen() override { return GreenOf(frame_); }
     uint8_t GetFrameBlue() override { return BlueOf(frame_); }
-    void ApplyToFonts(IFont* normal, IFont* disabled) override;
-    IFontSetting* GetFontSetting() override;
-    IFontSetting* GetDisabledFontSetting() override;
 
 private:
     Basic(const Basic&) = delete;
     Basic& operator=(const Basic&) = delete;
 
     COLORREF frame_;
-    text::win::Basic* textDrawer_;
 };
 
 } // namespace win

@@ -9,6 +9,7 @@
 #include "images/ImageCapacity.h"
 #include "images/Transforms.h"
 #include "images/bmp/win/Bitmap.h"
+#include "images/codecs/EncodeSettingSource.h"
 #include "images/codecs/FlattenedImage.h"
 #include "images/codecs/ImageSearch.h"
 #include "images/filters/reduction/Quantizer.h"
@@ -334,13 +335,10 @@ bool Gif::ConvertFromImageSet(BufferedImageSet* set, int32_t bits, bool keepTran
 
 IEncodedImage* Gif::FromImage(IBufferedImage* image)
 {
-    Gif* gif = New();
+    IEncodeSettingSource* settings = GetEncodeSettingSource();
     // A picture that has read no colour table yet converts at 8 bits.
-    if (gif && !gif->AddFrame(image, tableBits_ ? tableBits_ : kFrameBits, true, 255, 255, 255, kAlphaThreshold)) {
-        gif->ReleaseToPool();
-        return nullptr;
-    }
-    return gif;
+    return settings ? EncodeWithSetting(settings->TakeGifSetting(true, tableBits_ ? tableBits_ : kFrameBits), image)
+                    : nullptr;
 }
 
 IEncodedImage* Gif::FromImageSet(BufferedImageSet* set)
@@ -349,14 +347,9 @@ IEncodedImage* Gif::FromImageSet(BufferedImageSet* set)
         return nullptr;
     if (set->GetCount() <= 1 || !set->IsAnimated())
         return FromImage(set->GetPrimaryImage());
-    file::Pooled<BufferedImageSet> filtered(set->FilteredCopy());
-    Gif* gif = New();
-    if (gif && (!filtered || !gif->ConvertFromImageSet(filtered.get(), tableBits_ ? tableBits_ : kFrameBits, true,
-                                                        255, 255, 255))) {
-        gif->ReleaseToPool();
-        return nullptr;
-    }
-    return gif;
+    IEncodeSettingSource* settings = GetEncodeSettingSource();
+    return settings ? EncodeSetWithSetting(settings->TakeGifSetting(true, tableBits_ ? tableBits_ : kFrameBits), set)
+                    : nullptr;
 }
 
 ImageShape Gif::ShapeOf(int32_t index)

@@ -2,6 +2,7 @@
 
 #include "core/io/IInputStream.h"
 #include "images/codecs/DecodeLimits.h"
+#include "images/codecs/EncodeSettingSource.h"
 #include "images/codecs/ico/win/IconArchiveImages.h"
 #include "images/codecs/ico/win/IconImage.h"
 #include "images/win/BufferedImage.h"
@@ -93,6 +94,27 @@ void Icon::AddImage(IconImage* image)
 {
     if (image)
         images_.push_back(image);
+}
+
+IEncodeSetting* Icon::TakeSetting()
+{
+    IEncodeSettingSource* settings = GetEncodeSettingSource();
+    if (!settings)
+        return nullptr;
+    std::vector<int32_t> formats;
+    for (IconImage* image : images_)
+        formats.push_back(image->GetWidth() << 16 | image->GetBitCount());
+    return settings->TakeIcoSetting(true, false, formats.data(), static_cast<int32_t>(formats.size()));
+}
+
+IEncodedImage* Icon::FromImage(IBufferedImage* image)
+{
+    return EncodeWithSetting(TakeSetting(), image);
+}
+
+IEncodedImage* Icon::FromImageSet(image::win::BufferedImageSet* set)
+{
+    return EncodeSetWithSetting(TakeSetting(), set);
 }
 
 IconImage* Icon::GetImage(int32_t index)

@@ -9,6 +9,8 @@
 
 namespace s {
 namespace image {
+class IEncodeSetting;
+
 namespace ico {
 namespace win {
 
@@ -45,9 +47,11 @@ public:
     bool Decode(io::IInputStream* in) override;
     bool IsMultiImage() override { return images_.size() > 1; }
     int32_t GetImageCount() override { return static_cast<int32_t>(images_.size()); }
-    // Icons are made through their encoder settings, which choose the sizes and depths.
-    IEncodedImage* FromImageSet(image::win::BufferedImageSet*) override { return nullptr; }
-    IEncodedImage* FromImage(IBufferedImage*) override { return nullptr; }
+    // A new icon in the entry formats (size and depth) of this icon's images: one entry per image
+    // of a set that has as many images as this icon, else every format of the primary image. An
+    // icon without images makes the sizes and depths a new encoder setting starts from.
+    IEncodedImage* FromImageSet(image::win::BufferedImageSet* set) override;
+    IEncodedImage* FromImage(IBufferedImage* image) override;
     bool FindExactImage(int32_t width, int32_t height, int32_t bitsPerPixel, int32_t* index) override;
     bool FindNearestDepthImage(int32_t width, int32_t height, int32_t bitsPerPixel, int32_t* index) override;
     bool FindNearestSizeImage(int32_t width, int32_t height, int32_t bitsPerPixel, int32_t* index) override;
@@ -62,6 +66,8 @@ private:
     Icon& operator=(const Icon&) = delete;
 
     void FreeImages();
+    // The encoder setting of this icon's entry formats; null without the settings layer.
+    IEncodeSetting* TakeSetting();
     ImageShape ShapeOf(int32_t index);
 
     std::vector<IconImage*> images_;

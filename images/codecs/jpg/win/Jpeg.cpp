@@ -13,6 +13,7 @@
 #include "images/IBufferedImage.h"
 #include "images/bmp/win/Bitmap.h"
 #include "images/codecs/DecodeLimits.h"
+#include "images/codecs/EncodeSettingSource.h"
 #include "images/codecs/FlattenedImage.h"
 #include "images/win/BufferedImage.h"
 
@@ -343,15 +344,8 @@ bool Jpeg::Decode(io::IInputStream* in)
 
 IEncodedImage* Jpeg::FromImage(IBufferedImage* image)
 {
-    Jpeg* jpeg = New();
-    if (!jpeg)
-        return nullptr;
-    // What the JPEG save options start with: quality 75 on a white background.
-    if (!jpeg->ConvertFrom(image, kDefaultQuality, 255, 255, 255)) {
-        jpeg->ReleaseToPool();
-        return nullptr;
-    }
-    return jpeg;
+    IEncodeSettingSource* settings = GetEncodeSettingSource();
+    return settings ? EncodeWithSetting(settings->TakeJpgSetting(kDefaultQuality), image) : nullptr;
 }
 
 bool Jpeg::ConvertFrom(IBufferedImage* source, int32_t quality, int32_t red, int32_t green, int32_t blue)

@@ -11,6 +11,7 @@
 #include "images/IBufferedImage.h"
 #include "images/bmp/win/Bitmap.h"
 #include "images/codecs/DecodeLimits.h"
+#include "images/codecs/EncodeSettingSource.h"
 #include "images/codecs/FlattenedImage.h"
 #include "images/win/BufferedImage.h"
 
@@ -256,15 +257,8 @@ bool Png::Decode(io::IInputStream* in)
 
 IEncodedImage* Png::FromImage(IBufferedImage* image)
 {
-    // What the PNG save options start with: transparency kept, interlaced, white background.
-    Png* png = New();
-    if (!png)
-        return nullptr;
-    if (!png->ConvertFrom(image, true, true, 255, 255, 255)) {
-        png->ReleaseToPool();
-        return nullptr;
-    }
-    return png;
+    IEncodeSettingSource* settings = GetEncodeSettingSource();
+    return settings ? EncodeWithSetting(settings->TakePngSetting(true, true), image) : nullptr;
 }
 
 bool Png::ConvertFrom(IBufferedImage* source, bool interlace, bool keepTransparency, int32_t red, int32_t green,

@@ -6,7 +6,6 @@
 #include "core/str/StrBuffer.h"
 #include "measurement/win/OsVersion.h"
 #include "storage/file/PathWin.h"
-#include "storage/archive/dll/DialogTemplateText.h"
 #include "storage/archive/dll/win/Entry.h"
 #include "storage/archive/dll/win/ModuleImage.h"
 
@@ -326,36 +325,6 @@ bool Archive::FindByTypeAndNameIgnoreCase(uint32_t typeCode, const wchar_t* name
                          return HasCode(e, typeCode) && e->IsNameText() && TextMatches(e->GetNameStr(), name, true);
                      },
                      index);
-}
-
-bool Archive::DialogToText(uint32_t index, io::IOutputStream* out)
-{
-    return WriteTextDump(index, out, &DialogTemplateText);
-}
-
-bool Archive::WriteTextDump(uint32_t index, io::IOutputStream* out, TextDump dump)
-{
-    if (!out || index >= entries_->GetCount())
-        return false;
-    col::_array::ArrayU08* bytes = col::_array::ArrayU08::New();
-    if (!bytes)
-        return false;
-    bool written = false;
-    if (ReadEntry(EntryAt(index), bytes)) {
-        bytes->SeekToStart();
-        StrBuffer* text = dump(static_cast<const uint8_t*>(bytes->GetData()), bytes->GetCount(), nullptr, false);
-        col::_array::ArrayU08* utf8 = text ? text->ToUtf8Bytes(nullptr, false) : nullptr;
-        if (utf8) {
-            utf8->SeekToStart();
-            // A stream that refuses the text is a failed dump, not a written one.
-            written = io::CopyStreamYielding(out, utf8);
-            utf8->ReleaseToPool();
-        }
-        if (text)
-            text->ReleaseToPool();
-    }
-    bytes->ReleaseToPool();
-    return written;
 }
 
 bool Archive::UpdateResource(const void* data, uint32_t count, const wchar_t* type, const wchar_t* name,

@@ -11,6 +11,7 @@ namespace s {
 namespace col {
 namespace _array {
 class ArrayP;
+class ArrayU08;
 }
 } // namespace col
 namespace str {
@@ -25,6 +26,9 @@ class PathWin;
 } // namespace file
 
 namespace archive {
+namespace icon {
+class Archive;
+}
 namespace dll {
 namespace win {
 
@@ -65,6 +69,14 @@ public:
     bool FindByTypeNameAndNameIgnoreCase(const wchar_t* type, const wchar_t* name, uint32_t* index) override;
     bool FindByTypeAndNameIgnoreCase(uint32_t typeCode, const wchar_t* name, uint32_t* index) override;
 
+    void ExportAll(file::IPath* folder) override;
+    bool ExportIconGroup(uint32_t index, io::IOutputStream* out) override;
+    bool ExportCursorGroup(uint32_t index, io::IOutputStream* out) override;
+    bool ExportBitmap(uint32_t index, io::IOutputStream* out) override;
+    bool VersionToText(uint32_t index, io::IOutputStream* out) override;
+    bool StringTableToText(uint32_t index, io::IOutputStream* out) override;
+    bool AcceleratorsToText(uint32_t index, io::IOutputStream* out) override;
+    bool MenuToText(uint32_t index, io::IOutputStream* out) override;
     bool DialogToText(uint32_t index, io::IOutputStream* out) override;
 
     bool UpdateResource(const void* data, uint32_t count, const wchar_t* type, const wchar_t* name,
@@ -100,6 +112,14 @@ private:
     // Builds a text from a resource's bytes, by the target rule of the text operations.
     using TextDump = str::strbuffer::StrBuffer* (*)(const uint8_t* bytes, uint32_t count,
                                                     str::strbuffer::StrBuffer* target, bool append);
+    // The bytes of the entry at the index, rewound; false when there is no such entry or its
+    // bytes cannot be read.
+    bool ReadEntryBytes(uint32_t index, col::_array::ArrayU08* bytes);
+    // The group at the index written as a file through an archive of the group's kind.
+    bool ExportGroup(uint32_t index, io::IOutputStream* out, icon::Archive* images, uint32_t groupType);
+    // One entry into the file at path, by the operation of its type; false when nothing whole
+    // was written.
+    bool ExportEntry(uint32_t index, file::win::PathWin* path);
     // The frame of every text dump: the entry's bytes read, the text built from them and written
     // to the stream as UTF-8 without byte-order mark.
     bool WriteTextDump(uint32_t index, io::IOutputStream* out, TextDump dump);

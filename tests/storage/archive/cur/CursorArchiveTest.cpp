@@ -170,4 +170,51 @@ TEST(CursorGroupTest, ShortAndMissingImagesAreLeftOut)
     module->Close();
 }
 
+// Cursor files that lie about their contents, read from a stream as the codec sets one up.
+TEST(CursorFileTest, HostileFilesGiveACleanResult)
+{
+    // One 32 x 32 cursor record, hotspot (5, 7), of the given byte count and offset, then bytes.
+    auto file = [](uint16_t count, uint32_t bytes, uint32_t offset, size_t tail) {
+        Bytes out = {0, 0, 2, 0, uint8_t(count), uint8_t(count >> 8), 32, 0, 0, 0, 5, 0, 7, 0};
+        for (uint32_t value : {bytes, offset}) {
+            for (int i = 0; i < 4; ++i)
+                out.push_back(uint8_t(value >> (8 * i)));
+        }
+        out.insert(out.end(), tail, 0x5A);
+        return out;
+    };
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        bool directory;
+        bool image;
+    };
+    const Case cases[] = {
+        {"whole", file(1, 4, 22, 4), true, true},
+        {"a count past the file", file(0x100, 4, 22, 4), false, false},
+        {"an offset past the end", file(1, 4, 0xFFFFFFF0, 4), true, false},
+        {"a byte count past the end", file(1, 0x7FFFFFFF, 22, 4), true, false},
+        {"a zero-byte image", file(1, 0, 22, 0), true, true},
+        {"cut in the header", Bytes({0, 0, 2}), false, false},
+    };
+    for (const Case& c : cases) {
+        s::col::_array::ArrayU08* array = s::col::_array::ArrayU08::New();
+        uint32_t done = 0;
+        if (!c.bytes.empty())
+            array->Write(c.bytes.data(), static_cast<uint32_t>(c.bytes.size()), &done);
+        Pooled<Archive> archive;
+        archive->SetSource(array, 0, c.bytes.size());
+        EXPECT_EQ(c.directory, archive->ReadDirectory()) << c.what;
+        EXPECT_EQ(c.directory ? 1u : 0u, archive->GetEntryCount()) << c.what;
+        if (c.directory) {
+            EXPECT_EQ(32, archive->GetIconEntry(0)->Record().height) << c.what;
+            EXPECT_EQ(c.image, archive->LoadEntry(0) != nullptr) << c.what;
+            Pooled<s::col::_array::ArrayU08> out;
+            EXPECT_EQ(c.image, archive->WriteCur(out.get())) << c.what;
+        }
+        archive->Close();
+        array->ReleaseToPool();
+    }
+}
+
 } // namespace

@@ -161,4 +161,55 @@ TEST(IconArchiveTest, SingleImageAndWholeFilesAreWrittenBack)
     EXPECT_EQ(Bytes({0, 0, 1, 0, 0, 0}), Written(header.get()));
 }
 
+// A source whose stream holds fewer bytes than its stated size: the directory fits, an image
+// does not arrive whole.
+TEST(IconArchiveTest, ShortImagesAreZeroFilledAndReported)
+{
+    const Bytes file = IconFile({{16, 16, 32, Bytes(10, 7)}, {32, 32, 32, Bytes(8, 9)}});
+    const Bytes cut(file.begin(), file.end() - 5);
+    s::col::_array::ArrayU08* array = s::col::_array::ArrayU08::New();
+    uint32_t done = 0;
+    array->Write(cut.data(), static_cast<uint32_t>(cut.size()), &done);
+    Pooled<Archive> archive;
+    archive->SetSource(array, 0, file.size());
+    ASSERT_TRUE(archive->ReadDirectory());
+    Entry* second = archive->GetIconEntry(1);
+    // Bytes of an earlier image in the entry's storage must not show through.
+    second->Bytes()->AppendRaw(Bytes(8, 0xAA).data(), 8, 0);
+    EXPECT_EQ(nullptr, archive->LoadEntry(1));
+    EXPECT_FALSE(second->IsLoaded());
+    EXPECT_EQ(Bytes({9, 9, 9, 0, 0, 0, 0, 0}), Written(second->Bytes()));
+    Pooled<s::col::_array::ArrayU08> out;
+    EXPECT_FALSE(archive->ReadEntry(second, out.get()));
+    EXPECT_FALSE(archive->WriteIco(out.get()));
+    EXPECT_EQ(0u, out->GetCount());
+    ASSERT_NE(nullptr, archive->LoadEntry(0)) << "the whole image still loads";
+    archive->Close();
+    array->ReleaseToPool();
+
+    // From a stream that fails at once, and with no stream at all.
+    Pooled<Entry> entry;
+    entry->Record().bytesInEntry = 3;
+    Pooled<s::col::_array::ArrayU08> empty;
+    EXPECT_FALSE(s::archive::LoadEntryBytes(entry.get(), empty.get()));
+    EXPECT_EQ(Bytes(3, 0), Written(entry->Bytes()));
+    EXPECT_FALSE(s::archive::LoadEntryBytes(entry.get(), nullptr));
+    entry->Record().bytesInEntry = 0;
+    EXPECT_TRUE(s::archive::LoadEntryBytes(entry.get(), empty.get()));
+    EXPECT_TRUE(entry->IsLoaded());
+}
+
+TEST(IconArchiveTest, ZeroByteImagesWriteEmptyImages)
+{
+    const Bytes file = IconFile({{16, 16, 32, {}}, {32, 32, 32, Bytes(4, 1)}});
+    ArchiveOver archive(file);
+    ASSERT_TRUE(archive->ReadDirectory());
+    Pooled<s::col::_array::ArrayU08> single;
+    ASSERT_TRUE(archive->ReadEntry(archive->GetEntry(0), single.get()));
+    EXPECT_EQ(IconFile({{16, 16, 32, {}}}), Written(single.get()));
+    Pooled<s::col::_array::ArrayU08> whole;
+    ASSERT_TRUE(archive->WriteIco(whole.get()));
+    EXPECT_EQ(file, Written(whole.get()));
+}
+
 } // namespace

@@ -177,7 +177,7 @@ TEST(IconGroupTest, ModuleFilesByPlace)
     EXPECT_FALSE(archive->LoadFromModuleFile((FixturePath() + L".missing").c_str(), 0));
     EXPECT_FALSE(archive->LoadFromModuleFile(nullptr, 0));
     // A module without icon groups.
-    EXPECT_FALSE(archive->LoadFromModuleFile(testfiles::BesideTestProgram(L"ResourceFixture.dll").c_str(), 0));
+    EXPECT_FALSE(archive->LoadFromModuleFile(testfiles::BesideTestProgram(L"DialogFixture.dll").c_str(), 0));
     EXPECT_EQ(0u, archive->GetEntryCount());
 }
 

@@ -22,8 +22,10 @@ using s::col::_array::ArrayU08;
 using testfiles::BesideTestProgram;
 
 const uint32_t kRcData = s::archive::kTypeRcData;
-// The fixture's resources, each listed once from Windows 6.0 on.
-const uint32_t kFixtureResources = 11;
+// The fixture's resources, each listed once from Windows 6.0 on: eleven of their own, an icon
+// group with its two images, a cursor group with its image, a bitmap, a string table,
+// accelerators, a menu and a version.
+const uint32_t kFixtureResources = 21;
 const uint32_t kUntouched = 777;
 
 bool SystemListsEveryLanguage()
@@ -177,7 +179,7 @@ TEST_F(ResourceArchive, NthOfTypeCountsInEntryOrder)
         previous = index;
     }
     uint32_t index = kUntouched;
-    EXPECT_FALSE(archive->FindNthOfType(s::archive::kTypeGroupIcon, 0, &index));
+    EXPECT_FALSE(archive->FindNthOfType(s::archive::kTypeVxd, 0, &index));
     EXPECT_EQ(kUntouched, index);
 }
 

@@ -184,7 +184,7 @@ TEST(DamagedResourceModule, EachDamageFailsCleanly)
     const uint32_t mappedSize = (layout.imageSize + kPageSize - 1) / kPageSize * kPageSize;
     // Every row but the first damages one field; the module opens with all its entries, or
     // with one that cannot be read, or not at all.
-    const uint32_t kEntries = 11;
+    const uint32_t kEntries = 21;
     struct Case {
         const char* what;
         std::function<void(std::string&)> damage;

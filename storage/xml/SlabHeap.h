@@ -1,0 +1,45 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace s {
+namespace xml {
+
+// Fixed-size items carved from slabs of many, for the pooled records and nodes of the XML tree:
+// a document holds tens of thousands of each, and one heap block apiece costs the heap's own
+// header on every item and a heap call on every take. A slab goes back to the heap with its last
+// item; items are found in their slab by address, so they carry no field of their own. Shared by
+// the threads that build and drop trees, under its own critical section.
+class SlabHeap {
+public:
+    SlabHeap(size_t itemSize, uint32_t itemsPerSlab);
+
+    // Room for one item, uninitialised; null when no memory is left.
+    void* Allocate();
+    // Gives back the room of an item from Allocate.
+    void Free(void* item);
+
+private:
+    SlabHeap(const SlabHeap&) = delete;
+    SlabHeap& operator=(const SlabHeap&) = delete;
+
+    struct Slab;
+    // The index of the slab holding item, or the slab count when none does.
+    uint32_t FindSlab(const void* item) const;
+    bool AddSlab(Slab* slab);
+    void DropSlab(uint32_t index);
+
+    CRITICAL_SECTION lock_;
+    const size_t itemSize_;
+    const uint32_t itemsPerSlab_;
+    // Sorted by address.
+    Slab** slabs_;
+    uint32_t slabCount_;
+    uint32_t slabCapacity_;
+    Slab* current_;
+};
+
+} // namespace xml
+} // namespace s
