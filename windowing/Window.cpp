@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/str/StrBuffer.h"
+#include "core/thread/FreezeThread.h"
 #include "core/time/Time.h"
 #include "images/win/BufferedImage.h"
 #include "measurement/win/OsVersion.h"
@@ -36,6 +37,8 @@ const DWORD kReadyPollMillis = 10;
 const DWORD kQuitPollMillis = 10;
 const DWORD kClosePollMillis = 10;
 const ULONGLONG kStopLimitMillis = 5000;
+// A late thread is frozen where it runs its own code; this long it may take to get there.
+const DWORD kFreezePatienceMillis = 5000;
 const COLORREF kClassicBackground = RGB(240, 240, 240);
 const int32_t kNoTextId = -1;
 // Sent for the caption of a themed frame; it has no name in the headers.
@@ -257,7 +260,7 @@ void Window::DestroyAndStopThread()
     }
     const ULONGLONG spent = std::min(GetTickCount64() - start, kStopLimitMillis);
     if (WaitForSingleObject(thread_->m_hThread, static_cast<DWORD>(kStopLimitMillis - spent)) != WAIT_OBJECT_0)
-        SuspendThread(thread_->m_hThread);
+        thread::win::FreezeInOwnCode(thread_->m_hThread, kFreezePatienceMillis);
     delete thread_;
     thread_ = nullptr;
 }

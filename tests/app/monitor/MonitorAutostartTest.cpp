@@ -62,6 +62,8 @@ protected:
         scratch = std::wstring(temp) + L"pulsegrid-autostart-startup";
         CreateDirectoryW(scratch.c_str(), nullptr);
         TheAnswers().startupFolder = scratch;
+        TheAnswers().vista = true;
+        TheAnswers().uac = true;
         TheAnswers().serviceAvailable = true;
         previousSeams = autostart_testing::InstallAnswers();
         previousOpener = s::system::win::SetShellOpenHandler(&RecordOpen);
