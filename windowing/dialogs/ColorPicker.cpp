@@ -27,31 +27,6 @@ ColorPicker::ColorPicker() : color_(kWhite), red_(255), green_(255), blue_(255),
 
 ColorPicker::~ColorPicker() {}
 
-thread::EasyPooler* ColorPicker::GetPool()
-{
-    return &thread::PoolOf<ColorPicker>();
-}
-
-ColorPicker* ColorPicker::New()
-{
-    return thread::TakeFromPool<ColorPicker>();
-}
-
-const wchar_t* ColorPicker::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* ColorPicker::NewInstance()
-{
-    return New();
-}
-
-void ColorPicker::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void ColorPicker::Reset()
 {
     // The components follow the colour, so a reused picker never reports the last user's bytes.

@@ -60,31 +60,6 @@ ColorPicker::~ColorPicker()
     delete dialog_;
 }
 
-thread::EasyPooler* ColorPicker::GetPool()
-{
-    return &thread::PoolOf<ColorPicker>();
-}
-
-ColorPicker* ColorPicker::New()
-{
-    return thread::TakeFromPool<ColorPicker>();
-}
-
-const wchar_t* ColorPicker::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* ColorPicker::NewInstance()
-{
-    return New();
-}
-
-void ColorPicker::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void ColorPicker::Reset()
 {
     window_ = nullptr;
