@@ -62,6 +62,15 @@ public:
     static void FormatHex(uint32_t color, wchar_t (&text)[7]);
     // True with the colour for exactly six hex digits of either case.
     static bool ParseHex(const wchar_t* text, uint32_t* color);
+    // The components of a colour, and the colour of the components' low bytes.
+    static int32_t RedByte(uint32_t color) { return static_cast<int32_t>(color >> 16 & 0xFF); }
+    static int32_t GreenByte(uint32_t color) { return static_cast<int32_t>(color >> 8 & 0xFF); }
+    static int32_t BlueByte(uint32_t color) { return static_cast<int32_t>(color & 0xFF); }
+    static uint32_t FromBytes(int32_t red, int32_t green, int32_t blue)
+    {
+        return static_cast<uint32_t>(red & 0xFF) << 16 | static_cast<uint32_t>(green & 0xFF) << 8 |
+               static_cast<uint32_t>(blue & 0xFF);
+    }
 
 private:
     ColorPicker(const ColorPicker&) = delete;
