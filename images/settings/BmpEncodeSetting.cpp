@@ -9,33 +9,6 @@ namespace bmp {
 
 EncodeSetting::EncodeSetting() : KeepTransparency(true), Bpp(kDefaultBpp) {}
 
-EncodeSetting::~EncodeSetting() {}
-
-thread::EasyPooler* EncodeSetting::GetPool()
-{
-    return &thread::PoolOf<EncodeSetting>();
-}
-
-EncodeSetting* EncodeSetting::New()
-{
-    return thread::TakeFromPool<EncodeSetting>();
-}
-
-const wchar_t* EncodeSetting::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* EncodeSetting::NewInstance()
-{
-    return New();
-}
-
-void EncodeSetting::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void EncodeSetting::Reset()
 {
     ResetBase();
@@ -45,10 +18,7 @@ void EncodeSetting::Reset()
 
 IEncodedImage* EncodeSetting::EncodeImage(IBufferedImage* image)
 {
-    IBufferedImage* source = FilteredSource(image);
-    if (!source)
-        return nullptr;
-    return NewConverted<bmp::win::Bitmap>([&](bmp::win::Bitmap* bitmap) {
+    return NewConvertedFrom<bmp::win::Bitmap>(image, [&](bmp::win::Bitmap* bitmap, IBufferedImage* source) {
         return bitmap->ConvertFrom(source, Bpp, KeepTransparency, BgRed, BgGreen, BgBlue);
     });
 }
@@ -67,21 +37,9 @@ void EncodeSetting::SaveSection(const wchar_t* section)
     GetStore()->SetInt32(section, L"Bpp", Bpp);
 }
 
-gui::IEncodeSettingBox* EncodeSetting::CreateConfigBox()
+gui::boxes::ConfigBoxBase* EncodeSetting::NewConfigBox()
 {
-    gui::boxes::BmpConfigBox* panel = gui::boxes::BmpConfigBox::New();
-    if (panel)
-        panel->SetSetting(this);
-    SetConfigBox(panel);
-    return panel;
-}
-
-void EncodeSetting::ApplyPanel()
-{
-    auto* panel = static_cast<gui::boxes::BmpConfigBox*>(GetConfigBox());
-    // A panel never built has no choices to give.
-    if (panel->GetRoot())
-        panel->ApplyTo(this);
+    return gui::boxes::BmpConfigBox::New();
 }
 
 } // namespace bmp

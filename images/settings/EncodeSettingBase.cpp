@@ -2,6 +2,7 @@
 
 #include "core/str/StrBuffer.h"
 #include "images/IBufferedImage.h"
+#include "images/settings/boxes/ConfigBoxBase.h"
 #include "images/win/BufferedImage.h"
 #include "images/win/BufferedImageSet.h"
 #include "storage/file/Pooled.h"
@@ -57,11 +58,27 @@ IEncodedImage* EncodeSettingBase::FromImageSet(win::BufferedImageSet* set)
     return primary ? EncodeImage(primary) : nullptr;
 }
 
+gui::IEncodeSettingBox* EncodeSettingBase::CreateConfigBox()
+{
+    gui::boxes::ConfigBoxBase* panel = NewConfigBox();
+    if (panel)
+        panel->SetSetting(this);
+    panel_ = panel;
+    return panel;
+}
+
+gui::IEncodeSettingBox* EncodeSettingBase::GetConfigBox()
+{
+    return panel_;
+}
+
 bool EncodeSettingBase::ApplyConfigBox()
 {
     if (!panel_)
         return true;
-    ApplyPanel();
+    // A panel never built has no choices to give.
+    if (panel_->GetRoot())
+        panel_->ApplyToSetting(this);
     Save();
     return true;
 }

@@ -13,6 +13,11 @@ class StrBuffer;
 } // namespace str
 
 namespace image {
+namespace gui {
+namespace boxes {
+class ConfigBoxBase;
+}
+} // namespace gui
 
 // What the five encoder settings share: the attached store under its base path, the last
 // option panel, and the section every key of a setting lives in.
@@ -23,6 +28,8 @@ public:
 
     // The primary image alone, encoded as a single picture.
     IEncodedImage* FromImageSet(win::BufferedImageSet* set) override;
+    // A new panel of the format, bound to this setting; the last one made is the one applied.
+    gui::IEncodeSettingBox* CreateConfigBox() override;
     // Without a panel nothing is taken and nothing saved.
     bool ApplyConfigBox() override;
     bool HasStore() override { return store_ != nullptr; }
@@ -32,7 +39,7 @@ public:
     bool Load() override;
     bool Save() override;
 
-    gui::IEncodeSettingBox* GetConfigBox() { return panel_; }
+    gui::IEncodeSettingBox* GetConfigBox();
     const wchar_t* GetBasePath();
 
     // The image an encoding reads: the filtered image of a source with filters (owned by the
@@ -49,11 +56,9 @@ protected:
     virtual const wchar_t* GetSubKey() = 0;
     virtual void LoadSection(const wchar_t* section) = 0;
     virtual void SaveSection(const wchar_t* section) = 0;
-    // Copies the panel's controls into the members.
-    virtual void ApplyPanel() = 0;
+    // The format's panel from its pool; null when none could be had.
+    virtual gui::boxes::ConfigBoxBase* NewConfigBox() = 0;
 
-    // The panel is kept, never owned: the host gives it back to its pool.
-    void SetConfigBox(gui::IEncodeSettingBox* panel) { panel_ = panel; }
     // Store, base path and panel let go; a white background.
     void ResetBase();
     // The keys "BgRed", "BgGreen" and "BgBlue" in that order.
@@ -71,6 +76,16 @@ protected:
         }
         return codec;
     }
+    // The same for the image an encoding reads (FilteredSource), convert taking (codec, source);
+    // null as well when the filters give nothing.
+    template <class Codec, class Convert>
+    static IEncodedImage* NewConvertedFrom(IBufferedImage* image, Convert convert)
+    {
+        IBufferedImage* source = FilteredSource(image);
+        if (!source)
+            return nullptr;
+        return NewConverted<Codec>([&](Codec* codec) { return convert(codec, source); });
+    }
 
 private:
     EncodeSettingBase(const EncodeSettingBase&) = delete;
@@ -81,7 +96,8 @@ private:
 
     map::IMappedData* store_;
     str::strbuffer::StrBuffer* basePath_;
-    gui::IEncodeSettingBox* panel_;
+    // Kept, never owned: the host gives it back to its pool.
+    gui::boxes::ConfigBoxBase* panel_;
 };
 
 } // namespace image

@@ -11,33 +11,6 @@ namespace gif {
 
 EncodeSetting::EncodeSetting() : KeepTransparency(true), WithInterlace(true), Bpp(kDefaultBpp) {}
 
-EncodeSetting::~EncodeSetting() {}
-
-thread::EasyPooler* EncodeSetting::GetPool()
-{
-    return &thread::PoolOf<EncodeSetting>();
-}
-
-EncodeSetting* EncodeSetting::New()
-{
-    return thread::TakeFromPool<EncodeSetting>();
-}
-
-const wchar_t* EncodeSetting::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* EncodeSetting::NewInstance()
-{
-    return New();
-}
-
-void EncodeSetting::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void EncodeSetting::Reset()
 {
     ResetBase();
@@ -48,10 +21,7 @@ void EncodeSetting::Reset()
 
 IEncodedImage* EncodeSetting::EncodeImage(IBufferedImage* image)
 {
-    IBufferedImage* source = FilteredSource(image);
-    if (!source)
-        return nullptr;
-    return NewConverted<gif::win::Gif>([&](gif::win::Gif* gif) {
+    return NewConvertedFrom<gif::win::Gif>(image, [&](gif::win::Gif* gif, IBufferedImage* source) {
         return gif->AddFrame(source, Bpp, KeepTransparency, BgRed, BgGreen, BgBlue, gif::win::Gif::kAlphaThreshold);
     });
 }
@@ -86,21 +56,9 @@ void EncodeSetting::SaveSection(const wchar_t* section)
     GetStore()->SetInt32(section, L"Bpp", Bpp);
 }
 
-gui::IEncodeSettingBox* EncodeSetting::CreateConfigBox()
+gui::boxes::ConfigBoxBase* EncodeSetting::NewConfigBox()
 {
-    gui::boxes::GifConfigBox* panel = gui::boxes::GifConfigBox::New();
-    if (panel)
-        panel->SetSetting(this);
-    SetConfigBox(panel);
-    return panel;
-}
-
-void EncodeSetting::ApplyPanel()
-{
-    auto* panel = static_cast<gui::boxes::GifConfigBox*>(GetConfigBox());
-    // A panel never built has no choices to give.
-    if (panel->GetRoot())
-        panel->ApplyTo(this);
+    return gui::boxes::GifConfigBox::New();
 }
 
 } // namespace gif

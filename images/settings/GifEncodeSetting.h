@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "core/thread/EasyPooler.h"
+#include "core/thread/PooledClass.h"
 #include "images/settings/EncodeSettingBase.h"
 
 namespace s {
@@ -9,26 +9,17 @@ namespace image {
 namespace gif {
 
 // The GIF save choices: depth 1 to 8 bits, transparency kept or filled with the background.
-class EncodeSetting : public EncodeSettingBase {
+class EncodeSetting : public thread::PooledClass<EncodeSetting, EncodeSettingBase> {
 public:
     static constexpr const wchar_t* kClassName = L"s_image_gif_EncodeSetting";
     static constexpr int32_t kDefaultBpp = 8;
 
     EncodeSetting();
-    ~EncodeSetting() override;
-
-    static thread::EasyPooler* GetPool();
-    static EncodeSetting* New();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
     void Reset() override;
 
     // An animated set of several images as its frames; any other set as its primary image.
     IEncodedImage* FromImageSet(image::win::BufferedImageSet* set) override;
     IEncodedImage* EncodeImage(IBufferedImage* image) override;
-    gui::IEncodeSettingBox* CreateConfigBox() override;
 
     bool KeepTransparency;
     // Not used by the GIF codec, which writes no interlaced frames; still loaded and saved.
@@ -39,7 +30,7 @@ protected:
     const wchar_t* GetSubKey() override { return L"\\GifEncodeSetting"; }
     void LoadSection(const wchar_t* section) override;
     void SaveSection(const wchar_t* section) override;
-    void ApplyPanel() override;
+    gui::boxes::ConfigBoxBase* NewConfigBox() override;
 };
 
 } // namespace gif

@@ -66,33 +66,6 @@ private:
 
 EncodeSetting::EncodeSetting() : KeepTransparency(true), KeepRatio(true) {}
 
-EncodeSetting::~EncodeSetting() {}
-
-thread::EasyPooler* EncodeSetting::GetPool()
-{
-    return &thread::PoolOf<EncodeSetting>();
-}
-
-EncodeSetting* EncodeSetting::New()
-{
-    return thread::TakeFromPool<EncodeSetting>();
-}
-
-const wchar_t* EncodeSetting::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* EncodeSetting::NewInstance()
-{
-    return New();
-}
-
-void EncodeSetting::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void EncodeSetting::Reset()
 {
     ResetBase();
@@ -239,21 +212,9 @@ IEncodedImage* EncodeSetting::FromImageSet(image::win::BufferedImageSet* set)
     return EncodeEntryFormats(set);
 }
 
-gui::IEncodeSettingBox* EncodeSetting::CreateConfigBox()
+gui::boxes::ConfigBoxBase* EncodeSetting::NewConfigBox()
 {
-    gui::boxes::IcoConfigBox* panel = gui::boxes::IcoConfigBox::New();
-    if (panel)
-        panel->SetSetting(this);
-    SetConfigBox(panel);
-    return panel;
-}
-
-void EncodeSetting::ApplyPanel()
-{
-    auto* panel = static_cast<gui::boxes::IcoConfigBox*>(GetConfigBox());
-    // A panel never built has no choices to give.
-    if (panel->GetRoot())
-        panel->ApplyTo(this);
+    return gui::boxes::IcoConfigBox::New();
 }
 
 } // namespace ico

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "core/col/Arrays.h"
-#include "core/thread/EasyPooler.h"
+#include "core/thread/PooledClass.h"
 #include "images/settings/EncodeSettingBase.h"
 
 namespace s {
@@ -17,21 +17,13 @@ class Icon;
 
 // The icon save choices: the entry sizes and depths, keeping the width/height ratio (the
 // picture centred on a transparent square), transparency kept or filled with the background.
-class EncodeSetting : public EncodeSettingBase {
+class EncodeSetting : public thread::PooledClass<EncodeSetting, EncodeSettingBase> {
 public:
     static constexpr const wchar_t* kClassName = L"s_image_ico_EncodeSetting";
     // Larger entries are always written at 32 bits.
     static constexpr int32_t kLargestPaletteSide = 255;
 
     EncodeSetting();
-    ~EncodeSetting() override;
-
-    static thread::EasyPooler* GetPool();
-    static EncodeSetting* New();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
     void Reset() override;
 
     // One entry per image in the entry formats when there are as many formats as images; else
@@ -40,7 +32,6 @@ public:
     // Every size at every depth, sizes first; null when no size or no depth is chosen or when an
     // entry cannot be made.
     IEncodedImage* EncodeImage(IBufferedImage* image) override;
-    gui::IEncodeSettingBox* CreateConfigBox() override;
 
     bool KeepTransparency;
     bool KeepRatio;
@@ -54,7 +45,7 @@ protected:
     const wchar_t* GetSubKey() override { return L"\\IcoEncodeSetting"; }
     void LoadSection(const wchar_t* section) override;
     void SaveSection(const wchar_t* section) override;
-    void ApplyPanel() override;
+    gui::boxes::ConfigBoxBase* NewConfigBox() override;
 
 private:
     // The source scaled to size x size; under KeepRatio an oblong result is centred on a new

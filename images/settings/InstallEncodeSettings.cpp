@@ -13,26 +13,28 @@ namespace settings {
 
 namespace {
 
+// The BMP and GIF settings take the same two choices.
+template <class Setting>
+IEncodeSetting* TakeWithDepth(bool keepTransparency, int32_t bitsPerPixel)
+{
+    Setting* setting = Setting::New();
+    if (setting) {
+        setting->KeepTransparency = keepTransparency;
+        setting->Bpp = bitsPerPixel;
+    }
+    return setting;
+}
+
 class PooledSettings : public IEncodeSettingSource {
 public:
     IEncodeSetting* TakeBmpSetting(bool keepTransparency, int32_t bitsPerPixel) override
     {
-        bmp::EncodeSetting* setting = bmp::EncodeSetting::New();
-        if (setting) {
-            setting->KeepTransparency = keepTransparency;
-            setting->Bpp = bitsPerPixel;
-        }
-        return setting;
+        return TakeWithDepth<bmp::EncodeSetting>(keepTransparency, bitsPerPixel);
     }
 
     IEncodeSetting* TakeGifSetting(bool keepTransparency, int32_t bitsPerPixel) override
     {
-        gif::EncodeSetting* setting = gif::EncodeSetting::New();
-        if (setting) {
-            setting->KeepTransparency = keepTransparency;
-            setting->Bpp = bitsPerPixel;
-        }
-        return setting;
+        return TakeWithDepth<gif::EncodeSetting>(keepTransparency, bitsPerPixel);
     }
 
     IEncodeSetting* TakeJpgSetting(int32_t quality) override

@@ -9,33 +9,6 @@ namespace jpg {
 
 EncodeSetting::EncodeSetting() : Quality(kDefaultQuality) {}
 
-EncodeSetting::~EncodeSetting() {}
-
-thread::EasyPooler* EncodeSetting::GetPool()
-{
-    return &thread::PoolOf<EncodeSetting>();
-}
-
-EncodeSetting* EncodeSetting::New()
-{
-    return thread::TakeFromPool<EncodeSetting>();
-}
-
-const wchar_t* EncodeSetting::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* EncodeSetting::NewInstance()
-{
-    return New();
-}
-
-void EncodeSetting::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void EncodeSetting::Reset()
 {
     ResetBase();
@@ -44,10 +17,7 @@ void EncodeSetting::Reset()
 
 IEncodedImage* EncodeSetting::EncodeImage(IBufferedImage* image)
 {
-    IBufferedImage* source = FilteredSource(image);
-    if (!source)
-        return nullptr;
-    return NewConverted<jpg::win::Jpeg>([&](jpg::win::Jpeg* jpeg) {
+    return NewConvertedFrom<jpg::win::Jpeg>(image, [&](jpg::win::Jpeg* jpeg, IBufferedImage* source) {
         return jpeg->ConvertFrom(source, Quality, BgRed, BgGreen, BgBlue);
     });
 }
@@ -65,21 +35,9 @@ void EncodeSetting::SaveSection(const wchar_t* section)
     SaveBackground(section);
 }
 
-gui::IEncodeSettingBox* EncodeSetting::CreateConfigBox()
+gui::boxes::ConfigBoxBase* EncodeSetting::NewConfigBox()
 {
-    gui::boxes::JpgConfigBox* panel = gui::boxes::JpgConfigBox::New();
-    if (panel)
-        panel->SetSetting(this);
-    SetConfigBox(panel);
-    return panel;
-}
-
-void EncodeSetting::ApplyPanel()
-{
-    auto* panel = static_cast<gui::boxes::JpgConfigBox*>(GetConfigBox());
-    // A panel never built has no choices to give.
-    if (panel->GetRoot())
-        panel->ApplyTo(this);
+    return gui::boxes::JpgConfigBox::New();
 }
 
 } // namespace jpg

@@ -9,33 +9,6 @@ namespace png {
 
 EncodeSetting::EncodeSetting() : KeepTransparency(true), WithInterlace(true) {}
 
-EncodeSetting::~EncodeSetting() {}
-
-thread::EasyPooler* EncodeSetting::GetPool()
-{
-    return &thread::PoolOf<EncodeSetting>();
-}
-
-EncodeSetting* EncodeSetting::New()
-{
-    return thread::TakeFromPool<EncodeSetting>();
-}
-
-const wchar_t* EncodeSetting::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* EncodeSetting::NewInstance()
-{
-    return New();
-}
-
-void EncodeSetting::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void EncodeSetting::Reset()
 {
     ResetBase();
@@ -45,10 +18,7 @@ void EncodeSetting::Reset()
 
 IEncodedImage* EncodeSetting::EncodeImage(IBufferedImage* image)
 {
-    IBufferedImage* source = FilteredSource(image);
-    if (!source)
-        return nullptr;
-    return NewConverted<png::win::Png>([&](png::win::Png* png) {
+    return NewConvertedFrom<png::win::Png>(image, [&](png::win::Png* png, IBufferedImage* source) {
         return png->ConvertFrom(source, WithInterlace, KeepTransparency, BgRed, BgGreen, BgBlue);
     });
 }
@@ -67,21 +37,9 @@ void EncodeSetting::SaveSection(const wchar_t* section)
     SaveBackground(section);
 }
 
-gui::IEncodeSettingBox* EncodeSetting::CreateConfigBox()
+gui::boxes::ConfigBoxBase* EncodeSetting::NewConfigBox()
 {
-    gui::boxes::PngConfigBox* panel = gui::boxes::PngConfigBox::New();
-    if (panel)
-        panel->SetSetting(this);
-    SetConfigBox(panel);
-    return panel;
-}
-
-void EncodeSetting::ApplyPanel()
-{
-    auto* panel = static_cast<gui::boxes::PngConfigBox*>(GetConfigBox());
-    // A panel never built has no choices to give.
-    if (panel->GetRoot())
-        panel->ApplyTo(this);
+    return gui::boxes::PngConfigBox::New();
 }
 
 } // namespace png

@@ -2,6 +2,7 @@
 
 #include "mfc/ColorDialog.h"
 #include "windowing/component/ComponentNative.h"
+#include "windowing/paint/ColorBytes.h"
 
 namespace s {
 namespace gui {
@@ -10,15 +11,11 @@ namespace win {
 
 namespace {
 
-uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue)
+// The system dialog speaks COLORREF (0x00BBGGRR), the picker 0xRRGGBB: the red and blue bytes
+// trade places at its edge, both ways.
+uint32_t Traded(uint32_t color)
 {
-    return (red & 0xFF) << 16 | (green & 0xFF) << 8 | (blue & 0xFF);
-}
-
-// The system dialog speaks COLORREF (0x00BBGGRR): the red and blue bytes trade places at its edge.
-COLORREF ToColorRef(uint32_t color)
-{
-    return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+    return ComposeColor(BlueOf(color), GreenOf(color), RedOf(color));
 }
 
 } // namespace
@@ -26,31 +23,6 @@ COLORREF ToColorRef(uint32_t color)
 ColorPicker::ColorPicker() : color_(kWhite), red_(255), green_(255), blue_(255), initialColor_(kWhite) {}
 
 ColorPicker::~ColorPicker() {}
-
-thread::EasyPooler* ColorPicker::GetPool()
-{
-    return &thread::PoolOf<ColorPicker>();
-}
-
-ColorPicker* ColorPicker::New()
-{
-    return thread::TakeFromPool<ColorPicker>();
-}
-
-const wchar_t* ColorPicker::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* ColorPicker::NewInstance()
-{
-    return New();
-}
-
-void ColorPicker::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
 
 void ColorPicker::Reset()
 {
@@ -64,15 +36,15 @@ void ColorPicker::Reset()
 
 bool ColorPicker::Run(IComponent* owner)
 {
-    CColorDialog dialog(ToColorRef(initialColor_), CC_FULLOPEN);
+    CColorDialog dialog(Traded(initialColor_), CC_FULLOPEN);
     dialog.m_cc.hwndOwner = gui::win::NativeWindowOf(owner);
     if (dialog.DoModal() != IDOK)
         return false;
     const COLORREF chosen = dialog.GetColor();
-    red_ = GetRValue(chosen);
-    green_ = GetGValue(chosen);
-    blue_ = GetBValue(chosen);
-    color_ = Rgb(red_, green_, blue_);
+    red_ = RedOf(chosen);
+    green_ = GreenOf(chosen);
+    blue_ = BlueOf(chosen);
+    color_ = Traded(chosen);
     return true;
 }
 
@@ -98,7 +70,7 @@ uint32_t ColorPicker::GetBlue()
 
 void ColorPicker::SetInitialColor(uint32_t red, uint32_t green, uint32_t blue)
 {
-    initialColor_ = Rgb(red, green, blue);
+    initialColor_ = Traded(ComposeColor(red, green, blue));
 }
 
 } // namespace win

@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "core/base/IObject.h"
-#include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
+#include "core/thread/PooledClass.h"
 #include "windowing/dialogs/IColorPicker.h"
 
 namespace s {
@@ -12,7 +12,7 @@ namespace dialogs {
 namespace win {
 
 // The toolkit's colour dialog front, from its pool. Reset: both colours white.
-class ColorPicker : public IColorPicker, public base::IObject, public thread::IPoolable {
+class ColorPicker : public thread::PooledClass<ColorPicker, IColorPicker, base::IObject, thread::IPoolable> {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_dialogs_win_ColorPicker";
     static constexpr uint32_t kWhite = 0xFFFFFF;
@@ -20,12 +20,6 @@ public:
     ColorPicker();
     ~ColorPicker() override;
 
-    static thread::EasyPooler* GetPool();
-    static ColorPicker* New();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
     void Reset() override;
 
     bool Run(IComponent* owner) override;

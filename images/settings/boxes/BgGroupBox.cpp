@@ -37,31 +37,6 @@ BgGroupBox::~BgGroupBox()
     delete well_;
 }
 
-thread::EasyPooler* BgGroupBox::GetPool()
-{
-    return &thread::PoolOf<BgGroupBox>();
-}
-
-BgGroupBox* BgGroupBox::New()
-{
-    return thread::TakeFromPool<BgGroupBox>();
-}
-
-const wchar_t* BgGroupBox::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* BgGroupBox::NewInstance()
-{
-    return New();
-}
-
-void BgGroupBox::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
 void BgGroupBox::Reset()
 {
     if (well_)

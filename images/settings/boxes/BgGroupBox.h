@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "core/col/ArrayP.h"
-#include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
+#include "core/thread/PooledClass.h"
 #include "storage/events/IEventListener.h"
 
 namespace s {
@@ -24,19 +24,14 @@ class ColorPicker;
 
 // The panels' "Background" group: keep transparency, or fill it with the colour of the well.
 // Listeners hear (this group, 0) when the well's colour changes.
-class BgGroupBox : public s::gui::events::IEventListener, public base::IObject, public thread::IPoolable {
+class BgGroupBox
+    : public thread::PooledClass<BgGroupBox, s::gui::events::IEventListener, base::IObject, thread::IPoolable> {
 public:
     static constexpr const wchar_t* kClassName = L"s_image_gui_boxes_BgGroupBox";
 
     BgGroupBox();
     ~BgGroupBox() override;
 
-    static thread::EasyPooler* GetPool();
-    static BgGroupBox* New();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
     void Reset() override;
 
     // From the well: passed on; from a radio button that became checked: the other one

@@ -12,47 +12,9 @@ namespace image {
 namespace gui {
 namespace boxes {
 
-namespace {
-
-const int32_t kControlGap = 5;
-
-} // namespace
-
 BmpConfigBox::BmpConfigBox()
-    : ConfigBoxBase(L"Bitmap"), bits32_(nullptr), bits24_(nullptr), bits8_(nullptr), bits4_(nullptr)
+    : FormatConfigBox(L"Bitmap"), bits32_(nullptr), bits24_(nullptr), bits8_(nullptr), bits4_(nullptr)
 {
-}
-
-BmpConfigBox::~BmpConfigBox() {}
-
-thread::EasyPooler* BmpConfigBox::GetPool()
-{
-    return &thread::PoolOf<BmpConfigBox>();
-}
-
-BmpConfigBox* BmpConfigBox::New()
-{
-    return thread::TakeFromPool<BmpConfigBox>();
-}
-
-const wchar_t* BmpConfigBox::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* BmpConfigBox::NewInstance()
-{
-    return New();
-}
-
-void BmpConfigBox::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
-void BmpConfigBox::Reset()
-{
-    ResetPanel();
 }
 
 void BmpConfigBox::ForgetControls()
@@ -61,16 +23,6 @@ void BmpConfigBox::ForgetControls()
     bits24_ = nullptr;
     bits8_ = nullptr;
     bits4_ = nullptr;
-}
-
-bmp::EncodeSetting* BmpConfigBox::Setting()
-{
-    return static_cast<bmp::EncodeSetting*>(GetSetting());
-}
-
-bool BmpConfigBox::SettingKeepsTransparency()
-{
-    return Setting()->KeepTransparency;
 }
 
 bool BmpConfigBox::BuildGroups(s::gui::win::Box* root)

@@ -23,21 +23,6 @@ const int32_t kFieldMinWidth = 60;
 const int32_t kSwatchMinWidth = 20;
 const int32_t kGap = 10;
 
-int32_t Red(uint32_t color)
-{
-    return static_cast<int32_t>(color >> 16 & 0xFF);
-}
-
-int32_t Green(uint32_t color)
-{
-    return static_cast<int32_t>(color >> 8 & 0xFF);
-}
-
-int32_t Blue(uint32_t color)
-{
-    return static_cast<int32_t>(color & 0xFF);
-}
-
 s::gui::IComponent* GapOf(int32_t width)
 {
     s::gui::win::Spacer* spacer = s::gui::win::Spacer::Create(ISpacer::kHorizontal, -1, false);
@@ -58,31 +43,6 @@ ColorPicker::~ColorPicker()
 {
     Reset();
     delete dialog_;
-}
-
-thread::EasyPooler* ColorPicker::GetPool()
-{
-    return &thread::PoolOf<ColorPicker>();
-}
-
-ColorPicker* ColorPicker::New()
-{
-    return thread::TakeFromPool<ColorPicker>();
-}
-
-const wchar_t* ColorPicker::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* ColorPicker::NewInstance()
-{
-    return New();
-}
-
-void ColorPicker::ReleaseToPool()
-{
-    GetPool()->Give(this);
 }
 
 void ColorPicker::Reset()
@@ -189,7 +149,7 @@ s::gui::IComponent* ColorPicker::Build()
 void ColorPicker::PaintSwatch()
 {
     if (swatch_)
-        swatch_->SetBackgroundColor(Red(color_), Green(color_), Blue(color_), true);
+        swatch_->SetBackgroundColor(RedByte(color_), GreenByte(color_), BlueByte(color_), true);
 }
 
 void ColorPicker::ShowColor()

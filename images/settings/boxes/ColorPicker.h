@@ -2,8 +2,8 @@
 #include <cstdint>
 
 #include "core/col/ArrayP.h"
-#include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
+#include "core/thread/PooledClass.h"
 #include "storage/events/IEventListener.h"
 
 namespace s {
@@ -28,7 +28,8 @@ namespace boxes {
 
 // The panels' colour well: the colour as six hex digits to type, a swatch, and a button that
 // opens the system colour dialog. Listeners hear (this well, 0) when the colour changes.
-class ColorPicker : public s::gui::events::IEventListener, public base::IObject, public thread::IPoolable {
+class ColorPicker
+    : public thread::PooledClass<ColorPicker, s::gui::events::IEventListener, base::IObject, thread::IPoolable> {
 public:
     static constexpr const wchar_t* kClassName = L"s_image_gui_boxes_ColorPicker";
     static constexpr uint32_t kWhite = 0xFFFFFF;
@@ -36,12 +37,6 @@ public:
     ColorPicker();
     ~ColorPicker() override;
 
-    static thread::EasyPooler* GetPool();
-    static ColorPicker* New();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
     void Reset() override;
 
     // From the button: the colour dialog; from the text field: six hex digits of a new colour.
@@ -67,6 +62,15 @@ public:
     static void FormatHex(uint32_t color, wchar_t (&text)[7]);
     // True with the colour for exactly six hex digits of either case.
     static bool ParseHex(const wchar_t* text, uint32_t* color);
+    // The components of a colour, and the colour of the components' low bytes.
+    static int32_t RedByte(uint32_t color) { return static_cast<int32_t>(color >> 16 & 0xFF); }
+    static int32_t GreenByte(uint32_t color) { return static_cast<int32_t>(color >> 8 & 0xFF); }
+    static int32_t BlueByte(uint32_t color) { return static_cast<int32_t>(color & 0xFF); }
+    static uint32_t FromBytes(int32_t red, int32_t green, int32_t blue)
+    {
+        return static_cast<uint32_t>(red & 0xFF) << 16 | static_cast<uint32_t>(green & 0xFF) << 8 |
+               static_cast<uint32_t>(blue & 0xFF);
+    }
 
 private:
     ColorPicker(const ColorPicker&) = delete;

@@ -14,7 +14,7 @@ void ColorPicker::ChooseInDialog()
 {
     if (!dialog_)
         return;
-    dialog_->SetInitialColor(color_ >> 16 & 0xFF, color_ >> 8 & 0xFF, color_ & 0xFF);
+    dialog_->SetInitialColor(RedByte(color_), GreenByte(color_), BlueByte(color_));
     // Blocks this thread, the window's, until the user closes the dialog.
     if (!dialog_->Run(window_))
         return;

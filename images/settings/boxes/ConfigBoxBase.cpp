@@ -77,9 +77,9 @@ void ConfigBoxBase::ApplyBackgroundTo(EncodeSettingBase* setting)
 {
     const uint32_t color = background_ && background_->GetColorPicker() ? background_->GetColorPicker()->GetColor()
                                                                         : ColorPicker::kWhite;
-    setting->BgRed = static_cast<int32_t>(color >> 16 & 0xFF);
-    setting->BgGreen = static_cast<int32_t>(color >> 8 & 0xFF);
-    setting->BgBlue = static_cast<int32_t>(color & 0xFF);
+    setting->BgRed = ColorPicker::RedByte(color);
+    setting->BgGreen = ColorPicker::GreenByte(color);
+    setting->BgBlue = ColorPicker::BlueByte(color);
 }
 
 s::gui::IComponent* ConfigBoxBase::Build()
@@ -106,8 +106,7 @@ s::gui::IComponent* ConfigBoxBase::Build()
     // Every format has its background colour, the JPEG one too: shown, it is what the panel
     // gives back.
     ColorPicker* well = background_->GetColorPicker();
-    well->SetColor(static_cast<uint32_t>(setting_->BgRed & 0xFF) << 16 |
-                   static_cast<uint32_t>(setting_->BgGreen & 0xFF) << 8 | static_cast<uint32_t>(setting_->BgBlue & 0xFF));
+    well->SetColor(ColorPicker::FromBytes(setting_->BgRed, setting_->BgGreen, setting_->BgBlue));
     well->ShowColor();
     root_ = root;
     return root;

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "core/thread/IPoolable.h"
+#include "core/thread/PooledClass.h"
 #include "images/settings/IEncodeSettingBox.h"
 #include "storage/events/IEventListener.h"
 
@@ -55,12 +56,17 @@ public:
     // The group's choice and the well's colour.
     bool KeepsTransparency();
     void ApplyBackgroundTo(EncodeSettingBase* setting);
+    // The choices into the setting, which is of the panel's format: what ApplyConfigBox takes.
+    virtual void ApplyToSetting(EncodeSettingBase* setting) = 0;
 
 protected:
+    // Between the controls of a format group.
+    static constexpr int32_t kControlGap = 5;
+
     // The format's groups, added to the root in order; false when a widget cannot be had.
     virtual bool BuildGroups(s::gui::win::Box* root) = 0;
     // The setting's own transparency choice; the JPEG panel has none.
-    virtual bool HasTransparencyChoice() { return true; }
+    virtual bool HasTransparencyChoice() = 0;
     virtual bool SettingKeepsTransparency() = 0;
     // The format's control pointers let go.
     virtual void ForgetControls() = 0;
@@ -88,6 +94,32 @@ private:
     const wchar_t* defaultTitle_;
     str::strbuffer::StrBuffer* title_;
     BgGroupBox* background_;
+};
+
+// One format's panel over its setting class: the pool side, the setting as its own class, applied
+// by the panel's ApplyTo. Keep is the setting's transparency member; null for a format that has
+// none, whose group then offers no choice.
+template <class Self, class SettingClass, bool SettingClass::*Keep = nullptr>
+class FormatConfigBox : public thread::PooledClass<Self, ConfigBoxBase> {
+public:
+    void Reset() override { this->ResetPanel(); }
+    void ApplyToSetting(EncodeSettingBase* setting) override
+    {
+        static_cast<Self*>(this)->ApplyTo(static_cast<SettingClass*>(setting));
+    }
+
+protected:
+    explicit FormatConfigBox(const wchar_t* title) : thread::PooledClass<Self, ConfigBoxBase>(title) {}
+
+    bool HasTransparencyChoice() override { return Keep != nullptr; }
+    bool SettingKeepsTransparency() override
+    {
+        if constexpr (Keep != nullptr)
+            return Setting()->*Keep;
+        else
+            return false;
+    }
+    SettingClass* Setting() { return static_cast<SettingClass*>(this->GetSetting()); }
 };
 
 } // namespace boxes

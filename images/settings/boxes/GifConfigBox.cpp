@@ -11,60 +11,12 @@ namespace image {
 namespace gui {
 namespace boxes {
 
-namespace {
-
-const int32_t kControlGap = 5;
-
-} // namespace
-
-GifConfigBox::GifConfigBox() : ConfigBoxBase(L"Gif"), bits8_(nullptr), bits4_(nullptr) {}
-
-GifConfigBox::~GifConfigBox() {}
-
-thread::EasyPooler* GifConfigBox::GetPool()
-{
-    return &thread::PoolOf<GifConfigBox>();
-}
-
-GifConfigBox* GifConfigBox::New()
-{
-    return thread::TakeFromPool<GifConfigBox>();
-}
-
-const wchar_t* GifConfigBox::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* GifConfigBox::NewInstance()
-{
-    return New();
-}
-
-void GifConfigBox::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
-void GifConfigBox::Reset()
-{
-    ResetPanel();
-}
+GifConfigBox::GifConfigBox() : FormatConfigBox(L"Gif"), bits8_(nullptr), bits4_(nullptr) {}
 
 void GifConfigBox::ForgetControls()
 {
     bits8_ = nullptr;
     bits4_ = nullptr;
-}
-
-gif::EncodeSetting* GifConfigBox::Setting()
-{
-    return static_cast<gif::EncodeSetting*>(GetSetting());
-}
-
-bool GifConfigBox::SettingKeepsTransparency()
-{
-    return Setting()->KeepTransparency;
 }
 
 bool GifConfigBox::BuildGroups(s::gui::win::Box* root)

@@ -17,7 +17,6 @@ using s::gui::win::Box;
 
 namespace {
 
-const int32_t kControlGap = 5;
 const int32_t kSizeRowsGap = 6;
 const int32_t kColumnGap = 20;
 const int32_t kColumnRowGap = 3;
@@ -43,40 +42,8 @@ bool Holds(col::_array::ArrayS32& array, int32_t value)
 } // namespace
 
 IcoConfigBox::IcoConfigBox()
-    : ConfigBoxBase(L"Ico"), keepRatio_(nullptr), bits32_(nullptr), bits8_(nullptr), bits4_(nullptr), sizes_()
+    : FormatConfigBox(L"Ico"), keepRatio_(nullptr), bits32_(nullptr), bits8_(nullptr), bits4_(nullptr), sizes_()
 {
-}
-
-IcoConfigBox::~IcoConfigBox() {}
-
-thread::EasyPooler* IcoConfigBox::GetPool()
-{
-    return &thread::PoolOf<IcoConfigBox>();
-}
-
-IcoConfigBox* IcoConfigBox::New()
-{
-    return thread::TakeFromPool<IcoConfigBox>();
-}
-
-const wchar_t* IcoConfigBox::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* IcoConfigBox::NewInstance()
-{
-    return New();
-}
-
-void IcoConfigBox::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
-void IcoConfigBox::Reset()
-{
-    ResetPanel();
 }
 
 void IcoConfigBox::ForgetControls()
@@ -87,16 +54,6 @@ void IcoConfigBox::ForgetControls()
     bits4_ = nullptr;
     for (ICheckBox*& size : sizes_)
         size = nullptr;
-}
-
-ico::EncodeSetting* IcoConfigBox::Setting()
-{
-    return static_cast<ico::EncodeSetting*>(GetSetting());
-}
-
-bool IcoConfigBox::SettingKeepsTransparency()
-{
-    return Setting()->KeepTransparency;
 }
 
 ICheckBox* IcoConfigBox::GetDepthBox(int32_t bits)

@@ -1,31 +1,19 @@
 #pragma once
-#include "core/thread/EasyPooler.h"
+#include "images/settings/IcoEncodeSetting.h"
 #include "images/settings/boxes/ConfigBoxBase.h"
 
 namespace s {
 namespace image {
-namespace ico {
-class EncodeSetting;
-}
 namespace gui {
 namespace boxes {
 
 // The icon options: keeping the width/height ratio, the entry sizes from 16 to 256 pixels and
 // the depths 32, 8 and 4 bits.
-class IcoConfigBox : public ConfigBoxBase {
+class IcoConfigBox : public FormatConfigBox<IcoConfigBox, ico::EncodeSetting, &ico::EncodeSetting::KeepTransparency> {
 public:
     static constexpr const wchar_t* kClassName = L"s_image_gui_boxes_IcoConfigBox";
 
     IcoConfigBox();
-    ~IcoConfigBox() override;
-
-    static thread::EasyPooler* GetPool();
-    static IcoConfigBox* New();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
-    void Reset() override;
 
     s::gui::ICheckBox* GetKeepRatioBox() { return keepRatio_; }
     // Null for a depth or size the panel does not offer.
@@ -36,12 +24,9 @@ public:
 
 protected:
     bool BuildGroups(s::gui::win::Box* root) override;
-    bool SettingKeepsTransparency() override;
     void ForgetControls() override;
 
 private:
-    ico::EncodeSetting* Setting();
-
     s::gui::ICheckBox* keepRatio_;
     s::gui::ICheckBox* bits32_;
     s::gui::ICheckBox* bits8_;

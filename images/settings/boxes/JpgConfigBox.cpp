@@ -20,7 +20,6 @@ using str::strbuffer::StrBuffer;
 
 namespace {
 
-const int32_t kControlGap = 5;
 const int32_t kFieldMinWidth = 35;
 const int32_t kBestQuality = 100;
 const int32_t kSliderStep = 10;
@@ -29,34 +28,7 @@ const uint32_t kLongestQualityText = 3;
 
 } // namespace
 
-JpgConfigBox::JpgConfigBox() : ConfigBoxBase(L"Jpeg"), field_(nullptr), slider_(nullptr), moving_(false) {}
-
-JpgConfigBox::~JpgConfigBox() {}
-
-thread::EasyPooler* JpgConfigBox::GetPool()
-{
-    return &thread::PoolOf<JpgConfigBox>();
-}
-
-JpgConfigBox* JpgConfigBox::New()
-{
-    return thread::TakeFromPool<JpgConfigBox>();
-}
-
-const wchar_t* JpgConfigBox::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* JpgConfigBox::NewInstance()
-{
-    return New();
-}
-
-void JpgConfigBox::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
+JpgConfigBox::JpgConfigBox() : FormatConfigBox(L"Jpeg"), field_(nullptr), slider_(nullptr), moving_(false) {}
 
 void JpgConfigBox::Reset()
 {
@@ -68,16 +40,6 @@ void JpgConfigBox::ForgetControls()
 {
     field_ = nullptr;
     slider_ = nullptr;
-}
-
-jpg::EncodeSetting* JpgConfigBox::Setting()
-{
-    return static_cast<jpg::EncodeSetting*>(GetSetting());
-}
-
-bool JpgConfigBox::SettingKeepsTransparency()
-{
-    return false;
 }
 
 bool JpgConfigBox::BuildGroups(s::gui::win::Box* root)

@@ -1,30 +1,19 @@
 #pragma once
-#include "core/thread/EasyPooler.h"
+#include "images/settings/JpgEncodeSetting.h"
 #include "images/settings/boxes/ConfigBoxBase.h"
 
 namespace s {
 namespace image {
-namespace jpg {
-class EncodeSetting;
-}
 namespace gui {
 namespace boxes {
 
 // The JPEG options: the quality as a number to type and on a slider, the two kept in step. A JPEG
 // has no transparency: the background group always fills.
-class JpgConfigBox : public ConfigBoxBase {
+class JpgConfigBox : public FormatConfigBox<JpgConfigBox, jpg::EncodeSetting> {
 public:
     static constexpr const wchar_t* kClassName = L"s_image_gui_boxes_JpgConfigBox";
 
     JpgConfigBox();
-    ~JpgConfigBox() override;
-
-    static thread::EasyPooler* GetPool();
-    static JpgConfigBox* New();
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
     void Reset() override;
 
     // From the slider: its value into the field; from the field: a quality of 0 to 100 onto the
@@ -37,14 +26,10 @@ public:
     void ApplyTo(jpg::EncodeSetting* setting);
 
 protected:
-    bool HasTransparencyChoice() override { return false; }
     bool BuildGroups(s::gui::win::Box* root) override;
-    bool SettingKeepsTransparency() override;
     void ForgetControls() override;
 
 private:
-    jpg::EncodeSetting* Setting();
-
     s::gui::ITextField* field_;
     s::gui::ISlider* slider_;
     // Set while the field moves the slider.

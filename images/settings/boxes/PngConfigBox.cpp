@@ -11,59 +11,11 @@ namespace image {
 namespace gui {
 namespace boxes {
 
-namespace {
-
-const int32_t kControlGap = 5;
-
-} // namespace
-
-PngConfigBox::PngConfigBox() : ConfigBoxBase(L"Png"), interlace_(nullptr) {}
-
-PngConfigBox::~PngConfigBox() {}
-
-thread::EasyPooler* PngConfigBox::GetPool()
-{
-    return &thread::PoolOf<PngConfigBox>();
-}
-
-PngConfigBox* PngConfigBox::New()
-{
-    return thread::TakeFromPool<PngConfigBox>();
-}
-
-const wchar_t* PngConfigBox::GetClassName()
-{
-    return kClassName;
-}
-
-base::IObject* PngConfigBox::NewInstance()
-{
-    return New();
-}
-
-void PngConfigBox::ReleaseToPool()
-{
-    GetPool()->Give(this);
-}
-
-void PngConfigBox::Reset()
-{
-    ResetPanel();
-}
+PngConfigBox::PngConfigBox() : FormatConfigBox(L"Png"), interlace_(nullptr) {}
 
 void PngConfigBox::ForgetControls()
 {
     interlace_ = nullptr;
-}
-
-png::EncodeSetting* PngConfigBox::Setting()
-{
-    return static_cast<png::EncodeSetting*>(GetSetting());
-}
-
-bool PngConfigBox::SettingKeepsTransparency()
-{
-    return Setting()->KeepTransparency;
 }
 
 bool PngConfigBox::BuildGroups(s::gui::win::Box* root)

@@ -18,6 +18,7 @@
 #include "images/settings/boxes/BgGroupBox.h"
 #include "images/settings/boxes/BmpConfigBox.h"
 #include "images/settings/boxes/ColorPicker.h"
+#include "images/settings/boxes/ConfigBoxBase.h"
 #include "images/settings/boxes/GifConfigBox.h"
 #include "images/settings/boxes/IcoConfigBox.h"
 #include "images/settings/boxes/JpgConfigBox.h"
@@ -71,7 +72,17 @@ void Type(s::gui::ITextField* field, const wchar_t* text)
     SendMessageW(HwndOf(field), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-class ConfigBoxTest : public PanelStage {};
+class ConfigBoxTest : public PanelStage {
+protected:
+    // The colour well of a hosted panel, whose group tells heard_ of every new colour.
+    ColorPicker* HeardWell(s::image::gui::boxes::ConfigBoxBase* panel)
+    {
+        panel->GetBackground()->AddListener(&heard_);
+        return panel->GetBackground()->GetColorPicker();
+    }
+
+    testing_support::RecordingListener heard_;
+};
 
 TEST_F(ConfigBoxTest, APanelWithoutASettingBuildsNothing)
 {
@@ -109,10 +120,7 @@ TEST_F(ConfigBoxTest, AGifPanelShowsItsSettingAndGivesItBack)
     s::image::gif::EncodeSetting* setting = s::image::gif::EncodeSetting::New();
     setting->Bpp = 24;
     setting->KeepTransparency = false;
-    setting->BgRed = 10;
-    setting->BgGreen = 20;
-    setting->BgBlue = 30;
-    GifConfigBox* panel = Host<GifConfigBox>(setting);
+    GifConfigBox* panel = Host<GifConfigBox>(setting, 10, 20, 30);
     ASSERT_NE(nullptr, panel);
     BgGroupBox* background = panel->GetBackground();
     EXPECT_TRUE(panel->Get4BitButton()->IsChecked());
@@ -193,10 +201,7 @@ TEST_F(ConfigBoxTest, TheJpegQualityFieldAndSliderFollowEachOther)
 {
     s::image::jpg::EncodeSetting* setting = s::image::jpg::EncodeSetting::New();
     setting->Quality = 60;
-    setting->BgRed = 0;
-    setting->BgGreen = 0x80;
-    setting->BgBlue = 0xFF;
-    JpgConfigBox* panel = Host<JpgConfigBox>(setting);
+    JpgConfigBox* panel = Host<JpgConfigBox>(setting, 0, 0x80, 0xFF);
     ASSERT_NE(nullptr, panel);
     BgGroupBox* background = panel->GetBackground();
     EXPECT_TRUE(background->GetFillButton()->IsChecked());
@@ -240,9 +245,7 @@ TEST_F(ConfigBoxTest, TheHexFieldTakesSixDigitsOfEitherCase)
     setting->KeepTransparency = false;
     PngConfigBox* panel = Host<PngConfigBox>(setting);
     ASSERT_NE(nullptr, panel);
-    testing_support::RecordingListener heard;
-    panel->GetBackground()->AddListener(&heard);
-    ColorPicker* well = panel->GetBackground()->GetColorPicker();
+    ColorPicker* well = HeardWell(panel);
     s::gui::ITextField* field = well->GetTextField();
     EXPECT_STREQ(L"FFFFFF", field->GetText());
 
@@ -251,14 +254,14 @@ TEST_F(ConfigBoxTest, TheHexFieldTakesSixDigitsOfEitherCase)
     EXPECT_EQ(0xFF8000u, well->GetColor());
     EXPECT_EQ(RGB(255, 128, 0), well->GetSwatch()->GetBackgroundColor());
     EXPECT_STREQ(L"ff8000", field->GetText());
-    EXPECT_EQ(1u, heard.Count());
+    EXPECT_EQ(1u, heard_.Count());
     for (const wchar_t* typed : {L"ff80", L"FF800", L"ff80g0", L"FF8000 ", L"0xFF80", L"FF8000"}) {
         Type(field, typed);
         Settle();
         EXPECT_EQ(0xFF8000u, well->GetColor()) << typed;
     }
     // The same colour in capitals is no change.
-    EXPECT_EQ(1u, heard.Count());
+    EXPECT_EQ(1u, heard_.Count());
     Screenshot(L"png-panel");
     setting->ApplyConfigBox();
     EXPECT_EQ(255, setting->BgRed);
@@ -271,14 +274,9 @@ TEST_F(ConfigBoxTest, TheColourDialogChangesTheColourOnlyWhenConfirmed)
     testing_support::SystemDialogs systemDialogs;
     s::image::gif::EncodeSetting* setting = s::image::gif::EncodeSetting::New();
     setting->KeepTransparency = false;
-    setting->BgRed = 10;
-    setting->BgGreen = 20;
-    setting->BgBlue = 30;
-    GifConfigBox* panel = Host<GifConfigBox>(setting);
+    GifConfigBox* panel = Host<GifConfigBox>(setting, 10, 20, 30);
     ASSERT_NE(nullptr, panel);
-    testing_support::RecordingListener heard;
-    panel->GetBackground()->AddListener(&heard);
-    ColorPicker* well = panel->GetBackground()->GetColorPicker();
+    ColorPicker* well = HeardWell(panel);
     s::base::IObject* button = static_cast<s::gui::win::Button*>(well->GetButton());
     struct Case {
         int answer;
@@ -292,7 +290,7 @@ TEST_F(ConfigBoxTest, TheColourDialogChangesTheColourOnlyWhenConfirmed)
         well->OnEvent(button, s::gui::IButton::kEventClick);
         EXPECT_TRUE(closer.Found()) << c.answer;
         Settle();
-        EXPECT_EQ(c.told, heard.Count()) << c.answer;
+        EXPECT_EQ(c.told, heard_.Count()) << c.answer;
         // The dialog opened with the well's colour, which a confirmation keeps.
         EXPECT_EQ(0x0A141Eu, well->GetColor()) << c.answer;
         EXPECT_STREQ(L"0A141E", well->GetTextField()->GetText()) << c.answer;

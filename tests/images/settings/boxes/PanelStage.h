@@ -63,6 +63,15 @@ protected:
         SendMessageW(window_->GetSafeHwnd(), WM_NULL, 0, 0);
         return dynamic_cast<Panel*>(panel_);
     }
+    // The same, the setting's background colour first becoming red, green, blue.
+    template <class Panel>
+    Panel* Host(s::image::EncodeSettingBase* setting, int32_t red, int32_t green, int32_t blue)
+    {
+        setting->BgRed = red;
+        setting->BgGreen = green;
+        setting->BgBlue = blue;
+        return Host<Panel>(setting);
+    }
 
     // Lets the window's thread handle what the test sent to the controls.
     static void Settle() { SendMessageW(window_->GetSafeHwnd(), WM_NULL, 0, 0); }
