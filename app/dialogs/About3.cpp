@@ -3,6 +3,7 @@
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
 #include "app/TextIds.h"
+#include "app/dialogs/DialogLayout.h"
 #include "images/win/BufferedImage.h"
 #include "storage/file/ShellServices.h"
 #include "storage/lang/Localizer.h"
@@ -18,14 +19,11 @@ namespace dialogs {
 
 namespace {
 
+using namespace dialog_layout;
+
 const int32_t kNoVersionText = -1;
-const int32_t kLeft = 0;
-const int32_t kCentre = 1;
-const int32_t kTop = 0;
-const int32_t kFull = 100;
 const COLORREF kLinkColor = RGB(0, 170, 0);
 const COLORREF kHoverLinkColor = RGB(170, 170, 0);
-const int32_t kFree = -1;
 // The rows: side margins, the caption cell's width and the height of both cells.
 const int32_t kRowMargin = 7;
 const int32_t kCaptionWidth = 140;
@@ -38,7 +36,7 @@ const wchar_t kGlyphClose[] = L"#X";
 // A cell of fixed pixels (or the rest of the row) holding one left-aligned label.
 win::Box* LabelCell(ILabel* label, int32_t width)
 {
-    win::Box* cell = win::Box::Create(IBox::kRow, width < 0 ? kFull : kFree, kFree, kLeft, 1, 0, 0, 0, 0);
+    win::Box* cell = win::Box::Create(IBox::kRow, width < 0 ? kFull : kFree, kFree, kLeft, kCentre, 0, 0, 0, 0);
     if (!cell)
         return nullptr;
     if (width >= 0)
@@ -47,12 +45,6 @@ win::Box* LabelCell(ILabel* label, int32_t width)
     if (label)
         cell->AddChild(label);
     return cell;
-}
-
-void AddTo(win::Box* parent, IComponent* child)
-{
-    if (parent && child)
-        parent->AddChild(child);
 }
 
 } // namespace

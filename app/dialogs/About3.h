@@ -1,23 +1,13 @@
 #pragma once
 #include <cstdint>
 
+#include "app/dialogs/DialogServices.h"
 #include "core/base/IObject.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
 #include "storage/events/IEventListener.h"
 
 namespace s {
-namespace app {
-namespace win {
-class AppWindow;
-}
-} // namespace app
-namespace lang {
-class Localizer;
-}
-namespace map {
-class IMappedData;
-}
 namespace gui {
 
 class IButton;

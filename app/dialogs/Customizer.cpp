@@ -3,6 +3,7 @@
 #include "app/AppWindow.h"
 #include "app/AppWindowDefaults.h"
 #include "app/TextIds.h"
+#include "app/dialogs/DialogLayout.h"
 #include "app/dialogs/StringCell.h"
 #include "app/monitor/MonitorBlock.h"
 #include "core/col/ArrayP.h"
@@ -31,12 +32,8 @@ namespace toolkit = ::s::gui;
 using toolkit::listbox2::Record;
 using toolkit::listbox2::SubRecord;
 using str::strbuffer::StrBuffer;
+using namespace toolkit::dialogs::dialog_layout;
 
-const int32_t kStart = 0;
-const int32_t kCentre = 1;
-const int32_t kEnd = 2;
-const int32_t kFull = 100;
-const int32_t kFree = -1;
 const int32_t kNoVersionText = -1;
 const int32_t kButtonWidth = 90;
 const int32_t kMargin = 2;
@@ -57,12 +54,6 @@ const int32_t kLayoutPasses = 3;
 counter::MonitorBlock* FieldAt(col::_array::ArrayP* fields, uint32_t index)
 {
     return static_cast<counter::MonitorBlock*>(fields->Get(index));
-}
-
-void AddTo(toolkit::win::Box* parent, toolkit::IComponent* child)
-{
-    if (parent && child)
-        parent->AddChild(child);
 }
 
 toolkit::win::Spacer* Gap(int32_t orientation, int32_t pixels)
@@ -194,10 +185,10 @@ void Customizer::Show(toolkit::IWindow* owner)
     choices_.SetList(GetList());
 
     toolkit::win::Box* content =
-        toolkit::win::Box::Create(toolkit::IBox::kColumn, kFull, kFull, kStart, kStart, 0, 0, kMargin, kMargin);
+        toolkit::win::Box::Create(toolkit::IBox::kColumn, kFull, kFull, kLeft, kTop, 0, 0, kMargin, kMargin);
     toolkit::win::Box* body =
-        toolkit::win::Box::Create(toolkit::IBox::kRow, kFull, kFull, kStart, kCentre, 0, 0, 0, 0);
-    toolkit::win::Box* foot = toolkit::win::Box::Create(toolkit::IBox::kRow, kFull, kFree, kStart, kCentre, 0, 0, 0, 0);
+        toolkit::win::Box::Create(toolkit::IBox::kRow, kFull, kFull, kLeft, kCentre, 0, 0, 0, 0);
+    toolkit::win::Box* foot = NewRowBox(kLeft);
     if (content) {
         window_->AddChild(content);
         AddTo(body, listBox_);
@@ -241,7 +232,7 @@ void Customizer::BuildButtons()
 toolkit::win::Box* Customizer::BuildSideColumn()
 {
     toolkit::win::Box* side =
-        toolkit::win::Box::Create(toolkit::IBox::kColumn, kFree, kFull, kCentre, kStart, 0, 0, 0, 0);
+        toolkit::win::Box::Create(toolkit::IBox::kColumn, kFree, kFull, kCentre, kTop, 0, 0, 0, 0);
     if (!side)
         return nullptr;
     const int32_t vertical = toolkit::ISpacer::kVertical;
@@ -261,7 +252,7 @@ toolkit::win::Box* Customizer::BuildSideColumn()
 
 toolkit::win::Box* Customizer::BuildButtonRow()
 {
-    toolkit::win::Box* row = toolkit::win::Box::Create(toolkit::IBox::kRow, kFull, kFree, kEnd, kCentre, 0, 0, 0, 0);
+    toolkit::win::Box* row = NewRowBox(kRight);
     if (!row)
         return nullptr;
     AddTo(row, apply_);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "app/dialogs/DialogServices.h"
 #include "app/dialogs/ListFieldChoices.h"
 #include "core/base/IObject.h"
 #include "core/thread/EasyPooler.h"
@@ -8,19 +9,11 @@
 #include "storage/events/IEventListener.h"
 
 namespace s {
-namespace app {
-namespace win {
-class AppWindow;
-}
-} // namespace app
 namespace col {
 namespace _array {
 class ArrayP;
 }
 } // namespace col
-namespace lang {
-class Localizer;
-}
 namespace gui {
 class IListBox2;
 class IWindow;

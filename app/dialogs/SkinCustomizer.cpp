@@ -2,6 +2,7 @@
 #include "app/dialogs/SkinCustomizer.h"
 
 #include "app/AppWindow.h"
+#include "app/dialogs/DialogLayout.h"
 #include "app/dialogs/SkinCustomizerClrPicker.h"
 #include "core/str/StrBuffer.h"
 #include "lists/IListBox2.h"
@@ -21,13 +22,8 @@ namespace gui {
 namespace dialogs {
 
 namespace {
+using namespace dialog_layout;
 
-const int32_t kFull = 100;
-const int32_t kFree = -1;
-const int32_t kLeft = 0;
-const int32_t kTop = 0;
-const int32_t kCentre = 1;
-const int32_t kRight = 2;
 const int32_t kMargin = 2;
 const int32_t kNameFieldHeight = 20;
 const int32_t kHeaderHeight = 20;
@@ -62,12 +58,6 @@ const RowSpec kRows[SkinCustomizer::kColorRows] = {
     {L"Graph:", false},
     {L"Graph2:", false},
 };
-
-void AddTo(IComponent* parent, IComponent* child)
-{
-    if (parent && child)
-        parent->AddChild(child);
-}
 
 gui::win::Spacer* Space(int32_t orientation, int32_t length, bool percent)
 {
@@ -295,7 +285,7 @@ IComponent* SkinCustomizer::BuildBody()
 
     gui::win::Box* right = gui::win::Box::Create(IBox::kColumn, kFull, kFull, kLeft, kTop, 0, 0, kMargin, kMargin);
     if (right) {
-        if (gui::win::Box* nameRow = gui::win::Box::Create(IBox::kRow, kFull, kFree, kLeft, kCentre, 0, 0, 0, 0)) {
+        if (gui::win::Box* nameRow = NewRowBox(kLeft)) {
             if (gui::win::Label* label = gui::win::Label::New()) {
                 label->SetText(kNameLabel, false);
                 label->SetFontPreset(kRegularTenPoints);
@@ -310,14 +300,7 @@ IComponent* SkinCustomizer::BuildBody()
             right->AddChild(nameRow);
         }
         AddTo(right, Space(ISpacer::kVertical, 2, false));
-        if (gui::win::Box* nameButtons = gui::win::Box::Create(IBox::kRow, kFull, kFree, kRight, kCentre, 0, 0, 0, 0)) {
-            AddTo(nameButtons, Space(ISpacer::kHorizontal, kFull, true));
-            changeName_ = NewButton(L" Change Name ");
-            addSkin_ = NewButton(L" Add as New Skin ");
-            AddTo(nameButtons, changeName_);
-            AddTo(nameButtons, addSkin_);
-            right->AddChild(nameButtons);
-        }
+        AddTo(right, BuildButtonPair(&changeName_, L" Change Name ", &addSkin_, L" Add as New Skin "));
         AddTo(right, Space(ISpacer::kVertical, kRowGap, false));
         gui::win::ScrollBox* scroll = gui::win::ScrollBox::Create(kFull, kFull);
         if (scroll) {
@@ -325,14 +308,7 @@ IComponent* SkinCustomizer::BuildBody()
             right->AddChild(scroll);
         }
         AddTo(right, Space(ISpacer::kVertical, 10, false));
-        if (gui::win::Box* saveRow = gui::win::Box::Create(IBox::kRow, kFull, kFree, kRight, kCentre, 0, 0, 0, 0)) {
-            AddTo(saveRow, Space(ISpacer::kHorizontal, kFull, true));
-            save_ = NewButton(L"    Save Color Changes    ");
-            cancel_ = NewButton(L"    Cancel    ");
-            AddTo(saveRow, save_);
-            AddTo(saveRow, cancel_);
-            right->AddChild(saveRow);
-        }
+        AddTo(right, BuildButtonPair(&save_, L"    Save Color Changes    ", &cancel_, L"    Cancel    "));
         body->AddChild(right);
     }
     return body;
@@ -360,7 +336,7 @@ void SkinCustomizer::BuildRows(IComponent* parent)
 
 IComponent* SkinCustomizer::BuildBottomRow()
 {
-    gui::win::Box* row = gui::win::Box::Create(IBox::kRow, kFull, kFree, kLeft, kCentre, 0, 0, 0, 0);
+    gui::win::Box* row = NewRowBox(kLeft);
     if (!row)
         return nullptr;
     restore_ = NewButton(L" Restore All Default Skins ");
@@ -373,6 +349,21 @@ IComponent* SkinCustomizer::BuildBottomRow()
     AddTo(row, export_);
     AddTo(row, Space(ISpacer::kHorizontal, kFull, true));
     AddTo(row, close_);
+    return row;
+}
+
+// The buttons are made only with their row, at its right end.
+IComponent* SkinCustomizer::BuildButtonPair(gui::win::Button** first, const wchar_t* firstCaption,
+                                            gui::win::Button** second, const wchar_t* secondCaption)
+{
+    gui::win::Box* row = NewRowBox(kRight);
+    if (!row)
+        return nullptr;
+    AddTo(row, Space(ISpacer::kHorizontal, kFull, true));
+    *first = NewButton(firstCaption);
+    *second = NewButton(secondCaption);
+    AddTo(row, *first);
+    AddTo(row, *second);
     return row;
 }
 

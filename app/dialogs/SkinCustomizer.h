@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/dialogs/DialogServices.h"
 #include "core/base/IObject.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
@@ -11,17 +12,6 @@
 #include "storage/events/IEventListener.h"
 
 namespace s {
-namespace app {
-namespace win {
-class AppWindow;
-}
-} // namespace app
-namespace lang {
-class Localizer;
-}
-namespace map {
-class IMappedData;
-}
 namespace str {
 namespace strbuffer {
 class StrBuffer;
@@ -124,6 +114,9 @@ private:
     void BuildRows(IComponent* parent);
     IComponent* BuildBody();
     IComponent* BuildBottomRow();
+    // Two buttons at the right end of a row.
+    IComponent* BuildButtonPair(gui::win::Button** first, const wchar_t* firstCaption, gui::win::Button** second,
+                                const wchar_t* secondCaption);
     gui::win::Button* NewButton(const wchar_t* caption);
     void LeaveSkinner();
 

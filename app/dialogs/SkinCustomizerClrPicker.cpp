@@ -1,5 +1,6 @@
 #include "app/dialogs/SkinCustomizerClrPicker.h"
 
+#include "app/dialogs/DialogLayout.h"
 #include "core/str/StrBuffer.h"
 #include "skins/drawer/button/Thin.h"
 #include "skins/drawer/slider/Thin.h"
@@ -21,12 +22,8 @@ namespace gui {
 namespace dialogs {
 
 namespace {
+using namespace dialog_layout;
 
-const int32_t kFull = 100;
-const int32_t kFree = -1;
-const int32_t kLeft = 0;
-const int32_t kTop = 0;
-const int32_t kCentre = 1;
 const int32_t kStepButtonSize = 16;
 const int32_t kSliderHeight = 16;
 const int32_t kLineHeight = 21;
@@ -61,18 +58,6 @@ gui::win::Label* TextLabel(const wchar_t* text, int32_t sizeCode)
     label->SetText(text, false);
     label->SetFontPreset(sizeCode);
     return label;
-}
-
-void AddTo(gui::win::Box* parent, IComponent* child)
-{
-    if (parent && child)
-        parent->AddChild(child);
-}
-
-// A line of the panel: full width, children from the left, centred in height.
-gui::win::Box* Line()
-{
-    return gui::win::Box::Create(IBox::kRow, kFull, kFree, kLeft, kCentre, 0, 0, 0, 0);
 }
 
 // "C:", "H:", "S:" and "L:" centred in a narrow cell, so the lines' controls align.
@@ -232,7 +217,7 @@ gui::win::Box* SkinCustomizerClrPicker::Build(IWindow* owner, events::IEventList
     if (panel_) {
         AddTo(panel_, TextLabel(caption, kCaptionSize));
         AddTo(panel_, Gap(kCaptionSpace));
-        if (gui::win::Box* colorLine = Line()) {
+        if (gui::win::Box* colorLine = NewRowBox(kLeft)) {
             AddTo(colorLine, LetterCell(L"C:"));
             AddTo(colorLine, swatch_);
             AddTo(colorLine, TextLabel(L"#", kHashSize));
@@ -251,7 +236,7 @@ gui::win::Box* SkinCustomizerClrPicker::Build(IWindow* owner, events::IEventList
                                     {L"L:", lightnessSlider_, lightnessLeft_, lightnessRight_}};
         for (const SliderLine& line : lines) {
             AddTo(panel_, Gap(kLineSpace));
-            if (gui::win::Box* box = Line()) {
+            if (gui::win::Box* box = NewRowBox(kLeft)) {
                 AddTo(box, LetterCell(line.letter));
                 AddTo(box, line.slider);
                 AddTo(box, line.left);

@@ -92,10 +92,7 @@ Monitor::Monitor()
 Monitor::~Monitor()
 {
     Reset();
-    if (worker_) {
-        worker_->ReleaseToPool();
-        worker_ = nullptr;
-    }
+    GiveBack(worker_);
 }
 
 // The pools of what a controller holds are made first, so that they outlive the controller pool
@@ -149,10 +146,7 @@ void Monitor::Reset()
     // The box is modal over the window: it goes first.
     ReleaseAbout();
     ReleaseSkinCustomizer();
-    if (window_) {
-        window_->ReleaseToPool();
-        window_ = nullptr;
-    }
+    GiveBack(window_);
     // The window held the menus: they go once it is gone.
     menus_.Release();
     menuNames_.clear();

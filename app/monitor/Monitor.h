@@ -22,7 +22,8 @@ namespace app {
 namespace win {
 class AppBase;
 class AppWindow;
-}
+struct AppWindowDefaults;
+} // namespace win
 } // namespace app
 namespace lang {
 class Localizer;
@@ -215,6 +216,16 @@ private:
     void SendStatusUpdate() override;
     bool IsIconized() override;
 
+    // A part the controller holds (worker, window, dialog, holder) back to its pool, and the
+    // member cleared so that a second release finds nothing.
+    template <class Part>
+    static void GiveBack(Part*& part)
+    {
+        if (part) {
+            part->ReleaseToPool();
+            part = nullptr;
+        }
+    }
     void ResetMembers();
     void BuildFields();
     // The window's look and behaviour before it shows: frame, holder, settings of its own.
@@ -271,6 +282,11 @@ private:
     void SetKeepInScreen(bool on);
     void OpenPage(const wchar_t* page);
     app::win::AppBase* GetApp();
+    // A settings holder of the application for one of the dialogs, with exactly the skin manager
+    // given (none: the dialog paints with the system's colours); null without an application or
+    // when none could be made.
+    app::win::AppWindow* NewDialogHolder(const app::win::AppWindowDefaults& defaults,
+                                         ::s::gui::drawer::Skinner* skinner);
 
     // Start with Windows (MonitorAutostart.cpp).
     void ReadStartWithWindows(bool* throughScheduler, bool* registered);

@@ -32,9 +32,8 @@ void Monitor::OpenAbout()
             aboutSkinner_->SetDrawerType(kAboutDrawerType);
             aboutSkinner_->AddBuiltInSkins();
         }
-        app::win::AppBase* app = GetApp();
-        if (app && aboutSkinner_) {
-            aboutHolder_ = app::win::CreateAppWindow(app, app::win::kAboutWindowDefaults, aboutSkinner_);
+        if (aboutSkinner_) {
+            aboutHolder_ = NewDialogHolder(app::win::kAboutWindowDefaults, aboutSkinner_);
             // The holder gives its skin manager back with itself.
             if (aboutHolder_)
                 aboutSkinner_ = nullptr;
@@ -52,18 +51,9 @@ void Monitor::OpenAbout()
 
 void Monitor::ReleaseAbout()
 {
-    if (about_) {
-        about_->ReleaseToPool();
-        about_ = nullptr;
-    }
-    if (aboutHolder_) {
-        aboutHolder_->ReleaseToPool();
-        aboutHolder_ = nullptr;
-    }
-    if (aboutSkinner_) {
-        aboutSkinner_->ReleaseToPool();
-        aboutSkinner_ = nullptr;
-    }
+    GiveBack(about_);
+    GiveBack(aboutHolder_);
+    GiveBack(aboutSkinner_);
 }
 
 } // namespace monitor

@@ -7,6 +7,7 @@
 
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
+#include "app/AppWindowDefaults.h"
 #include "app/dialogs/SkinSetChange.h"
 #include "app/monitor/FieldOrder.h"
 #include "app/monitor/IFieldChoiceList.h"
@@ -274,6 +275,21 @@ void Monitor::SetKeepInScreen(bool on)
 app::win::AppBase* Monitor::GetApp()
 {
     return holder_ ? holder_->GetApp() : nullptr;
+}
+
+app::win::AppWindow* Monitor::NewDialogHolder(const app::win::AppWindowDefaults& defaults,
+                                              toolkit::drawer::Skinner* skinner)
+{
+    app::win::AppBase* app = GetApp();
+    if (!app)
+        return nullptr;
+    app::win::AppWindow* holder = app::win::AppWindow::New();
+    if (holder && !app::win::AppWindow::Create(holder, app, defaults.name, app->GetSoftwareType(), defaults.width,
+                                               defaults.height, defaults.keepOnTop, defaults.middleClickAction,
+                                               skinner, defaults.defaultSkinName, defaults.skinSetType,
+                                               defaults.skinSetId))
+        GiveBack(holder);
+    return holder;
 }
 
 void Monitor::OpenPage(const wchar_t* page)

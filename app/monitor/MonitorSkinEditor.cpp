@@ -1,6 +1,7 @@
 // The monitor's side of the skin colour editor: its settings holder "SkinCustomizer" without a
 // skin manager of its own (the editor's controls keep their look while it edits the monitor's
 // skins), the editor made on first use and kept, and its steps of the monitor's close.
+#include "app/AppBase.h"
 #include "app/AppWindow.h"
 #include "app/AppWindowDefaults.h"
 #include "app/dialogs/SkinCustomizer.h"
@@ -35,8 +36,9 @@ void Monitor::OpenSkinCustomizer()
         skinEditor_ = toolkit::dialogs::SkinCustomizer::New();
         if (!skinEditor_)
             return;
+        // The application's skin manager, as every holder without one of its own gets it.
         if (app::win::AppBase* app = GetApp())
-            skinEditorHolder_ = app::win::CreateAppWindow(app, app::win::kSkinCustomizerDefaults, nullptr);
+            skinEditorHolder_ = NewDialogHolder(app::win::kSkinCustomizerDefaults, app->GetSkinner());
         if (skinEditorHolder_)
             skinEditor_->SetAppWindow(skinEditorHolder_);
         skinEditor_->SetServices(localizer_, settings_);
@@ -74,14 +76,8 @@ void Monitor::StoreSkinSet()
 
 void Monitor::ReleaseSkinCustomizer()
 {
-    if (skinEditor_) {
-        skinEditor_->ReleaseToPool();
-        skinEditor_ = nullptr;
-    }
-    if (skinEditorHolder_) {
-        skinEditorHolder_->ReleaseToPool();
-        skinEditorHolder_ = nullptr;
-    }
+    GiveBack(skinEditor_);
+    GiveBack(skinEditorHolder_);
 }
 
 } // namespace monitor

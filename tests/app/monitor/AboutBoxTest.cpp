@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "FakeSources.h"
 #include "MonitorSupport.h"
 #include "ProgramApp.h"
 #include "app/AppWindow.h"
@@ -67,35 +66,22 @@ void ClickLabel(s::gui::ILabel* label)
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
-class AboutBoxTest : public ::testing::Test {
+class AboutBoxTest : public monitor_testing::RunningMonitorTest {
 protected:
     static void SetUpTestSuite()
     {
-        scope = new FakeSourcesScope();
-        localizer = monitor_testing::LoadProgramLanguages();
-        skinner = monitor_testing::NewProgramSkinner();
-        settings = monitor_testing::OpenStillSettings(kSettingsName);
-        monitor = Monitor::New();
-        monitor->SetServices(localizer, settings, skinner);
-        monitor->Init();
+        PrepareMonitor(kSettingsName, false);
+        StartMonitor();
         previousOpener = s::system::win::SetShellOpenHandler(&RecordOpen);
     }
     static void TearDownTestSuite()
     {
         s::system::win::SetShellOpenHandler(previousOpener);
-        monitor->ReleaseToPool();
-        settings->ReleaseToPool();
-        skinner->ReleaseToPool();
-        if (localizer)
-            localizer->ReleaseToPool();
-        delete scope;
-        DeleteFileW(monitor_testing::TempSettingsPath(kSettingsName).c_str());
+        StopMonitor();
     }
     void SetUp() override
     {
-        ASSERT_NE(nullptr, localizer) << "the built program's language packs";
-        ASSERT_NE(nullptr, monitor->GetWindow());
-        testing_support::BoxRecorder::Take();
+        RunningMonitorTest::SetUp();
         opened.clear();
     }
     void TearDown() override
@@ -111,9 +97,6 @@ protected:
         // Whatever a test left, the monitor takes input again.
         EnableWindow(Frame(), TRUE);
     }
-
-    static HWND Frame() { return monitor->GetWindow()->GetSafeHwnd(); }
-    static void Choose(int32_t id) { SendMessageW(Frame(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
     // The box as the program makes it: on the "AboutWindow" holder of the application, with a
     // skin manager of its own, over the monitor window.
@@ -134,11 +117,6 @@ protected:
         return box_;
     }
 
-    static inline FakeSourcesScope* scope = nullptr;
-    static inline s::lang::Localizer* localizer = nullptr;
-    static inline s::gui::drawer::Skinner* skinner = nullptr;
-    static inline s::xml::MappedData* settings = nullptr;
-    static inline Monitor* monitor = nullptr;
     static inline s::system::win::ShellOpenHandler previousOpener = nullptr;
     ProgramApp* app_ = nullptr;
     s::app::win::AppWindow* holder_ = nullptr;

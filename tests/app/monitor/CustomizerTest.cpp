@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "FakeSources.h"
 #include "MonitorSupport.h"
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
@@ -66,35 +65,14 @@ SHORT HeldKeys(int key)
     return key == VK_LBUTTON && leftHeld.load() ? static_cast<SHORT>(0x8000) : 0;
 }
 
-class CustomizerTest : public ::testing::Test {
+class CustomizerTest : public monitor_testing::RunningMonitorTest {
 protected:
     static void SetUpTestSuite()
     {
-        scope = new FakeSourcesScope();
-        localizer = monitor_testing::LoadProgramLanguages();
-        skinner = monitor_testing::NewProgramSkinner();
-        settings = monitor_testing::OpenStillSettings(kSettingsName);
-        settings->SetAutoSave(true);
-        monitor = Monitor::New();
-        monitor->SetServices(localizer, settings, skinner);
-        monitor->Init();
+        PrepareMonitor(kSettingsName, true);
+        StartMonitor();
     }
-    static void TearDownTestSuite()
-    {
-        monitor->ReleaseToPool();
-        settings->ReleaseToPool();
-        skinner->ReleaseToPool();
-        if (localizer)
-            localizer->ReleaseToPool();
-        delete scope;
-        DeleteFileW(monitor_testing::TempSettingsPath(kSettingsName).c_str());
-    }
-    void SetUp() override
-    {
-        ASSERT_NE(nullptr, localizer) << "the built program's language packs";
-        ASSERT_NE(nullptr, monitor->GetWindow());
-        testing_support::BoxRecorder::Take();
-    }
+    static void TearDownTestSuite() { StopMonitor(); }
     void TearDown() override
     {
         leftHeld = false;
@@ -106,11 +84,9 @@ protected:
         EXPECT_TRUE(testing_support::BoxRecorder::Take().empty()) << "no box shown";
     }
 
-    static HWND Frame() { return monitor->GetWindow()->GetSafeHwnd(); }
     static Customizer* Dialog() { return monitor->GetCustomizer(); }
     static s::gui::IListBox2* List() { return Dialog()->GetList(); }
     static HWND ListNative() { return s::gui::win::NativeWindowOf(List()); }
-    static void Choose(int32_t id) { SendMessageW(Frame(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     // One refresh of the monitor, on its thread, as the worker asks for it.
     static void Refresh()
     {
@@ -165,10 +141,6 @@ protected:
         for (int32_t i = 0; i < monitor->GetFieldCount(); ++i)
             shown.push_back(monitor->GetField(i)->IsEnabled());
         return shown;
-    }
-    static std::string StoredBytes()
-    {
-        return monitor_testing::ReadStoredFile(monitor_testing::TempSettingsPath(kSettingsName));
     }
 
     // Selects the row alone, as a click on it does.
@@ -259,12 +231,6 @@ protected:
         SendMessageW(List()->GetHeader()->GetControl(), HDM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         return text;
     }
-
-    static inline FakeSourcesScope* scope = nullptr;
-    static inline s::lang::Localizer* localizer = nullptr;
-    static inline s::gui::drawer::Skinner* skinner = nullptr;
-    static inline s::xml::MappedData* settings = nullptr;
-    static inline Monitor* monitor = nullptr;
 };
 
 TEST_F(CustomizerTest, OpeningDisablesTheMonitorAndEveryWayOfClosingEnablesItAndTheRefreshGivesItBack)
@@ -503,16 +469,13 @@ TEST_F(CustomizerTest, ApplyReordersTheRowsAndTheFieldsMenuStoresFieldsAndOrderA
     wchar_t item[256] = {};
     GetMenuStringW(monitor->GetMenus().GetFieldsMenu()->GetSafeHmenu(), command::kFieldBase, item, 256, MF_BYCOMMAND);
     EXPECT_STREQ(moved->GetShownLabel(), item) << "the fields menu follows the order";
-    auto stored = [](const wchar_t* section, const wchar_t* key) {
-        return monitor_testing::StoredText(kSettingsName, section, key);
-    };
-    EXPECT_EQ(std::to_wstring(monitor->GetFieldCount()), stored(L"MainWindow\\FieldOrder", L"count"));
+    EXPECT_EQ(std::to_wstring(monitor->GetFieldCount()), StoredText(L"MainWindow\\FieldOrder", L"count"));
     for (int32_t i = 0; i < monitor->GetFieldCount(); ++i) {
         const std::wstring key = L"_" + std::to_wstring(i);
-        EXPECT_EQ(std::wstring(monitor->GetField(i)->GetKey()), stored(L"MainWindow\\FieldOrder", key.c_str()));
+        EXPECT_EQ(std::wstring(monitor->GetField(i)->GetKey()), StoredText(L"MainWindow\\FieldOrder", key.c_str()));
     }
-    EXPECT_EQ(std::wstring(L"1"), stored(L"MainWindow\\Field", moved->GetKey()));
-    EXPECT_EQ(std::wstring(wasShown ? L"0" : L"1"), stored(L"MainWindow\\Field", flipped->GetKey()));
+    EXPECT_EQ(std::wstring(L"1"), StoredText(L"MainWindow\\Field", moved->GetKey()));
+    EXPECT_EQ(std::wstring(wasShown ? L"0" : L"1"), StoredText(L"MainWindow\\Field", flipped->GetKey()));
     EXPECT_TRUE(settings->GetAutoSave());
 
     // Every row cleared: the first keeps its field shown, and the list shows it checked.

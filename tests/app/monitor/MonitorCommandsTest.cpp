@@ -47,59 +47,35 @@ int64_t FixedNow()
     return kNow;
 }
 
-// A stored value as the file holds it now: the file opened afresh.
-class StoredFile {
-public:
-    std::wstring Text(const wchar_t* section, const wchar_t* key)
-    {
-        return monitor_testing::StoredText(kSettingsName, section, key);
-    }
-};
-
 struct Mark {
     bool tray;
     int32_t command;
     bool checked;
 };
 
-class MonitorCommandsTest : public ::testing::Test {
+class MonitorCommandsTest : public monitor_testing::RunningMonitorTest {
 protected:
     static void SetUpTestSuite()
     {
-        scope = new FakeSourcesScope();
-        Fake().processorTime[-1] = 40;
-        localizer = monitor_testing::LoadProgramLanguages();
-        skinner = monitor_testing::NewProgramSkinner();
-        settings = monitor_testing::OpenStillSettings(kSettingsName);
         // Every change written at once, as the program's store does.
-        settings->SetAutoSave(true);
+        PrepareMonitor(kSettingsName, true);
+        Fake().processorTime[-1] = 40;
         previousClock = Monitor::SetSecondsClock(&FixedNow);
-        monitor = Monitor::New();
-        monitor->SetServices(localizer, settings, skinner);
-        monitor->Init();
+        StartMonitor();
     }
     static void TearDownTestSuite()
     {
-        monitor->ReleaseToPool();
+        StopMonitor();
         Monitor::SetSecondsClock(previousClock);
-        settings->ReleaseToPool();
-        skinner->ReleaseToPool();
-        if (localizer)
-            localizer->ReleaseToPool();
-        delete scope;
-        DeleteFileW(monitor_testing::TempSettingsPath(kSettingsName).c_str());
     }
     void SetUp() override
     {
-        ASSERT_NE(nullptr, localizer) << "the built program's language packs";
-        ASSERT_NE(nullptr, monitor->GetWindow());
+        RunningMonitorTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(monitor->GetWindow()->IsReady());
-        testing_support::BoxRecorder::Take();
     }
 
-    static HWND Frame() { return monitor->GetWindow()->GetSafeHwnd(); }
-    // As a choice from a menu: the window offers the command to its menus.
-    static void Choose(int32_t id) { SendMessageW(Frame(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     // Any id, also one no item carries, as the main menu would tell it.
     static void ChooseFromMain(int32_t id)
     {
@@ -115,22 +91,9 @@ protected:
         const UINT state = GetMenuState(menu->GetSafeHmenu(), static_cast<UINT>(id), MF_BYCOMMAND);
         return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
     }
-    static std::string StoredBytes() { return monitor_testing::ReadStoredFile(monitor_testing::TempSettingsPath(kSettingsName)); }
 
-    static FakeSourcesScope* scope;
-    static s::lang::Localizer* localizer;
-    static s::gui::drawer::Skinner* skinner;
-    static s::xml::MappedData* settings;
-    static Monitor* monitor;
-    static Monitor::SecondsClock previousClock;
+    static inline Monitor::SecondsClock previousClock = nullptr;
 };
-
-FakeSourcesScope* MonitorCommandsTest::scope = nullptr;
-s::lang::Localizer* MonitorCommandsTest::localizer = nullptr;
-s::gui::drawer::Skinner* MonitorCommandsTest::skinner = nullptr;
-s::xml::MappedData* MonitorCommandsTest::settings = nullptr;
-Monitor* MonitorCommandsTest::monitor = nullptr;
-Monitor::SecondsClock MonitorCommandsTest::previousClock = nullptr;
 
 TEST_F(MonitorCommandsTest, EachCommandChangesItsSettingMarksEveryMenuAndStoresItAtOnce)
 {
@@ -226,8 +189,7 @@ TEST_F(MonitorCommandsTest, EachCommandChangesItsSettingMarksEveryMenuAndStoresI
         for (const Mark& mark : c.marks)
             EXPECT_EQ(mark.checked, IsMarked(mark.tray, mark.command)) << "mark of " << mark.command;
         if (c.section) {
-            StoredFile stored;
-            EXPECT_EQ(std::wstring(c.stored), stored.Text(c.section, c.key));
+            EXPECT_EQ(std::wstring(c.stored), StoredText(c.section, c.key));
         }
     }
     // Nothing asked the user: the transparent style was chosen from the tray.
@@ -242,7 +204,7 @@ TEST_F(MonitorCommandsTest, BracketsAndLanguageComposeTheNamesAndMenusAgain)
     EXPECT_EQ(L'[', english.front());
     Choose(command::kWithBrackets);
     EXPECT_EQ(english.substr(1, english.size() - 2), std::wstring(cpu->GetNameLabel()->GetText()));
-    EXPECT_EQ(std::wstring(L"0"), StoredFile().Text(L"MainWindow\\View", L"WithBracket"));
+    EXPECT_EQ(std::wstring(L"0"), StoredText(L"MainWindow\\View", L"WithBracket"));
     Choose(command::kWithBrackets);
     EXPECT_EQ(english, std::wstring(cpu->GetNameLabel()->GetText()));
 
@@ -263,7 +225,7 @@ TEST_F(MonitorCommandsTest, BracketsAndLanguageComposeTheNamesAndMenusAgain)
     }
     ASSERT_GE(german, 0);
     Choose(german);
-    EXPECT_EQ(std::wstring(L"German"), StoredFile().Text(L"Language", L""));
+    EXPECT_EQ(std::wstring(L"German"), StoredText(L"Language", L""));
     EXPECT_TRUE(IsMarked(false, german));
     EXPECT_FALSE(IsMarked(false, english_index));
     EXPECT_EQ(std::wstring(L"[") + localizer->GetText(1013000) + L"]",
@@ -275,7 +237,7 @@ TEST_F(MonitorCommandsTest, BracketsAndLanguageComposeTheNamesAndMenusAgain)
     EXPECT_EQ(std::wstring(localizer->GetText(801000)), text);
     Choose(english_index);
     EXPECT_EQ(english, std::wstring(cpu->GetNameLabel()->GetText()));
-    EXPECT_EQ(std::wstring(L"English"), StoredFile().Text(L"Language", L""));
+    EXPECT_EQ(std::wstring(L"English"), StoredText(L"Language", L""));
 }
 
 TEST_F(MonitorCommandsTest, IdsWithoutAMeaningChangeNothing)
@@ -306,9 +268,8 @@ TEST_F(MonitorCommandsTest, FieldCommandsKeepOneFieldAndRestoreTheDefaults)
     EXPECT_TRUE(monitor->GetField(0)->IsEnabled());
     EXPECT_TRUE(IsMarked(false, command::kFieldBase));
     EXPECT_FALSE(IsMarked(false, command::kFieldBase + 1));
-    StoredFile afterDeselect;
-    EXPECT_EQ(std::wstring(L"1"), afterDeselect.Text(fieldSection, monitor->GetField(0)->GetKey()));
-    EXPECT_EQ(std::wstring(L"0"), afterDeselect.Text(fieldSection, L"CPU_USAGE_TOTAL"));
+    EXPECT_EQ(std::wstring(L"1"), StoredText(fieldSection, monitor->GetField(0)->GetKey()));
+    EXPECT_EQ(std::wstring(L"0"), StoredText(fieldSection, L"CPU_USAGE_TOTAL"));
     // The one field left, switched off from the menu, and "Deselect All" again: it comes back.
     Choose(command::kFieldBase);
     EXPECT_EQ(0, monitor->CountEnabledFields());
@@ -325,7 +286,7 @@ TEST_F(MonitorCommandsTest, FieldCommandsKeepOneFieldAndRestoreTheDefaults)
     // The fake has no temperature reading: its default field stays off.
     EXPECT_FALSE(monitor->IsDefaultField(monitor->FindField(L"CPU_TEMP_C_TOTAL")));
     EXPECT_TRUE(monitor->FindField(L"UPTIME_NORMAL")->IsEnabled());
-    EXPECT_EQ(std::wstring(L"1"), StoredFile().Text(fieldSection, L"UPTIME_NORMAL"));
+    EXPECT_EQ(std::wstring(L"1"), StoredText(fieldSection, L"UPTIME_NORMAL"));
 
     Choose(command::kSelectAllFields);
     EXPECT_EQ(monitor->GetFieldCount(), monitor->CountEnabledFields());
@@ -378,11 +339,10 @@ TEST_F(MonitorCommandsTest, ACustomizerListReordersSwitchesAndStoresTheOrderOnce
     for (int32_t i = 0; i < monitor->GetFieldCount(); ++i)
         EXPECT_EQ(monitor->GetField(i)->GetRow(), monitor->GetFieldContainer()->GetChildAt(i)) << i;
     EXPECT_TRUE(settings->GetAutoSave()) << "auto-save is back on";
-    StoredFile stored;
-    EXPECT_EQ(std::to_wstring(monitor->GetFieldCount()), stored.Text(L"MainWindow\\FieldOrder", L"count"));
-    EXPECT_EQ(std::wstring(last->GetKey()), stored.Text(L"MainWindow\\FieldOrder", L"_0"));
-    EXPECT_EQ(std::wstring(beforeLast->GetKey()), stored.Text(L"MainWindow\\FieldOrder", L"_1"));
-    EXPECT_EQ(std::wstring(L"0"), stored.Text(L"MainWindow\\Field", monitor->GetField(2)->GetKey()));
+    EXPECT_EQ(std::to_wstring(monitor->GetFieldCount()), StoredText(L"MainWindow\\FieldOrder", L"count"));
+    EXPECT_EQ(std::wstring(last->GetKey()), StoredText(L"MainWindow\\FieldOrder", L"_0"));
+    EXPECT_EQ(std::wstring(beforeLast->GetKey()), StoredText(L"MainWindow\\FieldOrder", L"_1"));
+    EXPECT_EQ(std::wstring(L"0"), StoredText(L"MainWindow\\Field", monitor->GetField(2)->GetKey()));
 
     // Every record unchecked: the first keeps its field shown.
     for (FakeChoiceList::Record& record : order.records)
@@ -414,7 +374,7 @@ TEST_F(MonitorCommandsTest, DoubleClickShrinksAndRestoresAndEndsAutoHideAtFullSi
     EXPECT_FALSE(monitor->IsShrunk());
     EXPECT_FALSE(monitor->IsAutoHide());
     EXPECT_FALSE(IsMarked(true, command::kTrayAutoHide));
-    EXPECT_EQ(std::wstring(L"0"), StoredFile().Text(L"MainWindow\\View", L"AutoHide"));
+    EXPECT_EQ(std::wstring(L"0"), StoredText(L"MainWindow\\View", L"AutoHide"));
     EXPECT_EQ(width, window->GetWidth());
     EXPECT_EQ(height, window->GetHeight());
 
@@ -445,13 +405,13 @@ TEST_F(MonitorCommandsTest, TheSkinMenuIsRebuiltBeforeOpeningAndAChosenSkinPostp
     EXPECT_EQ(2, skinner->GetCurrentSkinIndex());
     EXPECT_TRUE(markedAt(4 + 2));
     EXPECT_FALSE(markedAt(4));
-    EXPECT_EQ(std::to_wstring(kNow), StoredFile().Text(L"MainWindow\\View", L"RandomSkinLastChange"));
+    EXPECT_EQ(std::to_wstring(kNow), StoredText(L"MainWindow\\View", L"RandomSkinLastChange"));
 
     // The periodic submenu marks the stored choice at the next opening.
     Choose(29296);
     SendWindowCode(s::gui::win::kEventContextMenu);
     EXPECT_EQ(7, monitor->GetPeriodicSkinDays());
-    EXPECT_EQ(std::wstring(L"7"), StoredFile().Text(L"MainWindow\\View", L"RandomSkinDay"));
+    EXPECT_EQ(std::wstring(L"7"), StoredText(L"MainWindow\\View", L"RandomSkinDay"));
     const UINT weekly = GetMenuState(monitor->GetMenus().GetPeriodicSkinMenu()->GetSafeHmenu(), 29296, MF_BYCOMMAND);
     EXPECT_NE(0u, weekly & MF_CHECKED);
     Choose(29290);

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "FakeSources.h"
 #include "MonitorSupport.h"
 #include "app/monitor/MenuCommands.h"
 #include "app/monitor/Monitor.h"
@@ -71,41 +70,24 @@ BOOL WINAPI AnswerSave(OPENFILENAMEW* dialog)
     return Answer(true, dialog);
 }
 
-std::string ReadBytes(const std::wstring& path)
-{
-    return monitor_testing::ReadStoredFile(path);
-}
-
 bool Exists(const std::wstring& path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-class MonitorErrorReportTest : public ::testing::Test {
+class MonitorErrorReportTest : public monitor_testing::RunningMonitorTest {
 protected:
     static void SetUpTestSuite()
     {
-        scope = new FakeSourcesScope();
-        localizer = monitor_testing::LoadProgramLanguages();
-        skinner = monitor_testing::NewProgramSkinner();
-        settings = monitor_testing::OpenStillSettings(kSettingsName);
-        monitor = Monitor::New();
-        monitor->SetServices(localizer, settings, skinner);
-        monitor->Init();
+        PrepareMonitor(kSettingsName, false);
+        StartMonitor();
     }
-    static void TearDownTestSuite()
-    {
-        monitor->ReleaseToPool();
-        settings->ReleaseToPool();
-        skinner->ReleaseToPool();
-        if (localizer)
-            localizer->ReleaseToPool();
-        delete scope;
-        DeleteFileW(monitor_testing::TempSettingsPath(kSettingsName).c_str());
-    }
+    static void TearDownTestSuite() { StopMonitor(); }
     void SetUp() override
     {
-        ASSERT_NE(nullptr, localizer) << "the built program's language packs";
+        RunningMonitorTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(monitor->GetWindow()->IsReady());
         saveDialog = SaveDialog{};
         AfxCommonDialogFunctions functions = {};
@@ -114,7 +96,6 @@ protected:
         previous_ = AfxSetCommonDialogFunctions(functions);
         report_ = monitor_testing::TempSettingsPath(L"pulsegrid-error-report-test.txt");
         DeleteFileW(report_.c_str());
-        testing_support::BoxRecorder::Take();
     }
     void TearDown() override
     {
@@ -123,10 +104,7 @@ protected:
     }
 
     // As chosen from the About submenu.
-    static void ChooseErrorReport()
-    {
-        SendMessageW(monitor->GetWindow()->GetSafeHwnd(), WM_COMMAND, static_cast<WPARAM>(command::kErrorReport), 0);
-    }
+    static void ChooseErrorReport() { Choose(command::kErrorReport); }
 
     // The boxes since the last look, without the one the system report's sensors may show once
     // on a machine without their library.
@@ -140,20 +118,9 @@ protected:
         return boxes;
     }
 
-    static FakeSourcesScope* scope;
-    static s::lang::Localizer* localizer;
-    static s::gui::drawer::Skinner* skinner;
-    static s::xml::MappedData* settings;
-    static Monitor* monitor;
     AfxCommonDialogFunctions previous_ = {};
     std::wstring report_;
 };
-
-FakeSourcesScope* MonitorErrorReportTest::scope = nullptr;
-s::lang::Localizer* MonitorErrorReportTest::localizer = nullptr;
-s::gui::drawer::Skinner* MonitorErrorReportTest::skinner = nullptr;
-s::xml::MappedData* MonitorErrorReportTest::settings = nullptr;
-Monitor* MonitorErrorReportTest::monitor = nullptr;
 
 TEST_F(MonitorErrorReportTest, CancelledDialogWritesNothingAndShowsNothing)
 {
@@ -174,7 +141,7 @@ TEST_F(MonitorErrorReportTest, SavedReportIsUtf8LinesJoinedByCrLfThenTheSavedBox
 {
     saveDialog.answer = report_;
     ChooseErrorReport();
-    const std::string bytes = ReadBytes(report_);
+    const std::string bytes = monitor_testing::ReadStoredFile(report_);
     ASSERT_FALSE(bytes.empty());
     EXPECT_NE(0, bytes.compare(0, 3, "\xEF\xBB\xBF")) << "no byte-order mark";
     EXPECT_EQ(0u, bytes.find("[OS]"));

@@ -1,10 +1,13 @@
 #include "MonitorSupport.h"
 
+#include "FakeSources.h"
+#include "app/monitor/Monitor.h"
 #include "storage/archive/dll/win/Archive.h"
 #include "storage/file/PathWin.h"
 #include "skins/Skinner.h"
 #include "storage/lang/Localizer.h"
 #include "storage/settings/XmlMappedData.h"
+#include "support/BoxRecorder.h"
 #include "support/WindowThread.h"
 #include "windowing/Window.h"
 
@@ -86,6 +89,70 @@ s::xml::MappedData* OpenStillSettings(const wchar_t* name)
     s::xml::MappedData* settings = s::xml::MappedData::OpenFile(path.c_str());
     settings->SetInt32(L"MainWindow\\View", L"RefreshFrequency", 300000);
     return settings;
+}
+
+void RunningMonitorTest::PrepareMonitor(const wchar_t* name, bool autoSave)
+{
+    settingsName = name;
+    scope = new FakeSourcesScope();
+    localizer = LoadProgramLanguages();
+    skinner = NewProgramSkinner();
+    settings = OpenStillSettings(name);
+    if (autoSave)
+        settings->SetAutoSave(true);
+}
+
+void RunningMonitorTest::StartMonitor()
+{
+    monitor = Monitor::New();
+    monitor->SetServices(localizer, settings, skinner);
+    monitor->Init();
+}
+
+void RunningMonitorTest::StopMonitor()
+{
+    if (monitor)
+        monitor->ReleaseToPool();
+    monitor = nullptr;
+    if (settings)
+        settings->ReleaseToPool();
+    settings = nullptr;
+    if (skinner)
+        skinner->ReleaseToPool();
+    skinner = nullptr;
+    if (localizer)
+        localizer->ReleaseToPool();
+    localizer = nullptr;
+    delete scope;
+    scope = nullptr;
+    DeleteFileW(TempSettingsPath(settingsName).c_str());
+}
+
+void RunningMonitorTest::SetUp()
+{
+    ASSERT_NE(nullptr, localizer) << "the built program's language packs";
+    ASSERT_NE(nullptr, monitor->GetWindow());
+    testing_support::BoxRecorder::Take();
+}
+
+HWND RunningMonitorTest::Frame()
+{
+    return monitor->GetWindow()->GetSafeHwnd();
+}
+
+void RunningMonitorTest::Choose(int32_t id)
+{
+    SendMessageW(Frame(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+std::string RunningMonitorTest::StoredBytes()
+{
+    return ReadStoredFile(TempSettingsPath(settingsName));
+}
+
+std::wstring RunningMonitorTest::StoredText(const wchar_t* section, const wchar_t* key)
+{
+    return monitor_testing::StoredText(settingsName, section, key);
 }
 
 } // namespace monitor_testing

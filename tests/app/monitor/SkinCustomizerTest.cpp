@@ -15,7 +15,6 @@
 #include <thread>
 #include <vector>
 
-#include "FakeSources.h"
 #include "MonitorSupport.h"
 #include "app/dialogs/SkinCustomizer.h"
 #include "app/dialogs/SkinCustomizerClrPicker.h"
@@ -121,31 +120,15 @@ void WriteBytes(const std::wstring& path, const char* bytes)
     CloseHandle(file);
 }
 
-class SkinCustomizerTest : public ::testing::Test {
+class SkinCustomizerTest : public monitor_testing::RunningMonitorTest {
 protected:
     static void SetUpTestSuite()
     {
-        scope = new FakeSourcesScope();
-        localizer = monitor_testing::LoadProgramLanguages();
-        skinner = monitor_testing::NewProgramSkinner();
-        settings = monitor_testing::OpenStillSettings(kSettingsName);
-        settings->SetAutoSave(true);
-        monitor = Monitor::New();
-        monitor->SetServices(localizer, settings, skinner);
-        monitor->Init();
+        PrepareMonitor(kSettingsName, true);
+        StartMonitor();
         OnWindowThread(monitor->GetWindow(), [] { monitor->SetSkinTools(true); });
     }
-    static void TearDownTestSuite()
-    {
-        if (monitor)
-            monitor->ReleaseToPool();
-        settings->ReleaseToPool();
-        skinner->ReleaseToPool();
-        if (localizer)
-            localizer->ReleaseToPool();
-        delete scope;
-        DeleteFileW(monitor_testing::TempSettingsPath(kSettingsName).c_str());
-    }
+    static void TearDownTestSuite() { StopMonitor(); }
     void SetUp() override
     {
         ASSERT_NE(nullptr, monitor->GetWindow());
@@ -174,9 +157,7 @@ protected:
         BoxRecorder::Take();
     }
 
-    static HWND Frame() { return monitor->GetWindow()->GetSafeHwnd(); }
     static HWND EditorFrame() { return editor->GetWindow()->GetSafeHwnd(); }
-    static void Choose(int32_t id) { SendMessageW(Frame(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     static void Click(s::gui::IComponent* button) { SendMessageW(s::gui::win::NativeWindowOf(button), BM_CLICK, 0, 0); }
     static void OnEditorThread(const std::function<void()>& work) { OnWindowThread(editor->GetWindow(), work); }
     static void TypeHex(int32_t row, const wchar_t* text)
@@ -211,11 +192,17 @@ protected:
         closer.Join();
     }
 
-    static inline FakeSourcesScope* scope = nullptr;
-    static inline s::lang::Localizer* localizer = nullptr;
-    static inline Skinner* skinner = nullptr;
-    static inline s::xml::MappedData* settings = nullptr;
-    static inline Monitor* monitor = nullptr;
+    // The skin set as the settings file holds it now, in a skin manager of its own.
+    static Skinner* StoredSkinSet()
+    {
+        s::xml::MappedData* stored = s::xml::MappedData::OpenFile(monitor_testing::TempSettingsPath(kSettingsName).c_str());
+        Skinner* read = Skinner::New();
+        read->SetDrawerType(L"ThinWindow");
+        read->LoadSkinSet(stored, kStoredSet, false);
+        stored->ReleaseToPool();
+        return read;
+    }
+
     static inline SkinCustomizer* editor = nullptr;
 };
 
@@ -282,15 +269,11 @@ TEST_F(SkinCustomizerTest, SaveWritesTheSkinSetToTheSettingsFile)
     Click(editor->GetSaveButton());
     EXPECT_FALSE(editor->GetSaveButton()->IsEnabled());
     EXPECT_EQ(RGB(0x12, 0x34, 0x56), editor->GetRow(SkinColorSet::kListFont)->GetSavedColor());
-    s::xml::MappedData* stored = s::xml::MappedData::OpenFile(monitor_testing::TempSettingsPath(kSettingsName).c_str());
-    Skinner* read = Skinner::New();
-    read->SetDrawerType(L"ThinWindow");
-    read->LoadSkinSet(stored, kStoredSet, false);
+    Skinner* read = StoredSkinSet();
     EXPECT_EQ(skinner->GetSkinCount(), read->GetSkinCount());
     read->SelectSkinByName(skinner->GetCurrentSkin()->GetName());
     EXPECT_EQ(RGB(0x12, 0x34, 0x56), ColorsOf(read->GetCurrentSkin()).GetColor(SkinColorSet::kListFont));
     read->ReleaseToPool();
-    stored->ReleaseToPool();
 }
 
 TEST_F(SkinCustomizerTest, NamesEnableRenameAndAddOnlyWhenNewAfterTrimming)
@@ -565,16 +548,12 @@ TEST_F(SkinCustomizerTest, ZClosingTheMonitorClosesTheEditorUnaskedAndStoresTheS
     monitor->GetWindow()->Close();
     EXPECT_TRUE(WaitUntil([] { return editor->GetWindow()->IsClosed(); }, kBoundMillis));
     EXPECT_TRUE(BoxRecorder::Take().empty()) << "nothing asked";
-    s::xml::MappedData* stored = s::xml::MappedData::OpenFile(monitor_testing::TempSettingsPath(kSettingsName).c_str());
-    Skinner* read = Skinner::New();
-    read->SetDrawerType(L"ThinWindow");
-    read->LoadSkinSet(stored, kStoredSet, false);
+    Skinner* read = StoredSkinSet();
     EXPECT_EQ(skinner->GetSkinCount(), read->GetSkinCount());
     read->SelectSkinByName(current.c_str());
     // The unsaved colour was dropped before the set was stored.
     EXPECT_NE(kOddGreen, ColorsOf(read->GetCurrentSkin()).GetColor(SkinColorSet::kListBg));
     read->ReleaseToPool();
-    stored->ReleaseToPool();
 }
 
 } // namespace
