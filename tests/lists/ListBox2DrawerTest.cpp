@@ -223,6 +223,42 @@ TEST_F(ListDrawerTest, TheDropMarkerReachesTheRowsOnEitherSideOfIt)
     OnListThread([&] { list_->SetDropMarker(-1, 0); });
 }
 
+TEST_F(ListDrawerTest, AHighlightedRowIsRepaintedAtOnceInTheEmphasisedFont)
+{
+    list_->AddColumn(L"A", 80, 0, false, nullptr, true, false, false, false, false);
+    list_->AddColumn(L"B", 80, 0, false, nullptr, true, false, false, false, false);
+    for (const wchar_t* name : {L"first", L"second", L"third"})
+        list_->AddRow(TextRow({name, L"x"}));
+    ShowQuiet();
+    s::gui::IFont* primary = list_->GetPrimaryFont();
+    Record* row = list_->GetRowAt(1);
+    // The fonts the row's cells were painted in during the call, without a paint of the test's.
+    auto fontsOfRow = [&](const wchar_t* name) {
+        std::vector<s::gui::IFont*> fonts;
+        for (const DrawCall& call : recorder_->Take()) {
+            if (call.text == name)
+                fonts.push_back(call.font);
+        }
+        return fonts;
+    };
+    list_->SetRowHighlighted(true, row, row->id);
+    const std::vector<s::gui::IFont*> shown = fontsOfRow(L"second");
+    ASSERT_FALSE(shown.empty()) << "repainted before the call returned";
+    EXPECT_NE(primary, shown.back());
+    EXPECT_TRUE(shown.back()->IsBold());
+    for (const DrawCall& call : PaintRow(1))
+        EXPECT_EQ(shown.back(), call.font);
+    EXPECT_EQ(primary, PaintRow(0)[0].font);
+    // A stale id neither clears the highlight nor repaints.
+    list_->SetRowHighlighted(false, row, row->id + 1);
+    EXPECT_TRUE(recorder_->Take().empty());
+    EXPECT_EQ(shown.back(), PaintRow(1)[0].font);
+    list_->SetRowHighlighted(false, row, row->id);
+    const std::vector<s::gui::IFont*> cleared = fontsOfRow(L"second");
+    ASSERT_FALSE(cleared.empty());
+    EXPECT_EQ(primary, cleared.back());
+}
+
 TEST_F(ListDrawerTest, NothingIsPaintedWhileAnUpdateRuns)
 {
     list_->AddColumn(L"A", 80, 0, false, nullptr, true, false, false, false, false);

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+#include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -145,25 +147,151 @@ TEST_F(ListOperationsTest, NativeItemsFollowTheModelThroughEveryChange)
 
 TEST_F(ListOperationsTest, AWaitingWorkerAndTheListThreadGetTheSameResult)
 {
-    Columns();
+    Columns(true);
     Show();
-    auto sequence = [this] {
-        for (int i = 0; i < 20; ++i)
-            list_->InsertRow(i % 3, Row(i));
-        Record* row = list_->GetRowAt(4);
-        list_->SetCellValue(row, row->id, 1, 1000);
-        list_->RemoveRow(list_->GetRowAt(0), list_->GetRowAt(0)->id);
-        list_->Sort();
+    s::gui::listbox2::List* model = list_->GetModel();
+    const uint8_t ascending[2] = {model->GetColumn(0)->ascending, model->GetColumn(1)->ascending};
+    // The tree, then top-level rows enough to scroll; every row has a check box.
+    // Not painted meanwhile: the table refills the list twice for each operation.
+    auto fill = [&] {
+        list_->SetUpdating(true);
+        list_->RemoveAndReleaseAllRows();
+        for (uint32_t c = 0; c < 2; ++c)
+            model->GetColumn(c)->ascending = ascending[c];
+        model->sortPriority.Clear();
+        for (uint32_t c : {0u, 1u})
+            model->sortPriority.Append(c);
+        Tree();
+        for (int i = 5; i < 25; ++i)
+            list_->AddRow(Row(i, 0));
+        for (uint32_t r = 0; r < list_->GetRowCount(); ++r)
+            list_->GetRowAt(r)->GetCell(0)->checkState = 1;
+        list_->SetUpdating(false);
     };
-    std::thread worker(sequence);
-    worker.join();
-    const std::vector<int64_t> fromWorker = Numbers();
-    ExpectInStep();
-    list_->RemoveAndReleaseAllRows();
-    OnListThread(sequence);
-    EXPECT_EQ(Numbers(), fromWorker);
-    ExpectInStep();
-    EXPECT_EQ(Numbers().size(), 19u);
+    auto at = [&](uint32_t row) { return list_->GetRowAt(row); };
+    Record* answer = nullptr;
+    // Everything an operation may change: rows, cell texts, checks, highlights, the selection, the
+    // first row shown, the update flag and what a query returned.
+    auto state = [&] {
+        std::wstring text;
+        for (uint32_t r = 0; r < list_->GetRowCount(); ++r) {
+            Record* row = at(r);
+            text += std::to_wstring(NumberAt(row, 0)) + L":" + row->GetCell(1)->GetDisplayText()->GetText() + L":" +
+                    std::to_wstring(row->GetCell(0)->checkState) + (row->emphasised ? L"!" : L"") + L" ";
+        }
+        text += L"| selected";
+        for (Record* row : Selection())
+            text += L" " + std::to_wstring(NumberAt(row, 0));
+        text += L" | top " + std::to_wstring(::SendMessageW(Native(), LVM_GETTOPINDEX, 0, 0));
+        text += list_->IsUpdating() ? L" | updating" : L"";
+        text += L" | answer " + (answer ? std::to_wstring(NumberAt(answer, 0)) : std::wstring(L"none"));
+        return text;
+    };
+    struct Case {
+        const char* name;
+        // On the test's thread before the operation, the same for both runs.
+        std::function<void()> prepare;
+        std::function<void()> operation;
+    };
+    auto none = [] {};
+    const Case cases[] = {
+        {"insert", none, [&] { list_->InsertRow(2, Row(90)); }},
+        {"append", none, [&] { list_->AddRow(Row(91)); }},
+        {"remove", none, [&] { list_->RemoveRow(at(4), at(4)->id); }},
+        {"remove and release", none, [&] { list_->RemoveAndReleaseRow(at(4), at(4)->id); }},
+        {"remove all", none, [&] { list_->RemoveAllRows(); }},
+        {"remove and release all", none, [&] { list_->RemoveAndReleaseAllRows(); }},
+        {"set cell value", none, [&] { list_->SetCellValue(at(6), at(6)->id, 1, 1000); }},
+        {"refresh cell", [&] { at(6)->GetCell(1)->value = 777; },
+         [&] { list_->RefreshCell(at(6), at(6)->id, 1); }},
+        {"refresh column",
+         [&] {
+             for (uint32_t r = 0; r < list_->GetRowCount(); ++r)
+                 at(r)->GetCell(1)->value = 500 + r;
+         },
+         [&] { list_->RefreshColumn(1); }},
+        {"toggle sort column and sort", none,
+         [&] {
+             list_->ToggleSortColumn(1);
+             list_->Sort();
+         }},
+        {"sort", none, [&] { list_->Sort(); }},
+        {"toggle expand", none, [&] { list_->ToggleExpand(at(0), at(0)->id); }},
+        {"collapse all", none, [&] { list_->CollapseAll(); }},
+        {"check", none, [&] { list_->SetCellCheckState(at(6), at(6)->id, 0, 2, true); }},
+        {"highlight", none, [&] { list_->SetRowHighlighted(true, at(7), at(7)->id); }},
+        {"select", none, [&] { list_->SelectRow(at(8), at(8)->id); }},
+        {"deselect all", [&] { SelectOnly(8); }, [&] { list_->DeselectAll(); }},
+        {"remove selected",
+         [&] {
+             SelectOnly(2);
+             SetNativeState(6, LVIS_SELECTED, LVIS_SELECTED);
+         },
+         [&] {
+             list_->SortSelectionByRow();
+             list_->RemoveSelectedRows();
+         }},
+        {"move up", [&] { SelectOnly(6); }, [&] { list_->MoveSelectionUp(); }},
+        {"move down", [&] { SelectOnly(6); }, [&] { list_->MoveSelectionDown(); }},
+        {"move out", [&] { SelectOnly(3); }, [&] { list_->MoveSelectionOut(); }},
+        {"ensure visible", none, [&] { list_->EnsureVisible(at(22), at(22)->id); }},
+        {"begin update", none, [&] { list_->SetUpdating(true); }},
+        {"next row", none, [&] { answer = list_->GetNextRow(at(4), at(4)->id, false); }},
+        {"previous row", none, [&] { answer = list_->GetPreviousRow(at(0), at(0)->id, true); }},
+        {"first row", none, [&] { answer = list_->GetFirstRow(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fill();
+        answer = nullptr;
+        c.prepare();
+        const std::wstring start = state();
+        std::thread worker(c.operation);
+        worker.join();
+        const std::wstring fromWorker = state();
+        ExpectInStep();
+        fill();
+        answer = nullptr;
+        c.prepare();
+        OnListThread(c.operation);
+        EXPECT_EQ(state(), fromWorker);
+        ExpectInStep();
+        // Each operation changes something: equal results of two no-ops would show nothing.
+        EXPECT_NE(fromWorker, start);
+    }
+    list_->SetUpdating(false);
+}
+
+TEST_F(ListOperationsTest, HighlightingMarksOnlyALiveRowWithOrWithoutAWindow)
+{
+    Columns();
+    for (bool window : {false, true}) {
+        SCOPED_TRACE(window ? "window" : "model only");
+        if (window)
+            Show();
+        list_->RemoveAndReleaseAllRows();
+        for (int i = 0; i < 3; ++i)
+            list_->AddRow(Row(i));
+        Record* row = list_->GetRowAt(1);
+        Record* foreign = Row(9);
+        // Stale ids, a record of no list and none at all change nothing.
+        list_->SetRowHighlighted(true, row, row->id + 1);
+        list_->SetRowHighlighted(true, foreign, foreign->id);
+        list_->SetRowHighlighted(true, nullptr, row->id);
+        EXPECT_EQ(row->emphasised, 0);
+        EXPECT_EQ(foreign->emphasised, 0);
+        list_->SetRowHighlighted(true, row, row->id);
+        EXPECT_EQ(row->emphasised, 1);
+        EXPECT_EQ(list_->GetRowAt(0)->emphasised, 0);
+        EXPECT_EQ(list_->GetRowAt(2)->emphasised, 0);
+        // A stale id does not clear it either; the live one does.
+        list_->SetRowHighlighted(false, row, row->id - 1);
+        EXPECT_EQ(row->emphasised, 1);
+        list_->SetRowHighlighted(false, row, row->id);
+        EXPECT_EQ(row->emphasised, 0);
+        foreign->ReleaseToPool();
+        ExpectInStep();
+    }
 }
 
 TEST_F(ListOperationsTest, UnusedForeignAndMalformedMessagesChangeNothing)

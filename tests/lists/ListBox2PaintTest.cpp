@@ -122,13 +122,17 @@ TEST_F(ListPaintTest, ASkinnedTreeWithTickedRowsAndADropMarker)
     ::Sleep(200);
     testing_support::ScreenImage image;
     const bool captured = testing_support::CaptureWindow(Native(), &image);
+    const COLORREF background = skin->GetListBoxDrawer()->GetBackgroundColor();
     list_->SetDrawer(nullptr, false);
     skin->ReleaseToPool();
     ASSERT_TRUE(captured);
     EXPECT_FALSE(testing_support::SaveScreenshot(image, L"list-skinned-tree-ticked-marker").empty());
-    // The skin's background, not the system window colour, behind the rows' right ends.
-    const RECT row = SubItemRect(1, 1);
-    EXPECT_NE(image.At(image.width - 4, (row.top + row.bottom) / 2), static_cast<uint32_t>(0xFFFFFF));
+    // The skin's background behind the right end of a plain row ("Disks": not alternate, not
+    // selected, away from the marker, its value empty): each cell is painted into a fresh black
+    // image that only the drawer fills.
+    const RECT row = SubItemRect(4, 1);
+    EXPECT_EQ(image.At(image.width - 4, (row.top + row.bottom) / 2), background);
+    EXPECT_EQ(image.At(row.left + 4, (row.top + row.bottom) / 2), background);
 }
 
 } // namespace

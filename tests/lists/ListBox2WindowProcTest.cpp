@@ -369,6 +369,49 @@ TEST_F(ListWindowProcTest, DraggingRowsWithinTheListMovesThemAndOntoAPartnerTell
     EXPECT_EQ(Numbers(), (std::vector<int64_t>{1, 2, 3, 0, 4}));
 }
 
+TEST_F(ListWindowProcTest, ADragWithoutAPictureStillRuns)
+{
+    list_->SetDragReorder(true);
+    // Without columns the rows have no width: no picture can be made of them.
+    Show();
+    for (int i = 0; i < 4; ++i)
+        list_->AddRow(NumberRow({i}));
+    s::gui::win::SetAsyncKeyReader(&HeldKeys);
+    RecordingListener events;
+    list_->AddRowsMovedListener(&events);
+    SelectOnly(0);
+    CImageList* picture = reinterpret_cast<CImageList*>(1);
+    OnListThread([&] { picture = list_->CreateDragImage(); });
+    ASSERT_EQ(nullptr, picture);
+
+    RECT window;
+    ::GetWindowRect(Native(), &window);
+    PlaceCursor(window.left + 30, window.top + 10);
+    leftHeld = true;
+    NMLISTVIEW begin = {};
+    begin.hdr.hwndFrom = Native();
+    begin.hdr.code = LVN_BEGINDRAG;
+    ::SendMessageW(Native(), s::gui::msg::kReflectBeginDrag, 0, reinterpret_cast<LPARAM>(&begin));
+    HWND captured = nullptr;
+    OnListThread([&] { captured = ::GetCapture(); });
+    EXPECT_EQ(Native(), captured);
+    // The drag follows the mouse.
+    const POINT below = {30, (window.bottom - window.top) - 20};
+    PlaceCursor(window.left + below.x, window.top + below.y);
+    ::SendMessageW(Native(), WM_MOUSEMOVE, MK_LBUTTON, At(below.x, below.y));
+    EXPECT_EQ(list_->GetDropRow(), 4);
+    leftHeld = false;
+    ::SendMessageW(Native(), WM_LBUTTONUP, 0, At(below.x, below.y));
+    // Dropped below the last row: the row goes to the end.
+    EXPECT_EQ(Codes(events), (std::vector<int32_t>{event::RowsMoved}));
+    EXPECT_EQ(Numbers(), (std::vector<int64_t>{1, 2, 3, 0}));
+    EXPECT_EQ(list_->GetDropRow(), -1);
+    captured = Native();
+    OnListThread([&] { captured = ::GetCapture(); });
+    EXPECT_EQ(nullptr, captured);
+    ExpectInStep();
+}
+
 TEST_F(ListWindowProcTest, AutoScrollMovesEveryOtherTickAtFirst)
 {
     list_->SetRowDrag(true);

@@ -355,8 +355,8 @@ TEST_F(ProgressDialog, MinimizingHidesTheOwnerAndRestoringShowsIt)
     dialog_->GetWindow()->Restore();
 }
 
-// Resets the dialog on its window's own thread, while the worker waits there in a send.
-class ResetOnWindowThread : public s::gui::events::IEventListener {
+// Runs the work on the dialog window's own thread, while the worker waits there in a send.
+class OnWindowThread : public s::gui::events::IEventListener {
 public:
     static constexpr INT_PTR kToken = 0x5E7;
 
@@ -365,39 +365,74 @@ public:
         if (code != s::gui::win::kEventUser || dialog->GetWindow()->GetEventData() != kToken)
             return;
         const ULONGLONG start = GetTickCount64();
-        dialog->Reset();
+        work();
         took = GetTickCount64() - start;
     }
 
     Progress* dialog = nullptr;
+    std::function<void()> work;
     std::atomic<ULONGLONG> took{0};
 };
 
-TEST_F(ProgressDialog, ResetOnTheDialogsOwnThreadLetsTheBusyWorkerFinish)
+// Keeps the worker busy writing the counters that the dialog's refresh follows, while the work
+// runs on the dialog's own thread; false when the work did not end within the bound.
+bool WhileTheWorkerIsBusy(Progress* dialog, ProgressData* data, const std::function<void()>& work,
+                          ULONGLONG* took)
 {
     std::atomic<bool> stop{false};
     std::thread producer([&] {
         for (int64_t i = 0; !stop; ++i) {
-            data_->SetEntryProgress(1000, i % 1000);
+            data->SetEntryProgress(1000, i % 1000);
             Sleep(2);
         }
     });
-    ResetOnWindowThread resetter;
-    resetter.dialog = dialog_;
-    HWND window = DialogHandle();
-    dialog_->GetWindow()->AddUserEventListener(&resetter);
-    ASSERT_TRUE(dialog_->GetWindow()->PostEvent(ResetOnWindowThread::kToken, 0, 0, 0));
-    const bool reset = WaitUntil([&] { return resetter.took != 0; }, 3 * Progress::kStopBoundMillis);
+    OnWindowThread runner;
+    runner.dialog = dialog;
+    runner.work = work;
+    dialog->GetWindow()->AddUserEventListener(&runner);
+    const bool posted = dialog->GetWindow()->PostEvent(OnWindowThread::kToken, 0, 0, 0);
+    const bool ran = posted && WaitUntil([&] { return runner.took != 0; }, 3 * Progress::kStopBoundMillis);
     stop = true;
     producer.join();
-    ASSERT_TRUE(reset);
+    *took = runner.took;
+    return ran;
+}
+
+TEST_F(ProgressDialog, ResetOnTheDialogsOwnThreadLetsTheBusyWorkerFinish)
+{
+    HWND window = DialogHandle();
+    ULONGLONG took = 0;
+    ASSERT_TRUE(WhileTheWorkerIsBusy(dialog_, data_, [this] { dialog_->Reset(); }, &took));
     // Well inside the bound after which a stuck loop would be ended by force.
-    EXPECT_LT(resetter.took.load(), static_cast<ULONGLONG>(Progress::kStopBoundMillis) - 1000);
+    EXPECT_LT(took, static_cast<ULONGLONG>(Progress::kStopBoundMillis) - 1000);
     EXPECT_FALSE(dialog_->IsRunning());
     EXPECT_EQ(nullptr, dialog_->GetWindow());
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }, kBound));
     // A dialog given up while open frees its owner.
     EXPECT_TRUE(IsWindowEnabled(OwnerHandle()));
+}
+
+TEST_F(ProgressDialog, BuildOnTheDialogsOwnThreadLetsTheBusyWorkerFinishAndStartsAnew)
+{
+    HWND window = DialogHandle();
+    ULONGLONG took = 0;
+    ASSERT_TRUE(WhileTheWorkerIsBusy(dialog_, data_, [this] { dialog_->Build(OwnerHandle(), L"Once More"); }, &took));
+    EXPECT_LT(took, static_cast<ULONGLONG>(Progress::kStopBoundMillis) - 1000);
+    // A new window under the new title; the old one goes.
+    ASSERT_NE(nullptr, dialog_->GetWindow());
+    HWND rebuilt = DialogHandle();
+    EXPECT_NE(window, rebuilt);
+    EXPECT_EQ(L"Once More", WindowText(rebuilt));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }, kBound));
+    EXPECT_TRUE(WaitUntil([this] { return dialog_->IsRunning(); }, kBound));
+    EXPECT_FALSE(IsWindowEnabled(OwnerHandle())) << "the new dialog holds its owner";
+    // The new window's bars follow the counters.
+    Produce(data_, [](ProgressData* data) {
+        data->SetEntryProgress(1000, 500);
+        data->SetTotalProgress(10000, 500);
+    });
+    EXPECT_TRUE(WaitUntil([this] { return dialog_->GetEntryBar()->GetPosition() == 100; }, kBound));
+    EXPECT_TRUE(WaitUntil([this] { return dialog_->GetTotalBar()->GetPosition() == 20; }, kBound));
 }
 
 } // namespace

@@ -2,12 +2,20 @@
 // frame shows for its own delay, late frames shorten the next one.
 #include <windows.h>
 
+#include <functional>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include "core/col/ArrayP.h"
 
 #include "images/codecs/gif/win/Gif.h"
 #include "images/win/BufferedImageSet.h"
 #include "storage/file/Pooled.h"
 #include "tests/images/codecs/GifFixtures.h"
+#include "windowing/Messages.h"
+#include "windowing/ProcessKey.h"
+#include "windowing/widgets/IImageReceiver.h"
 #include "windowing/widgets/Image.h"
 #include "windowing/widgets/ImageStage.h"
 
@@ -47,6 +55,47 @@ BufferedImageSet* DecodeTwoFrameGif()
     return gif->ToBufferedImageSet();
 }
 
+// One red 8 x 8 frame, as a GIF of a single picture decodes.
+BufferedImageSet* DecodeOneFrameGif()
+{
+    const Bytes table = {255, 0, 0, 0, 0, 255};
+    GifFrameLayout red{8, 8, std::vector<Bytes>(8, Bytes(8, 0)), {}};
+    red.delay = kFirstDelay;
+    s::file::Pooled<s::image::gif::win::Gif> gif;
+    if (!codecs_test::DecodeBytes(gif.get(), codecs_test::MakeGif(8, 8, table, {red})))
+        return nullptr;
+    return gif->ToBufferedImageSet();
+}
+
+// Notes what RenderImage hands over while it is lent.
+class SetReceiver : public s::gui::IImageReceiver {
+public:
+    s::base::IObject* TakeImageSet(BufferedImageSet* set) override
+    {
+        ++sets;
+        received = set;
+        frames = set->GetCount();
+        width = set->GetImage(0)->GetWidth();
+        filtersPerFrame.clear();
+        for (int32_t i = 0; i < frames; ++i) {
+            s::col::_array::ArrayP* filters = set->GetImage(i)->GetFilterList();
+            filtersPerFrame.push_back(filters ? filters->GetCount() : 0);
+        }
+        return set;
+    }
+    s::base::IObject* TakeImage(s::image::IBufferedImage*) override
+    {
+        ++images;
+        return nullptr;
+    }
+    int sets = 0;
+    int images = 0;
+    BufferedImageSet* received = nullptr;
+    int32_t frames = 0;
+    int32_t width = 0;
+    std::vector<uint32_t> filtersPerFrame;
+};
+
 class ImageAnimationTest : public testing_support::ImageStage {
 protected:
     void SetUp() override
@@ -66,6 +115,16 @@ protected:
     {
         return WaitUntil([&] { return image_->GetCurrentFrame() == frame; }, kBoundMillis) &&
                PaintedUntil([&](const ScreenImage& s) { return s.At(4, 4) == colour; });
+    }
+
+    // Kills the widget's frame timer on its own thread: whether there was one.
+    bool HadFrameTimer()
+    {
+        BOOL killed = FALSE;
+        const std::function<void()> work = [&] { killed = ::KillTimer(image_->GetSafeHwnd(), Image::kFrameTimer); };
+        ::SendMessageW(window_->GetSafeHwnd(), s::gui::msg::kRunOnOwnThread, reinterpret_cast<WPARAM>(&work),
+                       s::gui::win::ProcessKey());
+        return killed != FALSE;
     }
 
     Image::MillisClock previous_ = nullptr;
@@ -124,6 +183,78 @@ TEST_F(ImageAnimationTest, PausedAnimationDoesNotStepUntilResumed)
     EXPECT_FALSE(image_->StepFrame(9000));
     image_->ResumeAnimation(false);
     EXPECT_TRUE(WaitUntil([&] { return image_->GetCurrentFrame() == 1; }, kBoundMillis));
+}
+
+TEST_F(ImageAnimationTest, OnlyASetOfSeveralAnimatedFramesStartsTheFrameTimer)
+{
+    struct Case {
+        const char* name;
+        std::function<void(Image*)> show;
+        bool timer;
+    };
+    const Case cases[] = {
+        {"two frames", [](Image* image) { image->SetImageSet(DecodeTwoFrameGif(), true, false, true, false, -1, -1); },
+         true},
+        {"one frame", [](Image* image) { image->SetImageSet(DecodeOneFrameGif(), true, false, true, false, -1, -1); },
+         false},
+        {"one picture",
+         [](Image* image) {
+             image->SetImage(testing_support::HalvesPicture(8, 8, kRed, kBlue), true, false, true, false, -1, -1);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(nullptr, AddImage());
+        c.show(image_);
+        box_->RequestLayout();
+        ASSERT_TRUE(image_->HasImage());
+        fakeNow = 1000;
+        image_->StartAnimation();
+        EXPECT_EQ(c.timer, HadFrameTimer());
+        image_->StopAnimation(true);
+        box_->RemoveChild(image_, true);
+        image_ = nullptr;
+    }
+}
+
+TEST_F(ImageAnimationTest, RenderingAnAnimatedSetHandsOverEveryFrame)
+{
+    ASSERT_NE(nullptr, AddImage());
+    image_->SetImageSet(DecodeTwoFrameGif(), true, true, false, false, 24, 16);
+    box_->RequestLayout();
+    ASSERT_EQ(2, image_->GetImageCount());
+    BufferedImageSet* shown = image_->GetImageSet();
+    struct Case {
+        bool scaleToClient, sharpen;
+        // The widget's own set, or a copy made for the call.
+        bool own;
+        int32_t width;
+        uint32_t filters;
+    };
+    const Case cases[] = {
+        {false, false, true, 8, 0},
+        {true, false, false, 24, 0},
+        {false, true, false, 8, 1},
+        {true, true, false, 24, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "scaled " << c.scaleToClient << " sharpened " << c.sharpen);
+        SetReceiver receiver;
+        EXPECT_EQ(receiver.received, nullptr);
+        s::base::IObject* result = image_->RenderImage(&receiver, c.scaleToClient, c.sharpen, nullptr);
+        EXPECT_EQ(1, receiver.sets);
+        EXPECT_EQ(0, receiver.images) << "never one frame alone";
+        EXPECT_EQ(static_cast<s::base::IObject*>(receiver.received), result) << "the receiver's answer comes back";
+        EXPECT_EQ(2, receiver.frames);
+        EXPECT_EQ(c.own, receiver.received == shown);
+        EXPECT_EQ(c.width, receiver.width);
+        EXPECT_EQ(std::vector<uint32_t>(2, c.filters), receiver.filtersPerFrame) << "every frame sharpened alike";
+        // The sharpening went on the copy only.
+        EXPECT_FALSE(image_->HasFilters(0));
+        EXPECT_FALSE(image_->HasFilters(1));
+        EXPECT_EQ(shown, image_->GetImageSet());
+    }
 }
 
 } // namespace
