@@ -6,11 +6,7 @@
 #include "mfc/DC.h"
 #include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
-#include "skins/drawer/ICheckBox.h"
-#include "windowing/MessageBoxW.h"
-#include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
-#include "windowing/component/ReflectedColor.h"
 #include "windowing/events/Disabler.h"
 #include "windowing/events/Enabler.h"
 #include "windowing/paint/MemDC.h"
@@ -29,7 +25,7 @@ int32_t BoxAllowance(int32_t height)
 
 } // namespace
 
-CheckBox::CheckBox() : drawer_(nullptr), drawerOwned_(false)
+CheckBox::CheckBox()
 {
     ResetCheckBox();
 }
@@ -78,40 +74,16 @@ void CheckBox::ResetCheckBox()
 {
     background_ = RGB(255, 255, 255);
     inheritBackground_ = true;
-    caption_.Reset();
-    font_.Reset();
-    disabledFont_.Reset();
-    brush_.DeleteObject();
+    ResetCaptioned();
     checked_ = false;
     notify_ = true;
     ResetLinks();
-    if (drawer_ && drawerOwned_)
-        drawer_->ReleaseToPool();
-    drawer_ = nullptr;
-    drawerOwned_ = false;
 }
 
 void CheckBox::SetWordWrap(bool wordWrap)
 {
     font_.SetWordWrap(wordWrap);
     Measure();
-}
-
-void CheckBox::SetCaption(const wchar_t* caption)
-{
-    if (caption_.Set(m_hWnd, caption))
-        Measure();
-}
-
-const wchar_t* CheckBox::GetCaption()
-{
-    return caption_.GetText();
-}
-
-void CheckBox::SetCaptionTextId(int32_t id)
-{
-    if (caption_.SetTextId(m_hWnd, id))
-        Measure();
 }
 
 bool CheckBox::IsChecked()
@@ -152,79 +124,24 @@ void CheckBox::ApplyCheck(WPARAM check)
     }
 }
 
-void CheckBox::SetDrawer(drawer::ICheckBox* drawer, bool owned)
+drawer::ICheckBox* CheckBox::SkinDrawer(drawer::ISkin* skin)
 {
-    if (drawer_ && drawerOwned_ && drawer_ != drawer)
-        drawer_->ReleaseToPool();
-    drawer_ = drawer;
-    drawerOwned_ = drawer && owned;
-    if (drawer_)
-        drawer_->ApplyToFonts(&font_, &disabledFont_);
-    Redraw();
-}
-
-void CheckBox::OnEvent(base::IObject* source, int32_t)
-{
-    if (skinLink_.IsFrom(source)) {
-        // Synchronous, so that the old skin's drawer is let go before its manager may give it
-        // back.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
-        return;
-    }
-    bool shown = false;
-    if (caption_.TakeLanguage(source, m_hWnd, &shown) && shown)
-        Measure();
-}
-
-void CheckBox::TakeSkinDrawer()
-{
-    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
-    SetDrawer(skin ? skin->GetCheckBoxDrawer() : nullptr, false);
-}
-
-void CheckBox::JoinManagers()
-{
-    caption_.Join(window_, this);
-    if (skinLink_.Join(window_, this))
-        TakeSkinDrawer();
-}
-
-// The skin's drawer is not kept: its manager may give it back once nobody follows.
-void CheckBox::LeaveManagers()
-{
-    caption_.Leave(this);
-    if (skinLink_.Leave(this) && !drawerOwned_)
-        drawer_ = nullptr;
+    return skin->GetCheckBoxDrawer();
 }
 
 bool CheckBox::CreateWindowIn(IComponent* parent)
 {
     if (!parent) {
-        if (parent_) {
-            LeaveManagers();
-            DetachFromParent();
-        }
+        DetachControl();
         return true;
     }
     if (m_hWnd)
         return true;
-    AttachTo(parent);
-    if (window_)
-        JoinManagers();
     DWORD style = WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTOCHECKBOX;
     if (font_.IsWordWrap())
         style |= BS_MULTILINE;
-    const RECT empty = {0, 0, 0, 0};
-    if (!Create(L"Button", style, empty, NativeWindowOf(parent), kControlId)) {
-        ShowWindowCreationFailed();
-        LeaveManagers();
-        parent_ = nullptr;
-        window_ = nullptr;
+    if (!CreateControl(parent, L"Button", style, kControlId))
         return false;
-    }
     caption_.ShowIn(m_hWnd);
     // The stored state, telling nobody: it is not a change.
     const bool before = notify_;
@@ -339,9 +256,6 @@ bool CheckBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARA
             return false;
         Paint();
         return true;
-    case WM_ERASEBKGND:
-        *result = 1;
-        return true;
     case WM_GETDLGCODE:
         *result = DefWindowProc(message, wParam, lParam) | DLGC_WANTALLKEYS;
         return true;
@@ -352,13 +266,6 @@ bool CheckBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARA
     case WM_MOUSEWHEEL:
         if (!ContainsScreenPoint(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))) && window_)
             ::SendMessageW(NativeWindowOf(window_), message, wParam, lParam);
-        return true;
-    case msg::kSkinChanged:
-        TakeSkinDrawer();
-        return true;
-    case msg::kReflectCtlColor:
-        *result = AnswerReflectedColor(&brush_, reinterpret_cast<HDC>(wParam), inheritBackground_, parent_, background_,
-                                       font_.GetColor());
         return true;
     default:
         return Base::HandleMessage(result, message, wParam, lParam);

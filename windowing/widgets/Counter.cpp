@@ -11,7 +11,6 @@
 #include "windowing/component/ComponentNative.h"
 #include "windowing/component/CopyParentBackground.h"
 #include "windowing/layout/LayoutPile.h"
-#include "windowing/layout/Pile.h"
 #include "windowing/paint/CounterData.h"
 #include "windowing/paint/MemDC.h"
 
@@ -30,8 +29,7 @@ const int32_t kTop = 0;
 } // namespace
 
 Counter::Counter()
-    : backImage_(nullptr), layoutManager_(nullptr), defaultDrawer_(nullptr), drawer_(nullptr), ownsDrawer_(false),
-      swapColors_(false), content_(nullptr), graphMode_(kHistoryColumns), marginLeft_(0), marginTop_(0),
+    : defaultDrawer_(nullptr), drawer_(nullptr), ownsDrawer_(false), swapColors_(false), graphMode_(kHistoryColumns), marginLeft_(0), marginTop_(0),
       marginRight_(0), marginBottom_(0), primary_(counter::CounterData::New()),
       secondary_(counter::CounterData::New()), showSecondary_(false)
 {
@@ -109,7 +107,7 @@ void Counter::Reset()
         secondary_->Reset();
     showSecondary_ = false;
     swapColors_ = false;
-    ReleaseBackImage();
+    ReleaseBackBuffer();
 }
 
 bool Counter::CreateWindowIn(IComponent* parent)
@@ -159,67 +157,10 @@ drawer::ICounter* Counter::SkinCounterDrawer()
     return skin ? skin->GetCounterDrawer() : nullptr;
 }
 
-void Counter::SetVisible(bool show, bool)
-{
-    if (show == visible_)
-        return;
-    visible_ = show;
-    if (show) {
-        if (m_hWnd)
-            ::ShowWindow(m_hWnd, SW_SHOW);
-        if (content_)
-            content_->SetVisible(true, true);
-        if (m_hWnd && parent_)
-            parent_->RequestLayout();
-        return;
-    }
-    if (m_hWnd) {
-        ::ShowWindow(m_hWnd, SW_HIDE);
-        if (::IsWindow(m_hWnd))
-            SetPosition(hiddenX_, hiddenY_);
-    }
-    if (content_)
-        content_->SetVisible(false, true);
-    ReleaseBackImage();
-}
-
-void Counter::SetLayoutSize(int32_t width, int32_t height)
-{
-    Component<ICounter>::SetLayoutSize(width, height);
-    DoLayout();
-}
-
-image::win::BufferedImage* Counter::GetBackBuffer(int32_t*, int32_t*)
-{
-    return backImage_;
-}
-
 void Counter::AddChild(IComponent* child)
 {
     if (content_)
         content_->AddChild(child);
-}
-
-void Counter::RemoveChild(IComponent* child, bool recursive)
-{
-    RemoveContentChild(&children_, &content_, child, recursive);
-    DoLayout();
-}
-
-void Counter::RemoveAllChildren(bool recursive)
-{
-    RemoveAllContentChildren(&children_, &content_, recursive);
-    DoLayout();
-}
-
-int32_t Counter::GetChildCount()
-{
-    return ChildCount(&children_);
-}
-
-IComponent* Counter::GetChildAt(int32_t index)
-{
-    return ChildAt(&children_, index);
 }
 
 void Counter::DoLayout()
@@ -227,11 +168,6 @@ void Counter::DoLayout()
     minWidth_ = minHeight_ = preferredWidth_ = preferredHeight_ = 0;
     if (content_)
         layout::LayoutPile(this, 0, 0, 0, &minWidth_, &minHeight_, &preferredWidth_, &preferredHeight_);
-}
-
-ILayoutManager* Counter::GetLayoutManager()
-{
-    return layoutManager_ ? layoutManager_ : layout::Pile::Shared();
 }
 
 void Counter::SetContent(IBox* box)
@@ -285,7 +221,7 @@ void Counter::SetHeightPercent(int32_t percent)
 
 void Counter::ReleaseBackImages()
 {
-    ReleaseBackImage();
+    ReleaseBackBuffer();
     if (content_)
         content_->ReleaseBackImage();
 }
@@ -337,13 +273,13 @@ void Counter::Paint()
     const int32_t height = client.bottom;
     if (width <= 0 || height <= 0)
         return;
-    if (backImage_ && (backImage_->GetCapacityWidth() != width || backImage_->GetCapacityHeight() != height))
-        ReleaseBackImage();
-    if (!backImage_)
-        backImage_ = image::win::NewBufferedImage(width, height);
+    if (backBuffer_ && (backBuffer_->GetCapacityWidth() != width || backBuffer_->GetCapacityHeight() != height))
+        ReleaseBackBuffer();
+    if (!backBuffer_)
+        backBuffer_ = image::win::NewBufferedImage(width, height);
     // Compatible with the screen: another context of this window in the middle of its paint
     // would empty what the paint copies (seen under Wine).
-    MemDC* memory = backImage_ ? MemDC::Create(nullptr, backImage_, false) : nullptr;
+    MemDC* memory = backBuffer_ ? MemDC::Create(nullptr, backBuffer_, false) : nullptr;
     if (memory) {
         if (inheritBackground_)
             CaptureParentBackground(memory);
@@ -371,12 +307,6 @@ void Counter::CaptureParentBackground(CDC* target)
     CopyParentBackground(this, target);
 }
 
-void Counter::ReleaseBackImage()
-{
-    if (backImage_)
-        backImage_->ReleaseToPool();
-    backImage_ = nullptr;
-}
 
 void Counter::ReleaseExplicitDrawer()
 {

@@ -7,7 +7,9 @@
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
 #include "storage/events/IEventListener.h"
+#include "windowing/box/IBox.h"
 #include "windowing/component/Component.h"
+#include "windowing/component/ContentContainer.h"
 #include "windowing/component/SkinLink.h"
 #include "windowing/paint/IRedrawable.h"
 #include "windowing/widgets/ICounter.h"
@@ -30,7 +32,7 @@ namespace win {
 // wheel, which it hands to the content Box. A counter can listen to its own series (IRedrawable).
 // In a window with a skin manager it paints with the current skin's counter drawer and follows
 // each new skin until its native window goes.
-class Counter : public Component<ICounter>, public thread::IPoolable, public IRedrawable,
+class Counter : public ContentContainer<Component<ICounter>, IBox>, public thread::IPoolable, public IRedrawable,
                 public events::IEventListener {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_Counter";
@@ -57,26 +59,13 @@ public:
 
     // IComponent
     bool CreateWindowIn(IComponent* parent) override;
-    bool IsContainer() override { return true; }
-    void SetVisible(bool show, bool children) override;
     void Redraw() override { Component<ICounter>::Redraw(); }
     void RequestLayout() override { DoLayout(); }
-    // Clamped into the limits, then the content follows the new size.
-    void SetLayoutSize(int32_t width, int32_t height) override;
-    // The back image itself, the offsets left as they are: the content paints from it.
-    image::win::BufferedImage* GetBackBuffer(int32_t* x, int32_t* y) override;
     // A child goes into the content Box.
     void AddChild(IComponent* child) override;
-    void RemoveChild(IComponent* child, bool recursive) override;
-    void RemoveAllChildren(bool recursive) override;
-    int32_t GetChildCount() override;
-    IComponent* GetChildAt(int32_t index) override;
-    col::_array::ArrayP* GetChildren() override { return &children_; }
 
     // IContainer: the content Box piled over the whole client area.
     void DoLayout() override;
-    ILayoutManager* GetLayoutManager() override;
-    void SetLayoutManager(ILayoutManager* manager) override { layoutManager_ = manager; }
 
     // ICounter
     IBox* GetContent() override { return content_; }
@@ -95,7 +84,7 @@ public:
     void SetHeightPixels(int32_t pixels) override { fixedHeight_ = pixels; }
     void ReleaseBackImages() override;
 
-    image::win::BufferedImage* GetBackImage() const { return backImage_; }
+    image::win::BufferedImage* GetBackImage() const { return backBuffer_; }
     int32_t GetGraphMode() const { return graphMode_; }
     bool IsSwapped() const { return swapColors_; }
     bool IsSecondaryShown() const { return showSecondary_; }
@@ -111,19 +100,14 @@ private:
 
     void Paint();
     void CaptureParentBackground(CDC* target);
-    void ReleaseBackImage();
     void ReleaseExplicitDrawer();
     // The joined manager's current counter drawer; null without a current skin.
     drawer::ICounter* SkinCounterDrawer();
 
-    col::_array::ArrayP children_;
-    image::win::BufferedImage* backImage_;
-    ILayoutManager* layoutManager_;
     drawer::ICounter* defaultDrawer_;
     drawer::ICounter* drawer_;
     bool ownsDrawer_;
     bool swapColors_;
-    IBox* content_;
     int32_t graphMode_;
     int32_t marginLeft_;
     int32_t marginTop_;

@@ -7,20 +7,17 @@
 #include "core/str/StrArray.h"
 #include "core/str/StrBuffer.h"
 #include "images/win/BufferedImage.h"
-#include "skins/ISkin.h"
 #include "windowing/box/Box.h"
 #include "windowing/component/ChildList.h"
 #include "windowing/drawer/groupbox/Basic.h"
 #include "windowing/layout/LayoutPile.h"
-#include "windowing/layout/Pile.h"
 
 namespace s {
 namespace gui {
 namespace win {
 
 GroupBox::GroupBox()
-    : content_(nullptr), backBuffer_(nullptr), layoutManager_(nullptr), defaultDrawer_(drawer::groupbox::win::Basic::New()), drawer_(nullptr), drawerOwned_(false),
-      noFiles_(str::strarray::StrArray::New()), inLayout_(false)
+    : defaultDrawer_(drawer::groupbox::win::Basic::New()), noFiles_(str::strarray::StrArray::New()), inLayout_(false)
 {
     ResetGroupBox();
 }
@@ -122,14 +119,13 @@ void GroupBox::Reset()
 
 void GroupBox::ResetGroupBox()
 {
+    // Hidden, it waits below the window's area, as its content Box does.
+    hiddenY_ = -kHiddenY;
     content_ = nullptr;
     ReleaseBackBuffer();
     layoutManager_ = nullptr;
     contentMinWidth_ = contentMinHeight_ = contentMaxWidth_ = contentMaxHeight_ = 0;
-    caption_.Reset();
-    font_.Reset();
-    disabledFont_.Reset();
-    brush_.DeleteObject();
+    ResetCaptioned();
     captionWidth_ = captionHeight_ = 0;
     frameColor_ = drawer::groupbox::win::Basic::kFrame;
     if (defaultDrawer_)
@@ -138,35 +134,7 @@ void GroupBox::ResetGroupBox()
     acceptFiles_ = false;
     fileDropListeners_.Clear();
     furtherListeners_.Clear();
-    if (drawer_ && drawerOwned_)
-        drawer_->ReleaseToPool();
-    drawer_ = nullptr;
-    drawerOwned_ = false;
     inLayout_ = false;
-}
-
-void GroupBox::ReleaseBackBuffer()
-{
-    if (backBuffer_)
-        backBuffer_->ReleaseToPool();
-    backBuffer_ = nullptr;
-}
-
-void GroupBox::SetCaption(const wchar_t* caption)
-{
-    if (caption_.Set(m_hWnd, caption))
-        Measure();
-}
-
-const wchar_t* GroupBox::GetCaption()
-{
-    return caption_.GetText();
-}
-
-void GroupBox::SetCaptionTextId(int32_t id)
-{
-    if (caption_.SetTextId(m_hWnd, id))
-        Measure();
 }
 
 void GroupBox::SetWidthPercent(int32_t percent)
@@ -259,17 +227,6 @@ str::strarray::StrArray* GroupBox::GetDroppedFiles()
     return box ? box->GetDroppedFiles() : noFiles_;
 }
 
-void GroupBox::SetDrawer(drawer::IGroupBox* drawer, bool owned)
-{
-    if (drawer_ && drawerOwned_ && drawer_ != drawer)
-        drawer_->ReleaseToPool();
-    drawer_ = drawer;
-    drawerOwned_ = drawer && owned;
-    if (drawer_)
-        drawer_->ApplyToFonts(&font_, &disabledFont_);
-    Redraw();
-}
-
 drawer::IGroupBox* GroupBox::GetDrawer()
 {
     return drawer_ ? drawer_ : defaultDrawer_;
@@ -284,11 +241,6 @@ void GroupBox::DoLayout()
     inLayout_ = true;
     layout::LayoutPile(this, 0, 0, 0, &contentMinWidth_, &contentMinHeight_, &contentMaxWidth_, &contentMaxHeight_);
     inLayout_ = false;
-}
-
-ILayoutManager* GroupBox::GetLayoutManager()
-{
-    return layoutManager_ ? layoutManager_ : layout::Pile::Shared();
 }
 
 // A content that now needs another size changes the group box's own limits, which its parent
@@ -352,37 +304,6 @@ int32_t GroupBox::GetMaxHeight()
     return static_cast<int32_t>(static_cast<int64_t>(parent_->GetClientHeight()) * heightPercent_ / 100);
 }
 
-void GroupBox::SetLayoutSize(int32_t width, int32_t height)
-{
-    Component<CaptionFontForwards<IGroupBox>, CButton>::SetLayoutSize(width, height);
-    DoLayout();
-}
-
-void GroupBox::SetVisible(bool show, bool)
-{
-    if (show == visible_)
-        return;
-    visible_ = show;
-    if (show) {
-        if (m_hWnd)
-            ::ShowWindow(m_hWnd, SW_SHOW);
-        if (content_)
-            content_->SetVisible(true, true);
-        if (m_hWnd && parent_)
-            parent_->RequestLayout();
-        return;
-    }
-    if (m_hWnd) {
-        ::ShowWindow(m_hWnd, SW_HIDE);
-        if (::IsWindow(m_hWnd))
-            SetPosition(hiddenX_, -hiddenY_);
-    }
-    if (content_)
-        content_->SetVisible(false, true);
-    // A hidden box paints nothing: its buffer is made anew when it shows again.
-    ReleaseBackBuffer();
-}
-
 void GroupBox::SetEnabled(bool enabled)
 {
     enabled_ = enabled;
@@ -390,11 +311,6 @@ void GroupBox::SetEnabled(bool enabled)
         EnableWindow(enabled ? TRUE : FALSE);
         Redraw();
     }
-}
-
-image::win::BufferedImage* GroupBox::GetBackBuffer(int32_t*, int32_t*)
-{
-    return backBuffer_;
 }
 
 void GroupBox::AddChild(IComponent* child)
@@ -405,28 +321,6 @@ void GroupBox::AddChild(IComponent* child)
     content_->AddChild(child);
     if (m_hWnd)
         Measure();
-}
-
-void GroupBox::RemoveChild(IComponent* child, bool recursive)
-{
-    RemoveContentChild(&children_, &content_, child, recursive);
-    DoLayout();
-}
-
-void GroupBox::RemoveAllChildren(bool recursive)
-{
-    RemoveAllContentChildren(&children_, &content_, recursive);
-    DoLayout();
-}
-
-int32_t GroupBox::GetChildCount()
-{
-    return ChildCount(&children_);
-}
-
-IComponent* GroupBox::GetChildAt(int32_t index)
-{
-    return ChildAt(&children_, index);
 }
 
 } // namespace win

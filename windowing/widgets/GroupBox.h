@@ -6,14 +6,10 @@
 #include "core/col/ArrayP.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
-#include "mfc/Brush.h"
-#include "mfc/Button.h"
-#include "storage/events/IEventListener.h"
-#include "windowing/component/Component.h"
-#include "windowing/component/SkinLink.h"
-#include "windowing/paint/Font.h"
-#include "windowing/widgets/Caption.h"
+#include "skins/drawer/IGroupBox.h"
+#include "windowing/component/ContentContainer.h"
 #include "windowing/widgets/CaptionFontForwards.h"
+#include "windowing/widgets/CaptionedControl.h"
 #include "windowing/widgets/IGroupBox.h"
 
 namespace s {
@@ -35,9 +31,10 @@ namespace win {
 // The toolkit's group box (see IGroupBox) over the system's group-box control, which it always
 // paints itself: through the skin's group-box drawer in a window with a skin manager, else
 // through its own. It keeps its back buffer between paints, so that its content paints over it.
-class GroupBox : public Component<CaptionFontForwards<IGroupBox>, CButton>,
-                 public thread::IPoolable,
-                 public events::IEventListener {
+class GroupBox : public ContentContainer<CaptionedControl<CaptionFontForwards<IGroupBox>, drawer::IGroupBox>, IComponent>,
+                 public thread::IPoolable {
+    using Base = ContentContainer<CaptionedControl<CaptionFontForwards<IGroupBox>, drawer::IGroupBox>, IComponent>;
+
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_GroupBox";
     static constexpr int32_t kPoolCapacity = 1000;
@@ -67,9 +64,6 @@ public:
     void Reset() override;
 
     // IGroupBox
-    void SetCaption(const wchar_t* caption) override;
-    const wchar_t* GetCaption() override;
-    void SetCaptionTextId(int32_t id) override;
     void SetWidthPercent(int32_t percent) override;
     void SetHeightPercent(int32_t percent) override;
     void SetWidthPixels(int32_t pixels) override;
@@ -81,13 +75,10 @@ public:
     void SetAcceptFiles(bool accept) override;
     void AddFileDropListener(events::IEventListener* listener) override;
     str::strarray::StrArray* GetDroppedFiles() override;
-    void SetDrawer(drawer::IGroupBox* drawer, bool owned) override;
     drawer::IGroupBox* GetDrawer() override;
 
     // IContainer: the content piled over the client area inside the frame.
     void DoLayout() override;
-    ILayoutManager* GetLayoutManager() override;
-    void SetLayoutManager(ILayoutManager* manager) override { layoutManager_ = manager; }
 
     // Language and skin changes of the owning window, and the content's file drops.
     void OnEvent(base::IObject* source, int32_t code) override;
@@ -103,7 +94,6 @@ public:
 
     // The component operations where a group box differs from the shared body.
     bool CreateWindowIn(IComponent* parent) override;
-    bool IsContainer() override { return true; }
     int32_t GetClientWidth() override { return width_ - insetLeft_ - insetRight_; }
     int32_t GetClientHeight() override { return height_ - insetTop_ - insetBottom_; }
     void SetClientWidth(int32_t width) override { SetWidth(width + insetLeft_ + insetRight_); }
@@ -116,46 +106,25 @@ public:
     int32_t GetMaxHeight() override;
     int32_t GetMaxClientWidth() override { return GetMaxWidth() - insetLeft_ - insetRight_; }
     int32_t GetMaxClientHeight() override { return GetMaxHeight() - insetTop_ - insetBottom_; }
-    // Clamped into the limits, then the content follows the new size.
-    void SetLayoutSize(int32_t width, int32_t height) override;
     void RequestLayout() override;
-    void SetVisible(bool show, bool children) override;
     void SetEnabled(bool enabled) override;
-    // The own buffer itself, the offsets left as they are: the content paints from it.
-    image::win::BufferedImage* GetBackBuffer(int32_t* x, int32_t* y) override;
     void AddChild(IComponent* child) override;
-    void RemoveChild(IComponent* child, bool recursive) override;
-    void RemoveAllChildren(bool recursive) override;
-    int32_t GetChildCount() override;
-    IComponent* GetChildAt(int32_t index) override;
-    col::_array::ArrayP* GetChildren() override { return &children_; }
 
 protected:
-    Font* CaptionFont() override { return &font_; }
-    void CaptionFontChanged() override { Measure(); }
     bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Measure() override;
+    drawer::IGroupBox* SkinDrawer(drawer::ISkin* skin) override;
 
 private:
-    void Measure();
     void Paint();
     void OffsetContent();
     void CreateContentWindow();
-    void TakeSkinDrawer();
-    void ReleaseBackBuffer();
     void ResetGroupBox();
 
-    col::_array::ArrayP children_;
-    IComponent* content_;
-    image::win::BufferedImage* backBuffer_;
-    ILayoutManager* layoutManager_;
     int32_t contentMinWidth_;
     int32_t contentMinHeight_;
     int32_t contentMaxWidth_;
     int32_t contentMaxHeight_;
-    Caption caption_;
-    Font font_;
-    Font disabledFont_;
-    CBrush brush_;
     int32_t captionWidth_;
     int32_t captionHeight_;
     COLORREF frameColor_;
@@ -167,10 +136,7 @@ private:
     col::_array::ArrayP fileDropListeners_;
     col::_array::ArrayP furtherListeners_;
     drawer::groupbox::win::Basic* defaultDrawer_;
-    drawer::IGroupBox* drawer_;
-    bool drawerOwned_;
     str::strarray::StrArray* noFiles_;
-    SkinLink skinLink_;
     bool inLayout_;
 };
 

@@ -7,10 +7,7 @@
 #include "images/win/BufferedImage.h"
 #include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
-#include "windowing/MessageBoxW.h"
-#include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
-#include "windowing/component/ReflectedColor.h"
 #include "windowing/drawer/groupbox/Basic.h"
 #include "windowing/paint/BackBuffer.h"
 #include "windowing/paint/MemDC.h"
@@ -23,32 +20,14 @@ namespace win {
 bool GroupBox::CreateWindowIn(IComponent* parent)
 {
     if (!parent) {
-        if (!parent_)
-            return true;
-        caption_.Leave(this);
-        const bool skinned = skinLink_.Leave(this);
-        DetachFromParent();
-        ReleaseBackBuffer();
-        // The skin's drawer is not kept: its manager may give it back once nobody follows.
-        if (skinned && !drawerOwned_)
-            drawer_ = nullptr;
+        if (DetachControl())
+            ReleaseBackBuffer();
         return true;
     }
     if (m_hWnd)
         return true;
-    AttachTo(parent);
-    caption_.Join(window_, this);
-    if (skinLink_.Join(window_, this))
-        TakeSkinDrawer();
-    const RECT empty = {0, 0, 0, 0};
-    if (!Create(L"GroupBox", WS_CHILD | BS_GROUPBOX, empty, NativeWindowOf(parent), kControlId)) {
-        ShowWindowCreationFailed();
-        caption_.Leave(this);
-        skinLink_.Leave(this);
-        parent_ = nullptr;
-        window_ = nullptr;
+    if (!CreateControl(parent, L"GroupBox", WS_CHILD | BS_GROUPBOX, kControlId))
         return false;
-    }
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetFontHandle()), TRUE);
     caption_.ShowIn(m_hWnd);
     if (!enabled_)
@@ -61,29 +40,15 @@ bool GroupBox::CreateWindowIn(IComponent* parent)
 
 void GroupBox::OnEvent(base::IObject* source, int32_t code)
 {
-    if (skinLink_.IsFrom(source)) {
-        // Synchronous, so that the old skin's drawer is let go before its manager may give it
-        // back.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
+    if (TakeWindowChange(source))
         return;
-    }
-    bool shown = false;
-    if (caption_.TakeLanguage(source, m_hWnd, &shown)) {
-        if (shown)
-            Measure();
-        return;
-    }
     if (content_ && source == static_cast<base::IObject*>(content_) && code == kEventFilesDropped)
         events::TellListeners(fileDropListeners_, this, kEventFilesDropped);
 }
 
-void GroupBox::TakeSkinDrawer()
+drawer::IGroupBox* GroupBox::SkinDrawer(drawer::ISkin* skin)
 {
-    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
-    SetDrawer(skin ? skin->GetGroupBoxDrawer() : nullptr, false);
+    return skin->GetGroupBoxDrawer();
 }
 
 void GroupBox::Measure()
@@ -153,18 +118,8 @@ bool GroupBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARA
     case WM_NCPAINT:
     case WM_UPDATEUISTATE:
         return true;
-    case WM_ERASEBKGND:
-        *result = 1;
-        return true;
-    case msg::kSkinChanged:
-        TakeSkinDrawer();
-        return true;
-    case msg::kReflectCtlColor:
-        *result = AnswerReflectedColor(&brush_, reinterpret_cast<HDC>(wParam), inheritBackground_, parent_, background_,
-                                       font_.GetColor());
-        return true;
     default:
-        return Component<CaptionFontForwards<IGroupBox>, CButton>::HandleMessage(result, message, wParam, lParam);
+        return Base::HandleMessage(result, message, wParam, lParam);
     }
 }
 

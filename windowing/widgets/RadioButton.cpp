@@ -6,11 +6,7 @@
 #include "images/win/BufferedImage.h"
 #include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
-#include "skins/drawer/IRadioButton.h"
-#include "windowing/MessageBoxW.h"
-#include "windowing/Messages.h"
 #include "windowing/component/CopyParentBackground.h"
-#include "windowing/component/ReflectedColor.h"
 #include "windowing/events/Disabler.h"
 #include "windowing/events/Editabler.h"
 #include "windowing/events/Enabler.h"
@@ -29,7 +25,7 @@ const int32_t kScratch = 52;
 
 } // namespace
 
-RadioButton::RadioButton() : drawer_(nullptr), drawerOwned_(false)
+RadioButton::RadioButton()
 {
     ResetRadioButton();
 }
@@ -79,34 +75,10 @@ void RadioButton::ResetRadioButton()
 {
     background_ = RGB(255, 255, 255);
     inheritBackground_ = true;
-    caption_.Reset();
-    font_.Reset();
-    disabledFont_.Reset();
-    brush_.DeleteObject();
+    ResetCaptioned();
     checked_ = false;
     ResetLinks();
     notify_ = true;
-    if (drawer_ && drawerOwned_)
-        drawer_->ReleaseToPool();
-    drawer_ = nullptr;
-    drawerOwned_ = false;
-}
-
-void RadioButton::SetCaption(const wchar_t* caption)
-{
-    if (caption_.Set(m_hWnd, caption))
-        Measure();
-}
-
-void RadioButton::SetCaptionTextId(int32_t id)
-{
-    if (caption_.SetTextId(m_hWnd, id))
-        Measure();
-}
-
-const wchar_t* RadioButton::GetCaption()
-{
-    return caption_.GetText();
 }
 
 int32_t RadioButton::GetCaptionTextId()
@@ -157,68 +129,21 @@ void RadioButton::AddReadOnlyTarget(IComponent* target)
     Link(kReadOnlyOnUncheck, target);
 }
 
-void RadioButton::SetDrawer(drawer::IRadioButton* drawer, bool owned)
+drawer::IRadioButton* RadioButton::SkinDrawer(drawer::ISkin* skin)
 {
-    if (drawer_ && drawerOwned_ && drawer_ != drawer)
-        drawer_->ReleaseToPool();
-    drawer_ = drawer;
-    drawerOwned_ = drawer && owned;
-    if (drawer_)
-        drawer_->ApplyToFonts(&font_, &disabledFont_);
-    Redraw();
-}
-
-void RadioButton::OnEvent(base::IObject* source, int32_t)
-{
-    if (skinLink_.IsFrom(source)) {
-        // Synchronous, so that the old skin's drawer is let go before its manager may give it
-        // back.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
-        return;
-    }
-    bool shown = false;
-    if (caption_.TakeLanguage(source, m_hWnd, &shown) && shown)
-        Measure();
-}
-
-void RadioButton::TakeSkinDrawer()
-{
-    drawer::ISkin* skin = skinLink_.GetCurrentSkin();
-    SetDrawer(skin ? skin->GetRadioButtonDrawer() : nullptr, false);
+    return skin->GetRadioButtonDrawer();
 }
 
 bool RadioButton::CreateWindowIn(IComponent* parent)
 {
     if (!parent) {
-        if (!parent_)
-            return true;
-        caption_.Leave(this);
-        const bool skinned = skinLink_.Leave(this);
-        DetachFromParent();
-        // The skin's drawer is not kept: its manager may give it back once nobody follows.
-        if (skinned && !drawerOwned_)
-            drawer_ = nullptr;
+        DetachControl();
         return true;
     }
     if (m_hWnd)
         return true;
-    AttachTo(parent);
-    caption_.Join(window_, this);
-    if (skinLink_.Join(window_, this))
-        TakeSkinDrawer();
-    const RECT empty = {0, 0, 0, 0};
-    if (!Create(L"Button", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTORADIOBUTTON, empty, NativeWindowOf(parent),
-                kControlId)) {
-        ShowWindowCreationFailed();
-        caption_.Leave(this);
-        skinLink_.Leave(this);
-        parent_ = nullptr;
-        window_ = nullptr;
+    if (!CreateControl(parent, L"Button", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTORADIOBUTTON, kControlId))
         return false;
-    }
     caption_.ShowIn(m_hWnd);
     // The stored state, telling nobody: it is not a choice.
     notify_ = false;
@@ -312,20 +237,10 @@ bool RadioButton::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LP
             return false;
         Paint();
         return true;
-    case WM_ERASEBKGND:
-        *result = 1;
-        return true;
     case BM_SETCHECK:
         // A user's click on the auto radio button arrives here too, and the group's others.
         ApplyCheck(wParam);
         return false;
-    case msg::kSkinChanged:
-        TakeSkinDrawer();
-        return true;
-    case msg::kReflectCtlColor:
-        *result = AnswerReflectedColor(&brush_, reinterpret_cast<HDC>(wParam), inheritBackground_, parent_, background_,
-                                       font_.GetColor());
-        return true;
     default:
         return Base::HandleMessage(result, message, wParam, lParam);
     }

@@ -5,14 +5,9 @@
 
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
-#include "mfc/Brush.h"
-#include "mfc/Button.h"
-#include "storage/events/IEventListener.h"
-#include "windowing/component/Component.h"
-#include "windowing/component/SkinLink.h"
-#include "windowing/paint/Font.h"
-#include "windowing/widgets/Caption.h"
+#include "skins/drawer/IRadioButton.h"
 #include "windowing/widgets/CaptionFontForwards.h"
+#include "windowing/widgets/CaptionedControl.h"
 #include "windowing/widgets/CheckLinks.h"
 #include "windowing/widgets/IRadioButton.h"
 
@@ -22,10 +17,9 @@ namespace win {
 
 // The toolkit's radio button (see IRadioButton) over the system's auto radio button. A window
 // with a skin manager has it painted by the skin's radio-button drawer, following skin changes.
-class RadioButton : public Component<CheckLinks<CaptionFontForwards<IRadioButton>>, CButton>,
-                    public thread::IPoolable,
-                    public events::IEventListener {
-    using Base = Component<CheckLinks<CaptionFontForwards<IRadioButton>>, CButton>;
+class RadioButton : public CaptionedControl<CheckLinks<CaptionFontForwards<IRadioButton>>, drawer::IRadioButton>,
+                    public thread::IPoolable {
+    using Base = CaptionedControl<CheckLinks<CaptionFontForwards<IRadioButton>>, drawer::IRadioButton>;
 
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_win_RadioButton";
@@ -46,20 +40,13 @@ public:
     void Reset() override;
 
     // IRadioButton
-    void SetCaption(const wchar_t* caption) override;
-    void SetCaptionTextId(int32_t id) override;
-    const wchar_t* GetCaption() override;
     int32_t GetCaptionTextId() override;
     bool IsChecked() override;
     void SetChecked(bool checked, bool notify) override;
     void AddEditableWhileCheckedTarget(IComponent* target) override;
     void AddEditableTarget(IComponent* target) override;
     void AddReadOnlyTarget(IComponent* target) override;
-    void SetDrawer(drawer::IRadioButton* drawer, bool owned) override;
     drawer::IRadioButton* GetDrawer() { return drawer_; }
-
-    // Language and skin changes of the owning window.
-    void OnEvent(base::IObject* source, int32_t code) override;
 
     // The component operations where a radio button differs from the shared body.
     bool CreateWindowIn(IComponent* parent) override;
@@ -68,26 +55,17 @@ public:
     void SetLayoutSize(int32_t width, int32_t height) override;
 
 protected:
-    Font* CaptionFont() override { return &font_; }
-    void CaptionFontChanged() override { Measure(); }
     bool HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Measure() override;
+    drawer::IRadioButton* SkinDrawer(drawer::ISkin* skin) override;
 
 private:
-    void Measure();
     void Paint();
     void ApplyCheck(WPARAM check);
-    void TakeSkinDrawer();
     void ResetRadioButton();
 
-    Caption caption_;
-    Font font_;
-    Font disabledFont_;
-    CBrush brush_;
     bool checked_;
     bool notify_;
-    drawer::IRadioButton* drawer_;
-    bool drawerOwned_;
-    SkinLink skinLink_;
 };
 
 } // namespace win

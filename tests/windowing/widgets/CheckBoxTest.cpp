@@ -1,8 +1,7 @@
-// The check box: its native text, who hears of a change, the enable links, and its sizes.
+// The check box: who hears of a change, the enable links, and its sizes.
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,7 @@
 #include "support/RecordingListener.h"
 #include "windowing/widgets/CheckBox.h"
 #include "windowing/widgets/TextField.h"
-#include "windowing/widgets/WidgetStage.h"
+#include "windowing/widgets/TwoStateStage.h"
 
 namespace {
 
@@ -20,15 +19,8 @@ using s::gui::win::CheckBox;
 using s::gui::win::TextField;
 using testing_support::RecordingListener;
 
-class CheckBoxTest : public testing_support::WidgetStage {
+class CheckBoxTest : public testing_support::TwoStateStage {
 protected:
-    void TearDown() override
-    {
-        for (TextField* field : fields_)
-            field->ReleaseToPool();
-        WidgetStage::TearDown();
-    }
-
     CheckBox* NewBox(const wchar_t* caption, bool wordWrap = false)
     {
         CheckBox* box = CheckBox::New();
@@ -42,39 +34,9 @@ protected:
         return box;
     }
 
-    // A target that only stores what it is told.
-    TextField* NewTarget()
-    {
-        TextField* field = TextField::New();
-        if (field)
-            fields_.push_back(field);
-        return field;
-    }
-
-    static void Click(HWND control)
-    {
-        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    }
-
     RecordingListener checks_;
     RecordingListener unchecks_;
-    std::vector<TextField*> fields_;
 };
-
-TEST_F(CheckBoxTest, AnAmpersandIsDoubledInTheNativeTextOnly)
-{
-    CheckBox* box = NewBox(L"Save & close");
-    ASSERT_NE(nullptr, box);
-    HWND control = box->GetSafeHwnd();
-    ASSERT_NE(nullptr, control);
-    wchar_t text[32] = {};
-    GetWindowTextW(control, text, 32);
-    EXPECT_STREQ(L"Save && close", text);
-    EXPECT_STREQ(L"Save & close", box->GetCaption());
-    EXPECT_EQ(1003, GetDlgCtrlID(control));
-    EXPECT_EQ(BS_AUTOCHECKBOX, GetWindowLongW(control, GWL_STYLE) & 0x0F);
-}
 
 TEST_F(CheckBoxTest, ClicksAndChangesTellTheirListenersOnce)
 {
@@ -121,35 +83,11 @@ TEST_F(CheckBoxTest, LinkedTargetsFollowClicksAndSetChecked)
     EXPECT_FALSE(whileChecked->IsEnabled());
 }
 
-TEST_F(CheckBoxTest, EnablingTellsItsListenersOnlyOnAChange)
-{
-    CheckBox* box = NewBox(L"Enable");
-    ASSERT_NE(nullptr, box);
-    RecordingListener enables;
-    RecordingListener disables;
-    box->AddEnableListener(&enables);
-    box->AddDisableListener(&disables);
-    disables.action = [&](int32_t) { EXPECT_TRUE(IsWindowEnabled(box->GetSafeHwnd())); };
-    box->SetEnabled(false);
-    box->SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(box->GetSafeHwnd()));
-    box->SetEnabled(true);
-    ASSERT_EQ(1u, disables.Count());
-    ASSERT_EQ(1u, enables.Count());
-    EXPECT_EQ(0, disables.Take()[0].code);
-}
-
 TEST_F(CheckBoxTest, ANativeBoxIsMeasuredByItsTextAndTheBoxBesideIt)
 {
     CheckBox* box = NewBox(L"Measured text");
     ASSERT_NE(nullptr, box);
-    HWND control = box->GetSafeHwnd();
-    HDC dc = GetDC(control);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent = {};
-    GetTextExtentPoint32W(dc, L"Measured text", 13, &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
+    const SIZE extent = ExtentIn(box->GetSafeHwnd(), L"Measured text");
     EXPECT_EQ(extent.cy, box->GetMinHeight());
     EXPECT_EQ(extent.cx + extent.cy + extent.cy / 6, box->GetMinWidth());
     EXPECT_EQ(box->GetMinWidth(), box->GetMaxWidth());

@@ -1,5 +1,4 @@
-// The radio button: its native text, the group's notifications, the links it drives and its
-// size.
+// The radio button: the group's notifications, the links it drives and its size.
 #include <windows.h>
 
 #include <vector>
@@ -9,7 +8,7 @@
 #include "support/RecordingListener.h"
 #include "windowing/widgets/RadioButton.h"
 #include "windowing/widgets/TextField.h"
-#include "windowing/widgets/WidgetStage.h"
+#include "windowing/widgets/TwoStateStage.h"
 
 namespace {
 
@@ -18,15 +17,8 @@ using s::gui::win::RadioButton;
 using s::gui::win::TextField;
 using testing_support::RecordingListener;
 
-class RadioButtonTest : public testing_support::WidgetStage {
+class RadioButtonTest : public testing_support::TwoStateStage {
 protected:
-    void TearDown() override
-    {
-        for (TextField* field : fields_)
-            field->ReleaseToPool();
-        WidgetStage::TearDown();
-    }
-
     // A button whose check and uncheck listeners are the index's recorders.
     RadioButton* NewButton(const wchar_t* caption, size_t index)
     {
@@ -40,20 +32,6 @@ protected:
         return button;
     }
 
-    TextField* NewTarget()
-    {
-        TextField* field = TextField::New();
-        if (field)
-            fields_.push_back(field);
-        return field;
-    }
-
-    static void Click(HWND control)
-    {
-        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    }
-
     void ForgetHeard()
     {
         for (size_t i = 0; i < 3; ++i) {
@@ -64,23 +42,7 @@ protected:
 
     RecordingListener checks_[3];
     RecordingListener unchecks_[3];
-    std::vector<TextField*> fields_;
 };
-
-TEST_F(RadioButtonTest, AnAmpersandIsDoubledInTheNativeTextOnly)
-{
-    RadioButton* button = NewButton(L"Fast & small", 0);
-    ASSERT_NE(nullptr, button);
-    HWND control = button->GetSafeHwnd();
-    ASSERT_NE(nullptr, control);
-    wchar_t text[32] = {};
-    GetWindowTextW(control, text, 32);
-    EXPECT_STREQ(L"Fast && small", text);
-    EXPECT_STREQ(L"Fast & small", button->GetCaption());
-    EXPECT_EQ(1003, GetDlgCtrlID(control));
-    EXPECT_EQ(BS_AUTORADIOBUTTON, GetWindowLongW(control, GWL_STYLE) & 0x0F);
-    EXPECT_EQ(0, GetWindowLongW(control, GWL_STYLE) & WS_GROUP);
-}
 
 TEST_F(RadioButtonTest, AClickInAGroupOfThreeChecksOneAndUnchecksTheOthers)
 {
@@ -145,23 +107,6 @@ TEST_F(RadioButtonTest, LinkedTargetsFollowTheChoice)
     EXPECT_TRUE(hint->IsEnabled());
 }
 
-TEST_F(RadioButtonTest, EnablingTellsItsListenersOnlyOnAChange)
-{
-    RadioButton* button = NewButton(L"Enable", 0);
-    ASSERT_NE(nullptr, button);
-    RecordingListener enables;
-    RecordingListener disables;
-    button->AddEnableListener(&enables);
-    button->AddDisableListener(&disables);
-    button->SetEnabled(false);
-    button->SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(button->GetSafeHwnd()));
-    button->SetEnabled(true);
-    EXPECT_EQ(1u, disables.Count());
-    EXPECT_EQ(1u, enables.Count());
-    EXPECT_TRUE(IsWindowEnabled(button->GetSafeHwnd()));
-}
-
 TEST_F(RadioButtonTest, ItIsMeasuredByItsTextAndTheCircleBesideIt)
 {
     RadioButton* empty = NewButton(L"", 0);
@@ -171,13 +116,7 @@ TEST_F(RadioButtonTest, ItIsMeasuredByItsTextAndTheCircleBesideIt)
     EXPECT_EQ(0, empty->GetMinWidth());
     EXPECT_EQ(0, empty->GetMinHeight());
 
-    HWND control = worded->GetSafeHwnd();
-    HDC dc = GetDC(control);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent = {};
-    GetTextExtentPoint32W(dc, L"Measured text", 13, &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
+    const SIZE extent = ExtentIn(worded->GetSafeHwnd(), L"Measured text");
     EXPECT_EQ(extent.cx + RadioButton::kCircleAllowance, worded->GetMinWidth());
     EXPECT_EQ(extent.cy, worded->GetMinHeight());
     EXPECT_EQ(worded->GetMinWidth(), worded->GetMaxWidth());
