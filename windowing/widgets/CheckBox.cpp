@@ -165,15 +165,8 @@ void CheckBox::SetDrawer(drawer::ICheckBox* drawer, bool owned)
 
 void CheckBox::OnEvent(base::IObject* source, int32_t)
 {
-    if (skinLink_.IsFrom(source)) {
-        // Synchronous, so that the old skin's drawer is let go before its manager may give it
-        // back.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
+    if (skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); }))
         return;
-    }
     bool shown = false;
     if (caption_.TakeLanguage(source, m_hWnd, &shown) && shown)
         Measure();

@@ -26,12 +26,8 @@ bool GroupBox::CreateWindowIn(IComponent* parent)
         if (!parent_)
             return true;
         caption_.Leave(this);
-        const bool skinned = skinLink_.Leave(this);
-        DetachFromParent();
+        LeaveSkinAndParent(&skinLink_, this, &drawer_, drawerOwned_);
         ReleaseBackBuffer();
-        // The skin's drawer is not kept: its manager may give it back once nobody follows.
-        if (skinned && !drawerOwned_)
-            drawer_ = nullptr;
         return true;
     }
     if (m_hWnd)
@@ -61,15 +57,8 @@ bool GroupBox::CreateWindowIn(IComponent* parent)
 
 void GroupBox::OnEvent(base::IObject* source, int32_t code)
 {
-    if (skinLink_.IsFrom(source)) {
-        // Synchronous, so that the old skin's drawer is let go before its manager may give it
-        // back.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
+    if (skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); }))
         return;
-    }
     bool shown = false;
     if (caption_.TakeLanguage(source, m_hWnd, &shown)) {
         if (shown)

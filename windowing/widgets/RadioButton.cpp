@@ -170,15 +170,8 @@ void RadioButton::SetDrawer(drawer::IRadioButton* drawer, bool owned)
 
 void RadioButton::OnEvent(base::IObject* source, int32_t)
 {
-    if (skinLink_.IsFrom(source)) {
-        // Synchronous, so that the old skin's drawer is let go before its manager may give it
-        // back.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
+    if (skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); }))
         return;
-    }
     bool shown = false;
     if (caption_.TakeLanguage(source, m_hWnd, &shown) && shown)
         Measure();
@@ -196,11 +189,7 @@ bool RadioButton::CreateWindowIn(IComponent* parent)
         if (!parent_)
             return true;
         caption_.Leave(this);
-        const bool skinned = skinLink_.Leave(this);
-        DetachFromParent();
-        // The skin's drawer is not kept: its manager may give it back once nobody follows.
-        if (skinned && !drawerOwned_)
-            drawer_ = nullptr;
+        LeaveSkinAndParent(&skinLink_, this, &drawer_, drawerOwned_);
         return true;
     }
     if (m_hWnd)
