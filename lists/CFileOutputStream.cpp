@@ -1,8 +1,5 @@
 #include "lists/CFileOutputStream.h"
 
-#include <cstdlib>
-#include <cstring>
-
 #include "mfc/File.h"
 #include "mfc/FileException.h"
 
@@ -21,7 +18,7 @@ void Report(CFileException* failure)
 } // namespace
 
 CFileOutputStream::CFileOutputStream()
-    : file_(nullptr), ownsFile_(0), closeFile_(1), failed_(0), buffer_(nullptr), buffered_(0), position_(0)
+    : file_(nullptr), ownsFile_(0), closeFile_(1), failed_(0)
 {
 }
 
@@ -67,8 +64,7 @@ bool CFileOutputStream::Attach(CFile* file, bool ownsFile, bool closeFile)
         Report(failure);
         return false;
     }
-    buffer_ = static_cast<uint8_t*>(std::malloc(kBufferBytes));
-    if (!buffer_)
+    if (!AllocateBuffer())
         return false;
     file_ = file;
     ownsFile_ = ownsFile ? 1 : 0;
@@ -79,40 +75,18 @@ bool CFileOutputStream::Attach(CFile* file, bool ownsFile, bool closeFile)
 
 bool CFileOutputStream::WriteOut()
 {
-    if (!file_ || buffered_ == 0)
+    if (!file_ || fill_ == 0)
         return file_ != nullptr;
-    const uint32_t pending = buffered_;
+    const uint32_t pending = fill_;
     // Whatever happens the bytes leave the buffer: after a failure the file's state is unknown,
     // and writing them again later would only report the same loss twice.
-    buffered_ = 0;
+    fill_ = 0;
     try {
         file_->Write(buffer_, pending);
     } catch (CFileException* failure) {
         failed_ = 1;
         Report(failure);
         return false;
-    }
-    return true;
-}
-
-bool CFileOutputStream::Write(const void* data, uint32_t count, uint32_t* done)
-{
-    *done = 0;
-    if (!file_)
-        return false;
-    const uint8_t* from = static_cast<const uint8_t*>(data);
-    uint32_t remaining = count;
-    while (remaining != 0) {
-        if (buffered_ == kBufferBytes && !WriteOut())
-            return false;
-        const uint32_t room = kBufferBytes - buffered_;
-        const uint32_t n = remaining < room ? remaining : room;
-        std::memcpy(buffer_ + buffered_, from, n);
-        buffered_ += n;
-        remaining -= n;
-        from += n;
-        position_ += n;
-        *done += n;
     }
     return true;
 }
@@ -155,59 +129,21 @@ bool CFileOutputStream::CloseReporting()
             }
         }
     }
-    std::free(buffer_);
-    buffer_ = nullptr;
-    buffered_ = 0;
+    FreeBuffer();
     return complete;
 }
 
-int64_t CFileOutputStream::MoveTo(int64_t offset, UINT from)
+int64_t CFileOutputStream::MoveFile(int64_t offset, Origin from)
 {
-    if (!WriteOut())
-        return -1;
+    static_assert(kFromStart == static_cast<int>(CFile::begin) && kFromHere == static_cast<int>(CFile::current) &&
+                      kFromEnd == static_cast<int>(CFile::end),
+                  "the framework file numbers its origins as the system does");
     try {
-        position_ = file_->Seek(offset, from);
+        return static_cast<int64_t>(file_->Seek(offset, from));
     } catch (CFileException* failure) {
         Report(failure);
         return -1;
     }
-    return static_cast<int64_t>(position_);
-}
-
-bool CFileOutputStream::SeekToStart()
-{
-    return MoveTo(0, CFile::begin) == 0;
-}
-
-int64_t CFileOutputStream::SeekToEnd()
-{
-    return MoveTo(0, CFile::end);
-}
-
-bool CFileOutputStream::SetPosition(uint64_t position)
-{
-    if (position == position_)
-        return true;
-    return MoveTo(static_cast<int64_t>(position), CFile::begin) >= 0;
-}
-
-int64_t CFileOutputStream::SeekFromEnd(uint64_t distance)
-{
-    return MoveTo(-static_cast<int64_t>(distance), CFile::end);
-}
-
-bool CFileOutputStream::SeekForward(uint64_t distance)
-{
-    if (distance == 0)
-        return true;
-    return MoveTo(static_cast<int64_t>(distance), CFile::current) >= 0;
-}
-
-bool CFileOutputStream::SeekBackward(uint64_t distance)
-{
-    if (distance == 0)
-        return true;
-    return MoveTo(-static_cast<int64_t>(distance), CFile::current) >= 0;
 }
 
 void CFileOutputStream::Clear()
@@ -222,7 +158,7 @@ void CFileOutputStream::Clear()
     ownsFile_ = 0;
     closeFile_ = 1;
     failed_ = 0;
-    buffered_ = 0;
+    fill_ = 0;
     position_ = 0;
 }
 

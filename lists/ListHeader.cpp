@@ -116,13 +116,7 @@ bool ListHeader::CreateWindowIn(IComponent* parent)
 
 void ListHeader::OnEvent(base::IObject* source, int32_t)
 {
-    if (!skinLink_.IsFrom(source))
-        return;
-    // On the list's thread, before the old skin's drawer may go back to its pool.
-    if (HWND window = m_hWnd)
-        ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-    else
-        TakeSkinDrawer();
+    skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); });
 }
 
 void ListHeader::TakeSkinDrawer()

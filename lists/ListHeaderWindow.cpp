@@ -4,10 +4,9 @@
 #include <commctrl.h>
 
 #include "lists/ListHeader.h"
-#include "mfc/PaintDC.h"
 #include "skins/drawer/IListHeader.h"
 #include "windowing/Messages.h"
-#include "windowing/component/CopyParentBackground.h"
+#include "windowing/component/OffScreenPaint.h"
 #include "windowing/component/ReflectedColor.h"
 #include "windowing/paint/MemDC.h"
 
@@ -71,14 +70,11 @@ int32_t ListHeader::ItemAt(POINT client)
 
 void ListHeader::Paint()
 {
-    CPaintDC dc(this);
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const int32_t width = client.right - client.left;
-    const int32_t height = client.bottom - client.top;
-    MemDC* canvas = dc.GetSafeHdc() ? NewBackgroundCanvas(this, width, height, inheritBackground_, background_) : nullptr;
+    OffScreenPaint paint(this, inheritBackground_, background_);
+    MemDC* canvas = paint.GetCanvas();
     if (!canvas)
         return;
+    const RECT& client = paint.GetClient();
     if (inheritBackground_)
         drawer_->FillBackground(canvas, client.left, client.top, client.right, client.bottom, 0, 0, 0, 0);
     else
@@ -107,8 +103,7 @@ void ListHeader::Paint()
     }
     // While a column is dragged the control's own drag feedback stays on screen.
     if (!screenCopySuspended_)
-        dc.BitBlt(0, 0, width, height, canvas, 0, 0, SRCCOPY);
-    canvas->ReleaseToPool();
+        paint.CopyToScreen();
 }
 
 void ListHeader::TrackHover(POINT client)

@@ -115,11 +115,7 @@ bool ScrollBar::CreateWindowIn(IComponent* parent)
     if (!parent) {
         if (!parent_ && !m_hWnd)
             return true;
-        const bool skinned = skinLink_.Leave(this);
-        DetachFromParent();
-        // The skin's drawer is not kept: its manager may give it back once nobody follows.
-        if (skinned && !skinDrawerOwned_)
-            skinDrawer_ = nullptr;
+        LeaveSkinAndParent(&skinLink_, this, &skinDrawer_, skinDrawerOwned_);
         return true;
     }
     if (m_hWnd)
@@ -172,13 +168,7 @@ void ScrollBar::OnEvent(base::IObject* source, int32_t code)
         scrollInfo_->Recompute(scrolledComponent_);
         return;
     }
-    if (skinLink_.IsFrom(source)) {
-        // On the bar's own thread, before the old skin's drawer may go back to its pool.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
-    }
+    skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); });
 }
 
 void ScrollBar::TakeSkinDrawer()

@@ -3,10 +3,9 @@
 
 #include "lists/ScrollBar.h"
 #include "lists/ScrollInfo.h"
-#include "mfc/PaintDC.h"
 #include "skins/drawer/IScrollBar.h"
 #include "windowing/Messages.h"
-#include "windowing/component/CopyParentBackground.h"
+#include "windowing/component/OffScreenPaint.h"
 #include "windowing/paint/MemDC.h"
 
 namespace s {
@@ -15,26 +14,20 @@ namespace win {
 
 void ScrollBar::Paint()
 {
-    CPaintDC dc(this);
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const int32_t width = client.right - client.left;
-    const int32_t height = client.bottom - client.top;
-    if (!dc.GetSafeHdc())
-        return;
-    MemDC* canvas = NewBackgroundCanvas(this, width, height, inheritBackground_, background_);
+    OffScreenPaint paint(this, inheritBackground_, background_);
+    MemDC* canvas = paint.GetCanvas();
     if (!canvas)
         return;
     drawer::IScrollBar* drawer = GetDrawer();
     if (visible_ && drawer) {
+        const RECT& client = paint.GetClient();
         const auto stateOf = [this](int32_t part) { return activePart_ == part ? partState_ : kNormal; };
         drawer->Draw(canvas, client.left, client.top, client.right, client.bottom, IsHorizontal() ? 1 : 0,
                      *scrollInfo_->GetRange(), *scrollInfo_->GetPage(), *scrollInfo_->GetPosition(),
                      stateOf(kFirstArrow), stateOf(kThumb), stateOf(kSecondArrow), HasCorner() ? 1 : 0,
                      trackColorSet_ ? 1 : 0, GetRValue(trackColor_), GetGValue(trackColor_), GetBValue(trackColor_));
     }
-    dc.BitBlt(0, 0, width, height, canvas, 0, 0, SRCCOPY);
-    canvas->ReleaseToPool();
+    paint.CopyToScreen();
 }
 
 void ScrollBar::Repaint()

@@ -1,5 +1,7 @@
 #include "skins/skin/Builders.h"
 
+#include <initializer_list>
+
 #include "skins/SkinColorSet.h"
 #include "skins/drawer/button/Thin.h"
 #include "skins/drawer/checkbox/Thin.h"
@@ -37,6 +39,24 @@ Rgb At(const SkinColorSet& colors, uint32_t index)
     return Rgb{colors.GetRed(index), colors.GetGreen(index), colors.GetBlue(index)};
 }
 
+// The fifteen colours of a set, by name.
+struct Palette {
+    explicit Palette(const SkinColorSet& colors)
+        : windowBg(At(colors, SkinColorSet::kWindowBg)), windowFg(At(colors, SkinColorSet::kWindowFg)),
+          compFg(At(colors, SkinColorSet::kCompFg)), compDisabled(At(colors, SkinColorSet::kCompDisabled)),
+          groupBorder(At(colors, SkinColorSet::kGroupBorder)), text(At(colors, SkinColorSet::kText)),
+          outline(At(colors, SkinColorSet::kTextOutLineSpecific)), sliderBg(At(colors, SkinColorSet::kSliderBg)),
+          listHeaderBg(At(colors, SkinColorSet::kListHeaderBg)),
+          listHeaderFont(At(colors, SkinColorSet::kListHeaderFont)), listBg(At(colors, SkinColorSet::kListBg)),
+          listFont(At(colors, SkinColorSet::kListFont)), listAlternate(At(colors, SkinColorSet::kListAlternate)),
+          counter01(At(colors, SkinColorSet::kCounter01)), counter02(At(colors, SkinColorSet::kCounter02))
+    {
+    }
+
+    Rgb windowBg, windowFg, compFg, compDisabled, groupBorder, text, outline, sliderBg, listHeaderBg, listHeaderFont,
+        listBg, listFont, listAlternate, counter01, counter02;
+};
+
 const Rgb kListAlternateOfSix = {243, 243, 243};
 const int32_t kBarWidth = 15;
 
@@ -44,6 +64,100 @@ void SetColor(IFontSetting* setting, const Rgb& c)
 {
     if (setting)
         setting->SetColor(c.r, c.g, c.b);
+}
+
+// Where one colour goes in a drawer: one of its colour setters, or the colour of one of its font
+// settings.
+template <class Drawer>
+struct ColorRoute {
+    using Setter = void (Drawer::*)(int32_t, int32_t, int32_t);
+    using FontGetter = IFontSetting* (Drawer::*)();
+
+    ColorRoute(Setter setter, const Rgb& rgb) : set(setter), font(nullptr), color(rgb) {}
+    ColorRoute(FontGetter getter, const Rgb& rgb) : set(nullptr), font(getter), color(rgb) {}
+
+    Setter set;
+    FontGetter font;
+    Rgb color;
+};
+
+// Sends the colours along their routes, in order; a drawer the skin lacks takes none.
+template <class Drawer>
+Drawer* Route(Drawer* drawer, std::initializer_list<ColorRoute<Drawer>> routes)
+{
+    if (!drawer)
+        return nullptr;
+    for (const ColorRoute<Drawer>& route : routes) {
+        if (route.set)
+            (drawer->*route.set)(route.color.r, route.color.g, route.color.b);
+        else
+            SetColor((drawer->*route.font)(), route.color);
+    }
+    return drawer;
+}
+
+// The routes both the builders and the colour writer take alike.
+
+void RouteScrollBar(IScrollBar* scrollBar, const Rgb& foreground, const Rgb& track)
+{
+    Route(scrollBar, {{&IScrollBar::SetForegroundColor, foreground}, {&IScrollBar::SetTrackColor, track}});
+}
+
+void RouteCheckBox(ICheckBox* checkBox, const Rgb& box, const Rgb& text, const Rgb& disabledText)
+{
+    Route(checkBox, {{&ICheckBox::SetBoxColor, box},
+                     {&ICheckBox::SetTextColor, text},
+                     {&ICheckBox::SetDisabledTextColor, disabledText}});
+}
+
+void RouteRadioButton(IRadioButton* radioButton, const Rgb& frame, const Rgb& text, const Rgb& disabledText)
+{
+    Route(radioButton, {{&IRadioButton::SetFrameColor, frame},
+                        {&IRadioButton::SetTextColor, text},
+                        {&IRadioButton::SetDisabledTextColor, disabledText}});
+}
+
+void RouteCounter(ICounter* counter, const Rgb& first, const Rgb& second)
+{
+    Route(counter, {{&ICounter::SetFirstColor, first}, {&ICounter::SetSecondColor, second}});
+}
+
+void RouteListHeader(IListHeader* listHeader, const Rgb& foreground, const Rgb& background, const Rgb& font)
+{
+    Route(listHeader, {{&IListHeader::SetForegroundColor, foreground},
+                       {&IListHeader::SetBackgroundColor, background},
+                       {&IListHeader::GetFontSetting, font}});
+}
+
+void RouteListBox(IListBox* listBox, const Rgb& background, const Rgb& text, const Rgb& selection,
+                  const Rgb& selectedText, const Rgb& alternate)
+{
+    Route(listBox, {{&IListBox::SetBackgroundColor, background},
+                    {&IListBox::SetTextColor, text},
+                    {&IListBox::SetSelectionColor, selection},
+                    {&IListBox::SetSelectedTextColor, selectedText},
+                    {&IListBox::SetAlternateColor, alternate}});
+}
+
+void RouteMenu(IMenu* menu, const Rgb& text, const Rgb& highlight, const Rgb& highlightText)
+{
+    Route(menu, {{&IMenu::SetTextColor, text},
+                 {&IMenu::SetHighlightColor, highlight},
+                 {&IMenu::SetHighlightTextColor, highlightText}});
+}
+
+void RouteCombo(ICombo* combo, const Rgb& text, const Rgb& foreground)
+{
+    Route(combo, {{&ICombo::SetTextColor, text},
+                  {&ICombo::SetForegroundColor, foreground},
+                  {&ICombo::SetDisabledTextColor, text}});
+}
+
+void RouteGroupBox(IGroupBox* groupBox, const Rgb& frame, const Rgb& text)
+{
+    Route(groupBox, {{&IGroupBox::SetFrameColor, frame},
+                     {&IGroupBox::GetFontSetting, text},
+                     {&IGroupBox::GetDisabledFontSetting, text}});
 }
 
 // A skin of the class from its pool, named; its builder adds the drawers.
@@ -57,15 +171,15 @@ Skin* TakeNamedSkin(const wchar_t* name)
 }
 
 // The drawers both builders make alike, each from the colours its builder routes to it; what
-// a builder sets after storing beyond these it sets itself.
+// a builder sets after storing beyond these it sets itself. A drawer takes its colours before
+// the skin stores it: storing only keeps the drawer.
 
 void AddWindow(ISkin* skin, const Rgb& frame, const Rgb& background)
 {
     if (window::win::Thin* window = window::win::Thin::New()) {
         window->SetTopCornerStyle(0);
         window->SetBottomCornerStyle(0);
-        window->SetForegroundColor(frame.r, frame.g, frame.b);
-        window->SetBackgroundColor(background.r, background.g, background.b);
+        Route<IWindow>(window, {{&IWindow::SetForegroundColor, frame}, {&IWindow::SetBackgroundColor, background}});
         skin->SetWindowDrawer(window);
     }
 }
@@ -76,7 +190,7 @@ IButton* AddButton(ISkin* skin, const Rgb& foreground)
         button->SetSecondOption(1);
         button->SetFirstOption(0);
         button->SetPushShift(1);
-        button->SetForegroundColor(foreground.r, foreground.g, foreground.b);
+        Route<IButton>(button, {{&IButton::SetForegroundColor, foreground}});
         skin->SetButtonDrawer(button);
     }
     return skin->GetButtonDrawer();
@@ -93,8 +207,7 @@ void AddScrollBar(ISkin* skin, const Rgb& foreground, const Rgb& track)
 {
     if (scrollbar::win::Thin* scrollBar = scrollbar::win::Thin::New()) {
         scrollBar->SetBarWidth(kBarWidth);
-        scrollBar->SetForegroundColor(foreground.r, foreground.g, foreground.b);
-        scrollBar->SetTrackColor(track.r, track.g, track.b);
+        RouteScrollBar(scrollBar, foreground, track);
         skin->SetScrollBarDrawer(scrollBar);
     }
 }
@@ -102,28 +215,23 @@ void AddScrollBar(ISkin* skin, const Rgb& foreground, const Rgb& track)
 void AddCheckBox(ISkin* skin, const Rgb& box, const Rgb& text, const Rgb& disabledText)
 {
     if (checkbox::win::Thin* checkBox = checkbox::win::Thin::New()) {
-        checkBox->SetBoxColor(box.r, box.g, box.b);
-        checkBox->SetTextColor(text.r, text.g, text.b);
+        RouteCheckBox(checkBox, box, text, disabledText);
         skin->SetCheckBoxDrawer(checkBox);
-        skin->GetCheckBoxDrawer()->SetDisabledTextColor(disabledText.r, disabledText.g, disabledText.b);
     }
 }
 
 void AddRadioButton(ISkin* skin, const Rgb& frame, const Rgb& text, const Rgb& disabledText)
 {
     if (radiobutton::win::Thin* radioButton = radiobutton::win::Thin::New()) {
-        radioButton->SetFrameColor(frame.r, frame.g, frame.b);
-        radioButton->SetTextColor(text.r, text.g, text.b);
+        RouteRadioButton(radioButton, frame, text, disabledText);
         skin->SetRadioButtonDrawer(radioButton);
-        skin->GetRadioButtonDrawer()->SetDisabledTextColor(disabledText.r, disabledText.g, disabledText.b);
     }
 }
 
 ISlider* AddSlider(ISkin* skin, const Rgb& foreground, const Rgb& bar)
 {
     if (slider::win::Thin* slider = slider::win::Thin::New()) {
-        slider->SetForegroundColor(foreground.r, foreground.g, foreground.b);
-        slider->SetBarColor(bar.r, bar.g, bar.b);
+        Route<ISlider>(slider, {{&ISlider::SetForegroundColor, foreground}, {&ISlider::SetBarColor, bar}});
         skin->SetSliderDrawer(slider);
     }
     return skin->GetSliderDrawer();
@@ -132,8 +240,7 @@ ISlider* AddSlider(ISkin* skin, const Rgb& foreground, const Rgb& bar)
 void AddCounter(ISkin* skin, const Rgb& first, const Rgb& second)
 {
     if (counter::win::Basic* counter = counter::win::Basic::New()) {
-        counter->SetFirstColor(first.r, first.g, first.b);
-        counter->SetSecondColor(second.r, second.g, second.b);
+        RouteCounter(counter, first, second);
         skin->SetCounterDrawer(counter);
     }
 }
@@ -142,10 +249,8 @@ void AddListHeader(ISkin* skin, const Rgb& foreground, const Rgb& background, co
 {
     if (listheader::win::Thin* listHeader = listheader::win::Thin::New()) {
         listHeader->SetPushShift(1);
-        listHeader->SetForegroundColor(foreground.r, foreground.g, foreground.b);
-        listHeader->SetBackgroundColor(background.r, background.g, background.b);
+        RouteListHeader(listHeader, foreground, background, font);
         skin->SetListHeaderDrawer(listHeader);
-        SetColor(skin->GetListHeaderDrawer()->GetFontSetting(), font);
     }
 }
 
@@ -153,11 +258,7 @@ void AddListBox(ISkin* skin, const Rgb& background, const Rgb& text, const Rgb& 
                 const Rgb& alternate)
 {
     if (listbox::win::Thin* listBox = listbox::win::Thin::New()) {
-        listBox->SetBackgroundColor(background.r, background.g, background.b);
-        listBox->SetTextColor(text.r, text.g, text.b);
-        listBox->SetSelectionColor(selection.r, selection.g, selection.b);
-        listBox->SetSelectedTextColor(selectedText.r, selectedText.g, selectedText.b);
-        listBox->SetAlternateColor(alternate.r, alternate.g, alternate.b);
+        RouteListBox(listBox, background, text, selection, selectedText, alternate);
         skin->SetListBoxDrawer(listBox);
     }
 }
@@ -165,7 +266,7 @@ void AddListBox(ISkin* skin, const Rgb& background, const Rgb& text, const Rgb& 
 void AddStatusBar(ISkin* skin, const Rgb& color)
 {
     if (statusbar::win::Thin* statusBar = statusbar::win::Thin::New()) {
-        statusBar->SetColor(color.r, color.g, color.b);
+        Route<IStatusBar>(statusBar, {{&IStatusBar::SetColor, color}});
         skin->SetStatusBarDrawer(statusBar);
     }
 }
@@ -173,9 +274,7 @@ void AddStatusBar(ISkin* skin, const Rgb& color)
 IMenu* AddMenu(ISkin* skin, const Rgb& text, const Rgb& highlight, const Rgb& highlightText)
 {
     if (menu::win::Basic* menu = menu::win::Basic::New()) {
-        menu->SetTextColor(text.r, text.g, text.b);
-        menu->SetHighlightColor(highlight.r, highlight.g, highlight.b);
-        menu->SetHighlightTextColor(highlightText.r, highlightText.g, highlightText.b);
+        RouteMenu(menu, text, highlight, highlightText);
         menu->SetHotFill(0);
         menu->SetHotShift(1);
         skin->SetMenuDrawer(menu);
@@ -186,27 +285,23 @@ IMenu* AddMenu(ISkin* skin, const Rgb& text, const Rgb& highlight, const Rgb& hi
 void AddCombo(ISkin* skin, const Rgb& text, const Rgb& foreground)
 {
     if (combo::win::Thin* combo = combo::win::Thin::New()) {
-        combo->SetTextColor(text.r, text.g, text.b);
-        combo->SetForegroundColor(foreground.r, foreground.g, foreground.b);
+        RouteCombo(combo, text, foreground);
         skin->SetComboDrawer(combo);
-        skin->GetComboDrawer()->SetDisabledTextColor(text.r, text.g, text.b);
     }
 }
 
 void AddGroupBox(ISkin* skin, const Rgb& frame, const Rgb& text)
 {
     if (groupbox::win::Thin* groupBox = groupbox::win::Thin::New()) {
-        groupBox->SetFrameColor(frame.r, frame.g, frame.b);
+        RouteGroupBox(groupBox, frame, text);
         skin->SetGroupBoxDrawer(groupBox);
-        SetColor(skin->GetGroupBoxDrawer()->GetFontSetting(), text);
-        SetColor(skin->GetGroupBoxDrawer()->GetDisabledFontSetting(), text);
     }
 }
 
 ITabBox* AddTabBox(ISkin* skin, const Rgb& color)
 {
     if (tabbox::win::Thin* tabBox = tabbox::win::Thin::New()) {
-        tabBox->SetColor(color.r, color.g, color.b);
+        Route<ITabBox>(tabBox, {{&ITabBox::SetColor, color}});
         skin->SetTabBoxDrawer(tabBox);
     }
     return skin->GetTabBoxDrawer();
@@ -221,30 +316,23 @@ ThinWindow* BuildThinWindow(const wchar_t* name, const int32_t* values)
         return nullptr;
     SkinColorSet colors;
     colors.FromBuilderOrder(values);
-    const Rgb windowBg = At(colors, SkinColorSet::kWindowBg), windowFg = At(colors, SkinColorSet::kWindowFg),
-              compFg = At(colors, SkinColorSet::kCompFg), compDisabled = At(colors, SkinColorSet::kCompDisabled),
-              groupBorder = At(colors, SkinColorSet::kGroupBorder), text = At(colors, SkinColorSet::kText),
-              sliderBg = At(colors, SkinColorSet::kSliderBg),
-              listHeaderBg = At(colors, SkinColorSet::kListHeaderBg),
-              listHeaderFont = At(colors, SkinColorSet::kListHeaderFont), listBg = At(colors, SkinColorSet::kListBg),
-              listFont = At(colors, SkinColorSet::kListFont), listAlternate = At(colors, SkinColorSet::kListAlternate),
-              counter01 = At(colors, SkinColorSet::kCounter01), counter02 = At(colors, SkinColorSet::kCounter02);
+    const Palette c(colors);
 
-    AddWindow(skin, windowFg, windowBg);
-    AddButton(skin, compFg);
+    AddWindow(skin, c.windowFg, c.windowBg);
+    AddButton(skin, c.compFg);
     AddText(skin);
-    AddScrollBar(skin, compFg, sliderBg);
-    AddCheckBox(skin, compFg, text, compDisabled);
-    AddRadioButton(skin, compFg, text, compDisabled);
-    AddSlider(skin, compFg, sliderBg);
-    AddCounter(skin, counter01, counter02);
-    AddListHeader(skin, compFg, listHeaderBg, listHeaderFont);
-    AddListBox(skin, listBg, listFont, listHeaderBg, listHeaderFont, listAlternate);
-    AddStatusBar(skin, compFg);
-    AddMenu(skin, text, compFg, windowBg);
-    AddCombo(skin, text, compFg);
-    AddGroupBox(skin, groupBorder, text);
-    AddTabBox(skin, compFg);
+    AddScrollBar(skin, c.compFg, c.sliderBg);
+    AddCheckBox(skin, c.compFg, c.text, c.compDisabled);
+    AddRadioButton(skin, c.compFg, c.text, c.compDisabled);
+    AddSlider(skin, c.compFg, c.sliderBg);
+    AddCounter(skin, c.counter01, c.counter02);
+    AddListHeader(skin, c.compFg, c.listHeaderBg, c.listHeaderFont);
+    AddListBox(skin, c.listBg, c.listFont, c.listHeaderBg, c.listHeaderFont, c.listAlternate);
+    AddStatusBar(skin, c.compFg);
+    AddMenu(skin, c.text, c.compFg, c.windowBg);
+    AddCombo(skin, c.text, c.compFg);
+    AddGroupBox(skin, c.groupBorder, c.text);
+    AddTabBox(skin, c.compFg);
     // The drawers as made above, then every colour along its route.
     WriteColors(skin, colors);
     return skin;
@@ -260,14 +348,8 @@ Thin* BuildThin(const wchar_t* name, const int32_t* values)
               counter01 = {values[12], values[13], values[14]}, counter02 = {values[15], values[16], values[17]};
 
     AddWindow(skin, compFg, windowBg);
-    if (IButton* button = AddButton(skin, compFg)) {
-        SetColor(button->GetFontSetting(), text);
-        SetColor(button->GetDisabledFontSetting(), text);
-    }
-    if (IText* textDrawer = AddText(skin)) {
-        SetColor(textDrawer->GetNormalFontSetting(), text);
-        SetColor(textDrawer->GetDisabledFontSetting(), text);
-    }
+    Route(AddButton(skin, compFg), {{&IButton::GetFontSetting, text}, {&IButton::GetDisabledFontSetting, text}});
+    Route(AddText(skin), {{&IText::GetNormalFontSetting, text}, {&IText::GetDisabledFontSetting, text}});
     AddScrollBar(skin, compFg, windowBg);
     AddCheckBox(skin, compFg, text, text);
     AddRadioButton(skin, compFg, text, text);
@@ -287,100 +369,44 @@ void WriteColors(ISkin* skin, const SkinColorSet& colors)
 {
     if (!skin)
         return;
-    const Rgb windowBg = At(colors, SkinColorSet::kWindowBg), windowFg = At(colors, SkinColorSet::kWindowFg),
-              compFg = At(colors, SkinColorSet::kCompFg), compDisabled = At(colors, SkinColorSet::kCompDisabled),
-              groupBorder = At(colors, SkinColorSet::kGroupBorder), text = At(colors, SkinColorSet::kText),
-              outline = At(colors, SkinColorSet::kTextOutLineSpecific), sliderBg = At(colors, SkinColorSet::kSliderBg),
-              listHeaderBg = At(colors, SkinColorSet::kListHeaderBg),
-              listHeaderFont = At(colors, SkinColorSet::kListHeaderFont), listBg = At(colors, SkinColorSet::kListBg),
-              listFont = At(colors, SkinColorSet::kListFont), listAlternate = At(colors, SkinColorSet::kListAlternate),
-              counter01 = At(colors, SkinColorSet::kCounter01), counter02 = At(colors, SkinColorSet::kCounter02);
-    if (IWindow* window = skin->GetWindowDrawer()) {
-        window->SetForegroundColor(windowFg.r, windowFg.g, windowFg.b);
-        window->SetBackgroundColor(windowBg.r, windowBg.g, windowBg.b);
-    }
-    if (IButton* button = skin->GetButtonDrawer()) {
-        button->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        button->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
-        button->SetDownColor(compFg.r, compFg.g, compFg.b);
-        button->SetDownBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
-        SetColor(button->GetFontSetting(), text);
-        SetColor(button->GetDisabledFontSetting(), compDisabled);
-        SetColor(button->GetSecondFontSetting(), listHeaderFont);
-    }
+    const Palette c(colors);
+    Route(skin->GetWindowDrawer(),
+          {{&IWindow::SetForegroundColor, c.windowFg}, {&IWindow::SetBackgroundColor, c.windowBg}});
+    Route(skin->GetButtonDrawer(), {{&IButton::SetForegroundColor, c.compFg},
+                                    {&IButton::SetDisabledColor, c.compDisabled},
+                                    {&IButton::SetDownColor, c.compFg},
+                                    {&IButton::SetDownBackgroundColor, c.listHeaderBg},
+                                    {&IButton::GetFontSetting, c.text},
+                                    {&IButton::GetDisabledFontSetting, c.compDisabled},
+                                    {&IButton::GetSecondFontSetting, c.listHeaderFont}});
     if (IText* textDrawer = skin->GetTextDrawer()) {
-        if (IFontSetting* normal = textDrawer->GetNormalFontSetting()) {
-            normal->SetColor(text.r, text.g, text.b);
-            normal->SetColor2(windowBg.r, windowBg.g, windowBg.b);
-            normal->SetColor3(outline.r, outline.g, outline.b);
-        }
-        SetColor(textDrawer->GetDisabledFontSetting(), compDisabled);
-        SetColor(textDrawer->GetLinkFontSetting(), text);
-        SetColor(textDrawer->GetLinkHoverFontSetting(), compFg);
+        Route(textDrawer->GetNormalFontSetting(), {{&IFontSetting::SetColor, c.text},
+                                                   {&IFontSetting::SetColor2, c.windowBg},
+                                                   {&IFontSetting::SetColor3, c.outline}});
+        Route(textDrawer, {{&IText::GetDisabledFontSetting, c.compDisabled},
+                           {&IText::GetLinkFontSetting, c.text},
+                           {&IText::GetLinkHoverFontSetting, c.compFg}});
     }
-    if (IScrollBar* scrollBar = skin->GetScrollBarDrawer()) {
-        scrollBar->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        scrollBar->SetTrackColor(sliderBg.r, sliderBg.g, sliderBg.b);
-    }
-    if (ICheckBox* checkBox = skin->GetCheckBoxDrawer()) {
-        checkBox->SetBoxColor(compFg.r, compFg.g, compFg.b);
-        checkBox->SetTextColor(text.r, text.g, text.b);
-        checkBox->SetDisabledTextColor(compDisabled.r, compDisabled.g, compDisabled.b);
-    }
-    if (IRadioButton* radioButton = skin->GetRadioButtonDrawer()) {
-        radioButton->SetFrameColor(compFg.r, compFg.g, compFg.b);
-        radioButton->SetTextColor(text.r, text.g, text.b);
-        radioButton->SetDisabledTextColor(compDisabled.r, compDisabled.g, compDisabled.b);
-    }
-    if (ISlider* slider = skin->GetSliderDrawer()) {
-        slider->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        slider->SetBarColor(sliderBg.r, sliderBg.g, sliderBg.b);
-        slider->SetDisabledColor(compDisabled.r, compDisabled.g, compDisabled.b);
-    }
-    if (ICounter* counter = skin->GetCounterDrawer()) {
-        counter->SetFirstColor(counter01.r, counter01.g, counter01.b);
-        counter->SetSecondColor(counter02.r, counter02.g, counter02.b);
-    }
-    if (IListHeader* listHeader = skin->GetListHeaderDrawer()) {
-        listHeader->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        listHeader->SetBackgroundColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
-        SetColor(listHeader->GetFontSetting(), listHeaderFont);
-    }
-    if (IListBox* listBox = skin->GetListBoxDrawer()) {
-        listBox->SetBackgroundColor(listBg.r, listBg.g, listBg.b);
-        listBox->SetTextColor(listFont.r, listFont.g, listFont.b);
-        listBox->SetSelectionColor(listHeaderBg.r, listHeaderBg.g, listHeaderBg.b);
-        listBox->SetSelectedTextColor(listHeaderFont.r, listHeaderFont.g, listHeaderFont.b);
-        listBox->SetAlternateColor(listAlternate.r, listAlternate.g, listAlternate.b);
-    }
-    if (IStatusBar* statusBar = skin->GetStatusBarDrawer())
-        statusBar->SetColor(compFg.r, compFg.g, compFg.b);
+    RouteScrollBar(skin->GetScrollBarDrawer(), c.compFg, c.sliderBg);
+    RouteCheckBox(skin->GetCheckBoxDrawer(), c.compFg, c.text, c.compDisabled);
+    RouteRadioButton(skin->GetRadioButtonDrawer(), c.compFg, c.text, c.compDisabled);
+    Route(skin->GetSliderDrawer(), {{&ISlider::SetForegroundColor, c.compFg},
+                                    {&ISlider::SetBarColor, c.sliderBg},
+                                    {&ISlider::SetDisabledColor, c.compDisabled}});
+    RouteCounter(skin->GetCounterDrawer(), c.counter01, c.counter02);
+    RouteListHeader(skin->GetListHeaderDrawer(), c.compFg, c.listHeaderBg, c.listHeaderFont);
+    RouteListBox(skin->GetListBoxDrawer(), c.listBg, c.listFont, c.listHeaderBg, c.listHeaderFont, c.listAlternate);
+    Route(skin->GetStatusBarDrawer(), {{&IStatusBar::SetColor, c.compFg}});
     if (IMenu* menu = skin->GetMenuDrawer()) {
-        menu->SetTextColor(text.r, text.g, text.b);
-        menu->SetHighlightColor(compFg.r, compFg.g, compFg.b);
-        menu->SetHighlightTextColor(windowBg.r, windowBg.g, windowBg.b);
-        if (ICombo* combo = menu->GetComboDrawer()) {
-            combo->SetTextColor(text.r, text.g, text.b);
-            combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-            combo->SetDisabledTextColor(text.r, text.g, text.b);
-        }
+        RouteMenu(menu, c.text, c.compFg, c.windowBg);
+        RouteCombo(menu->GetComboDrawer(), c.text, c.compFg);
     }
-    if (ICombo* combo = skin->GetComboDrawer()) {
-        combo->SetTextColor(text.r, text.g, text.b);
-        combo->SetForegroundColor(compFg.r, compFg.g, compFg.b);
-        combo->SetDisabledTextColor(text.r, text.g, text.b);
-    }
-    if (IGroupBox* groupBox = skin->GetGroupBoxDrawer()) {
-        groupBox->SetFrameColor(groupBorder.r, groupBorder.g, groupBorder.b);
-        SetColor(groupBox->GetFontSetting(), text);
-        SetColor(groupBox->GetDisabledFontSetting(), text);
-    }
-    if (ITabBox* tabBox = skin->GetTabBoxDrawer()) {
-        tabBox->SetColor(compFg.r, compFg.g, compFg.b);
-        SetColor(tabBox->GetFontSetting(), text);
-        SetColor(tabBox->GetDisabledFontSetting(), text);
-        SetColor(tabBox->GetTabFontSetting(), text);
-    }
+    RouteCombo(skin->GetComboDrawer(), c.text, c.compFg);
+    RouteGroupBox(skin->GetGroupBoxDrawer(), c.groupBorder, c.text);
+    Route(skin->GetTabBoxDrawer(), {{&ITabBox::SetColor, c.compFg},
+                                    {&ITabBox::GetFontSetting, c.text},
+                                    {&ITabBox::GetDisabledFontSetting, c.text},
+                                    {&ITabBox::GetTabFontSetting, c.text}});
 }
 
 void ReadColors(ISkin* skin, SkinColorSet* colors)

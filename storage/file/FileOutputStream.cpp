@@ -1,6 +1,5 @@
 #include "storage/file/FileOutputStream.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "storage/file/FileInputStream.h"
@@ -9,7 +8,7 @@ namespace s {
 namespace file {
 namespace win {
 
-FileOutputStream::FileOutputStream() : handle_(nullptr), buffer_(nullptr), fill_(0), position_(0) {}
+FileOutputStream::FileOutputStream() : handle_(nullptr) {}
 
 FileOutputStream::~FileOutputStream()
 {
@@ -40,37 +39,6 @@ bool FileOutputStream::WriteOut()
     return false;
 }
 
-bool FileOutputStream::Write(const void* data, uint32_t count, uint32_t* done)
-{
-    if (!handle_) {
-        *done = 0;
-        return false;
-    }
-    const uint8_t* from = static_cast<const uint8_t*>(data);
-    uint32_t remaining = count;
-    while (remaining != 0) {
-        const uint32_t room = kBufferBytes - fill_;
-        const uint32_t n = remaining < room ? remaining : room;
-        if (n == 0) {
-            if (!WriteOut())
-                break;
-            continue;
-        }
-        std::memcpy(buffer_ + fill_, from, n);
-        fill_ += n;
-        remaining -= n;
-        from += n;
-        if (remaining != 0 && !WriteOut())
-            break;
-    }
-    // Bytes taken into the buffer belong to the file from now on: the position counts them even
-    // when the write stops early, so it stays the file pointer plus the buffered bytes.
-    const uint32_t taken = count - remaining;
-    position_ += taken;
-    *done = taken;
-    return remaining == 0;
-}
-
 bool FileOutputStream::Flush()
 {
     if (!handle_ || !WriteOut())
@@ -95,68 +63,17 @@ bool FileOutputStream::CloseReporting()
             complete = false;
         handle_ = nullptr;
     }
-    std::free(buffer_);
-    buffer_ = nullptr;
-    fill_ = 0;
+    FreeBuffer();
     return complete;
 }
 
-bool FileOutputStream::SeekToStart()
+int64_t FileOutputStream::MoveFile(int64_t offset, Origin from)
 {
-    if (!WriteOut() || !FileInputStream::MoveHandle(handle_, 0, FILE_BEGIN, nullptr))
-        return false;
-    position_ = 0;
-    return true;
-}
-
-int64_t FileOutputStream::SeekToEnd()
-{
+    static_assert(kFromStart == FILE_BEGIN && kFromHere == FILE_CURRENT && kFromEnd == FILE_END, "the system numbers its origins as the stream does");
     uint64_t moved = 0;
-    if (!WriteOut() || !FileInputStream::MoveHandle(handle_, 0, FILE_END, &moved))
+    if (!FileInputStream::MoveHandle(handle_, offset, from, &moved))
         return -1;
-    position_ = moved;
     return static_cast<int64_t>(moved);
-}
-
-bool FileOutputStream::SetPosition(uint64_t position)
-{
-    if (position == position_)
-        return true;
-    if (!WriteOut() || !FileInputStream::MoveHandle(handle_, static_cast<int64_t>(position), FILE_BEGIN, nullptr))
-        return false;
-    position_ = position;
-    return true;
-}
-
-int64_t FileOutputStream::SeekFromEnd(uint64_t distance)
-{
-    uint64_t moved = 0;
-    if (!WriteOut() || !FileInputStream::MoveHandle(handle_, -static_cast<int64_t>(distance), FILE_END, &moved))
-        return -1;
-    position_ = moved;
-    return static_cast<int64_t>(moved);
-}
-
-bool FileOutputStream::SeekForward(uint64_t distance)
-{
-    if (distance == 0)
-        return true;
-    if (!WriteOut() ||
-        !FileInputStream::MoveHandle(handle_, static_cast<int64_t>(distance), FILE_CURRENT, nullptr))
-        return false;
-    position_ += distance;
-    return true;
-}
-
-bool FileOutputStream::SeekBackward(uint64_t distance)
-{
-    if (distance == 0)
-        return true;
-    if (!WriteOut() ||
-        !FileInputStream::MoveHandle(handle_, -static_cast<int64_t>(distance), FILE_CURRENT, nullptr))
-        return false;
-    position_ -= distance;
-    return true;
 }
 
 void FileOutputStream::Clear()
@@ -192,8 +109,7 @@ void FileOutputStream::Attach(HANDLE handle, bool append)
     Clear();
     if (handle == INVALID_HANDLE_VALUE || !handle)
         return;
-    buffer_ = static_cast<uint8_t*>(std::malloc(kBufferBytes));
-    if (!buffer_) {
+    if (!AllocateBuffer()) {
         CloseHandle(handle);
         return;
     }

@@ -9,6 +9,7 @@
 #include "windowing/Messages.h"
 #include "windowing/component/ComponentNative.h"
 #include "windowing/component/IComponent.h"
+#include "windowing/component/SkinLink.h"
 
 namespace s {
 namespace gui {
@@ -312,6 +313,16 @@ protected:
         DestroyOnOwnThread(this);
         parent_ = nullptr;
         window_ = nullptr;
+    }
+    // Leaves the skin manager, then the parent. A drawer the manager lent is not kept: the manager
+    // may give it back once nobody follows.
+    template <class Drawer>
+    void LeaveSkinAndParent(SkinLink* skinLink, events::IEventListener* follower, Drawer** drawer, bool owned)
+    {
+        const bool skinned = skinLink->Leave(follower);
+        DetachFromParent();
+        if (skinned && !owned)
+            *drawer = nullptr;
     }
 
     // Applies the stored bounds unless they are suspended or there is no window yet (then they

@@ -1,5 +1,8 @@
 #pragma once
+#include <windows.h>
+
 #include "core/base/IObject.h"
+#include "windowing/Messages.h"
 
 namespace s {
 namespace gui {
@@ -28,6 +31,20 @@ public:
     bool Leave(events::IEventListener* follower);
     // True when the event comes from the manager joined.
     bool IsFrom(base::IObject* source) const;
+    // True when the event comes from the manager joined. The change then reaches the widget's
+    // native window at once as message, on its own thread, so that the old skin's drawer is let
+    // go before its manager may give it back; a widget without one takes its new drawer in take.
+    template <class Take>
+    bool Follow(base::IObject* source, HWND window, Take take, UINT message = msg::kSkinChanged) const
+    {
+        if (!IsFrom(source))
+            return false;
+        if (window)
+            ::SendMessageW(window, message, 0, 0);
+        else
+            take();
+        return true;
+    }
     // The joined manager's current skin; null without either.
     drawer::ISkin* GetCurrentSkin() const;
 

@@ -234,11 +234,7 @@ bool Button::PaintsItself()
 bool Button::CreateWindowIn(IComponent* parent)
 {
     if (!parent) {
-        const bool skinned = skinLink_.Leave(this);
-        DetachFromParent();
-        // The skin's drawer is not kept: its manager may give it back once nobody follows.
-        if (skinned && !drawerOwned_)
-            drawer_ = nullptr;
+        LeaveSkinAndParent(&skinLink_, this, &drawer_, drawerOwned_);
         return true;
     }
     if (m_hWnd)
@@ -268,13 +264,7 @@ bool Button::CreateWindowIn(IComponent* parent)
 
 void Button::OnEvent(base::IObject* source, int32_t)
 {
-    if (!skinLink_.IsFrom(source))
-        return;
-    // Synchronous, so that the old skin's drawer is let go before its manager may give it back.
-    if (HWND window = m_hWnd)
-        ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-    else
-        TakeSkinDrawer();
+    skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); });
 }
 
 void Button::TakeSkinDrawer()

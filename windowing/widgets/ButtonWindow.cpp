@@ -1,9 +1,8 @@
 // The button's window: painting, the mouse, the repeat timers, the size grip and the reflected
 // notifications.
-#include "mfc/PaintDC.h"
 #include "skins/drawer/IButton.h"
 #include "windowing/Messages.h"
-#include "windowing/component/CopyParentBackground.h"
+#include "windowing/component/OffScreenPaint.h"
 #include "windowing/component/ReflectedColor.h"
 #include "windowing/paint/MemDC.h"
 #include "windowing/widgets/Button.h"
@@ -48,16 +47,12 @@ void Button::PaintGrip(CDC* dc, int32_t width, int32_t height)
 
 void Button::Paint()
 {
-    CPaintDC dc(this);
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const int32_t width = client.right - client.left;
-    const int32_t height = client.bottom - client.top;
-    if (!dc.GetSafeHdc())
-        return;
-    MemDC* memory = NewBackgroundCanvas(this, width, height, inheritBackground_, GetEffectiveBackgroundColor());
+    OffScreenPaint paint(this, inheritBackground_, GetEffectiveBackgroundColor());
+    MemDC* memory = paint.GetCanvas();
     if (!memory)
         return;
+    const int32_t width = paint.GetWidth();
+    const int32_t height = paint.GetHeight();
     if (drawer_) {
         FontSetting* setting = !enabled_ ? &disabledSetting_ : (checked_ ? &checkedSetting_ : &normalSetting_);
         IFont* font = setting->CreateFont();
@@ -75,8 +70,7 @@ void Button::Paint()
     } else {
         PaintGrip(memory, width, height);
     }
-    dc.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
-    memory->ReleaseToPool();
+    paint.CopyToScreen();
 }
 
 void Button::Press()

@@ -4,9 +4,9 @@
 
 #include "core/str/StrBuffer.h"
 #include "mfc/DC.h"
-#include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
-#include "windowing/component/CopyParentBackground.h"
+#include "skins/drawer/ICheckBox.h"
+#include "windowing/component/OffScreenPaint.h"
 #include "windowing/events/Disabler.h"
 #include "windowing/events/Enabler.h"
 #include "windowing/paint/MemDC.h"
@@ -231,19 +231,11 @@ void CheckBox::SetLayoutSize(int32_t width, int32_t)
 
 void CheckBox::Paint()
 {
-    CPaintDC dc(this);
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const int32_t width = client.right;
-    const int32_t height = client.bottom;
-    if (!dc.GetSafeHdc())
-        return;
-    MemDC* memory = NewBackgroundCanvas(this, width, height, inheritBackground_, GetEffectiveBackgroundColor());
-    if (!memory)
-        return;
-    drawer_->Draw(memory, 0, 0, width, height, minHeight_, checked_, GetCaption(), &font_);
-    dc.BitBlt(0, 0, width, height, memory, 0, 0, SRCCOPY);
-    memory->ReleaseToPool();
+    OffScreenPaint paint(this, inheritBackground_, GetEffectiveBackgroundColor());
+    if (MemDC* memory = paint.GetCanvas()) {
+        drawer_->Draw(memory, 0, 0, paint.GetWidth(), paint.GetHeight(), minHeight_, checked_, GetCaption(), &font_);
+        paint.CopyToScreen();
+    }
 }
 
 bool CheckBox::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam)

@@ -142,13 +142,7 @@ bool Counter::CreateWindowIn(IComponent* parent)
 
 void Counter::OnEvent(base::IObject* source, int32_t)
 {
-    if (!skinLink_.IsFrom(source))
-        return;
-    // Synchronous, so that the old skin's drawer is let go before its manager may give it back.
-    if (HWND window = m_hWnd)
-        ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-    else
-        SetDrawer(SkinCounterDrawer(), false);
+    skinLink_.Follow(source, m_hWnd, [this] { SetDrawer(SkinCounterDrawer(), false); });
 }
 
 drawer::ICounter* Counter::SkinCounterDrawer()

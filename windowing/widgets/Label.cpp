@@ -129,15 +129,8 @@ void Label::ResetLabel()
 
 void Label::OnEvent(base::IObject* source, int32_t)
 {
-    if (skinLink_.IsFrom(source)) {
-        // Synchronous, so that the old skin's drawer is let go before its manager may give it
-        // back.
-        if (HWND window = m_hWnd)
-            ::SendMessageW(window, msg::kSkinChanged, 0, 0);
-        else
-            TakeSkinDrawer();
+    if (skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); }))
         return;
-    }
     if (!localizer_ || source != static_cast<base::IObject*>(localizer_) || textId_ == -1)
         return;
     SetText(localizer_->GetText(textId_), true);

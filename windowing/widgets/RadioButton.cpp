@@ -4,9 +4,9 @@
 
 #include "core/str/StrBuffer.h"
 #include "images/win/BufferedImage.h"
-#include "mfc/PaintDC.h"
 #include "skins/ISkin.h"
-#include "windowing/component/CopyParentBackground.h"
+#include "skins/drawer/IRadioButton.h"
+#include "windowing/component/OffScreenPaint.h"
 #include "windowing/events/Disabler.h"
 #include "windowing/events/Editabler.h"
 #include "windowing/events/Enabler.h"
@@ -198,16 +198,11 @@ void RadioButton::SetLayoutSize(int32_t, int32_t)
 
 void RadioButton::Paint()
 {
-    CPaintDC dc(this);
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const int32_t width = client.right - client.left;
-    const int32_t height = client.bottom - client.top;
-    if (!dc.GetSafeHdc())
-        return;
-    MemDC* canvas = NewBackgroundCanvas(this, width, height, inheritBackground_, GetEffectiveBackgroundColor());
+    OffScreenPaint paint(this, inheritBackground_, GetEffectiveBackgroundColor());
+    MemDC* canvas = paint.GetCanvas();
     if (!canvas)
         return;
+    const RECT& client = paint.GetClient();
     image::win::BufferedImage* scratchImage = image::win::BufferedImage::New();
     MemDC* scratch = nullptr;
     if (scratchImage && scratchImage->Create(kScratch, kScratch))
@@ -224,8 +219,7 @@ void RadioButton::Paint()
                       &font_, RGB(255, 255, 255));
         scratch->ReleaseToPool();
     }
-    dc.BitBlt(0, 0, width, height, canvas, 0, 0, SRCCOPY);
-    canvas->ReleaseToPool();
+    paint.CopyToScreen();
 }
 
 bool RadioButton::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM lParam)

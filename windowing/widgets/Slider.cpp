@@ -228,13 +228,7 @@ void Slider::SetTrackGradient(int32_t kind, int32_t a, int32_t b)
 
 void Slider::OnEvent(base::IObject* source, int32_t)
 {
-    if (!skinLink_.IsFrom(source))
-        return;
-    // Synchronous, so that the old skin's drawer is let go before its manager may give it back.
-    if (HWND window = m_hWnd)
-        ::SendMessageW(window, msg::kControlSkinChanged, 0, 0);
-    else
-        TakeSkinDrawer();
+    skinLink_.Follow(source, m_hWnd, [this] { TakeSkinDrawer(); }, msg::kControlSkinChanged);
 }
 
 void Slider::TakeSkinDrawer()
@@ -248,11 +242,7 @@ bool Slider::CreateWindowIn(IComponent* parent)
     if (!parent) {
         if (!parent_)
             return true;
-        const bool skinned = skinLink_.Leave(this);
-        DetachFromParent();
-        // The skin's drawer is not kept: its manager may give it back once nobody follows.
-        if (skinned && !drawerOwned_)
-            drawer_ = nullptr;
+        LeaveSkinAndParent(&skinLink_, this, &drawer_, drawerOwned_);
         return true;
     }
     if (m_hWnd)

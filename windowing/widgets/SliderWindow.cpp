@@ -7,10 +7,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "mfc/PaintDC.h"
 #include "skins/drawer/ISlider.h"
 #include "windowing/Messages.h"
-#include "windowing/component/CopyParentBackground.h"
+#include "windowing/component/OffScreenPaint.h"
 #include "windowing/component/ReflectedColor.h"
 #include "windowing/paint/MemDC.h"
 #include "windowing/widgets/Slider.h"
@@ -30,14 +29,8 @@ POINT PointOf(LPARAM lParam)
 
 void Slider::Paint()
 {
-    CPaintDC dc(this);
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const int32_t width = client.right - client.left;
-    const int32_t height = client.bottom - client.top;
-    if (!dc.GetSafeHdc())
-        return;
-    MemDC* canvas = NewBackgroundCanvas(this, width, height, inheritBackground_, GetEffectiveBackgroundColor());
+    OffScreenPaint paint(this, inheritBackground_, GetEffectiveBackgroundColor());
+    MemDC* canvas = paint.GetCanvas();
     if (!canvas)
         return;
     // Moved by the trackbar itself since the last paint: painted once more when it has settled.
@@ -47,10 +40,9 @@ void Slider::Paint()
         paintedPosition_ = position_;
         Invalidate(FALSE);
     }
-    drawer_->Draw(canvas, 0, 0, width, height, minimum_, maximum_, position_, drawerFlag_, drawerValue_, enabled_,
+    drawer_->Draw(canvas, 0, 0, paint.GetWidth(), paint.GetHeight(), minimum_, maximum_, position_, drawerFlag_, drawerValue_, enabled_,
                   rangeMode_ != 0, secondValue_, gradientKind_, gradientA_, gradientB_);
-    dc.BitBlt(0, 0, width, height, canvas, 0, 0, SRCCOPY);
-    canvas->ReleaseToPool();
+    paint.CopyToScreen();
 }
 
 // A range of one value or a channel without width puts every point on the minimum.
