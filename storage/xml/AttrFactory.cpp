@@ -67,7 +67,7 @@ const uint32_t kRecordsPerSlab = 512;
 // every static object may have gone.
 SlabHeap& RecordHeap()
 {
-    static SlabHeap* heap = new SlabHeap(sizeof(AttrRecord), kRecordsPerSlab);
+    static SlabHeap* heap = new SlabHeap(sizeof(AttrRecord), kRecordsPerSlab, alignof(AttrRecord));
     return *heap;
 }
 
@@ -142,6 +142,12 @@ AttrRecord* AttrFactory::NewRecordUtf8(const char* name, uint32_t nameBytes, con
     uint32_t valueLength;
     wchar_t* block = DecodeTexts(name, nameBytes, value, valueBytes, &nameLength, &valueLength);
     return Fill(block, nameLength, valueLength);
+}
+
+void AttrFactory::GiveBack(AttrRecord* record)
+{
+    void* slot = record;
+    Get()->Destroy(&slot);
 }
 
 void AttrFactory::FreeRecord(AttrRecord* record)

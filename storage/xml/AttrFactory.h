@@ -27,6 +27,8 @@ public:
                                  uint32_t valueLength);
     // The same from UTF-8 bytes, decoded into the copies.
     static AttrRecord* NewRecordUtf8(const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes);
+    // Gives a record back to the pool, as an element's list does with one it lets go.
+    static void GiveBack(AttrRecord* record);
     // Frees a record without the pool: for destructors, which may run after the pool is gone.
     static void FreeRecord(AttrRecord* record);
 };

@@ -5,9 +5,9 @@
 #include "core/str/AsciiFold.h"
 #include "core/str/StrBuffer.h"
 #include "storage/xml/AttrFactory.h"
+#include "storage/xml/AttributeScan.h"
 #include "storage/xml/ElementWriter.h"
 #include "storage/xml/Escape.h"
-#include "storage/xml/MarkupChars.h"
 #include "storage/xml/ScratchText.h"
 #include "storage/xml/TextSink.h"
 
@@ -28,54 +28,6 @@ bool NameMatches(const AttrRecord* record, const wchar_t* name)
 }
 
 
-inline void AddScanned(Attributes* list, const wchar_t* name, uint32_t nameLength, const wchar_t* value,
-                       uint32_t valueLength)
-{
-    AddAttributeRaw(list, name, nameLength, value, valueLength);
-}
-
-inline void AddScanned(Attributes* list, const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)
-{
-    AddAttributeUtf8(list, name, nameBytes, value, valueBytes);
-}
-
-// The scan stops at end, where the NUL-terminated form has its NUL; end is never read. Every
-// character the grammar looks at is ASCII, so UTF-8 bytes scan like UTF-16 units.
-template <class C>
-const C* ScanAttributes(Attributes* list, const C* p, const C* end)
-{
-    if (p < end && *p == '>')
-        return p;
-    while (p < end && *p != '/') {
-        while (p < end && IsBlank(*p))
-            ++p;
-        if (p == end || *p == '>' || *p == '/')
-            return p;
-        const C* name = p;
-        while (p < end && *p != '=' && *p != ' ')
-            ++p;
-        const uint32_t nameLength = static_cast<uint32_t>(p - name);
-        if (p == end)
-            return p;
-        // Whatever stands between the end of the name and the opening quote is passed over.
-        ++p;
-        while (p < end && *p != '"')
-            ++p;
-        if (p == end)
-            return p;
-        const C* value = ++p;
-        while (p < end && *p != '"')
-            ++p;
-        if (p == end)
-            return p;
-        AddScanned(list, name, nameLength, value, static_cast<uint32_t>(p - value));
-        ++p;
-        if (p < end && *p == '>')
-            return p;
-    }
-    return p;
-}
-
 inline uint32_t LengthOf(const wchar_t* text, uint32_t n)
 {
     if (n != StrBuffer::kWhole)
@@ -85,10 +37,7 @@ inline uint32_t LengthOf(const wchar_t* text, uint32_t n)
 
 } // namespace
 
-Attributes::Attributes()
-{
-    records_.SetCleaner(AttrFactory::Get());
-}
+Attributes::Attributes() {}
 
 Attributes::~Attributes()
 {
@@ -96,8 +45,6 @@ Attributes::~Attributes()
     const uint32_t count = records_.GetCount();
     for (uint32_t i = 0; i < count; ++i)
         AttrFactory::FreeRecord(GetRecord(i));
-    records_.Clear();
-    records_.SetCleaner(nullptr);
 }
 
 const wchar_t* Attributes::GetClassName()
@@ -108,6 +55,28 @@ const wchar_t* Attributes::GetClassName()
 base::IObject* Attributes::NewInstance()
 {
     return new (std::nothrow) Attributes();
+}
+
+bool Attributes::Append(AttrRecord* record)
+{
+    if (records_.Append(record))
+        return true;
+    AttrFactory::GiveBack(record);
+    return false;
+}
+
+bool Attributes::AppendRun(void* const* records, uint32_t n)
+{
+    if (records_.AppendRun(records, n))
+        return true;
+    for (uint32_t i = 0; i < n; ++i)
+        AttrFactory::GiveBack(static_cast<AttrRecord*>(records[i]));
+    return false;
+}
+
+void Attributes::RemoveAt(uint32_t index)
+{
+    AttrFactory::GiveBack(static_cast<AttrRecord*>(records_.TakeAt(index)));
 }
 
 bool Attributes::FindIndex(const wchar_t* name, uint32_t* index)
@@ -147,7 +116,10 @@ bool Attributes::RemoveFirst(const wchar_t* name)
 
 void Attributes::RemoveAll()
 {
-    records_.FreeAll();
+    // The count is read again each turn, as a cleaner of the library's lists does.
+    for (uint32_t i = 0; i < records_.GetCount(); ++i)
+        AttrFactory::GiveBack(GetRecord(i));
+    records_.Release();
 }
 
 bool AddAttributeRaw(Attributes* list, const wchar_t* name, uint32_t nameLength, const wchar_t* value,
@@ -155,10 +127,7 @@ bool AddAttributeRaw(Attributes* list, const wchar_t* name, uint32_t nameLength,
 {
     AttrRecord* record = AttrFactory::NewRecord(name ? name : L"", LengthOf(name, nameLength),
                                                 value ? value : L"", LengthOf(value, valueLength));
-    if (!record)
-        return false;
-    list->Append(record);
-    return true;
+    return record && list->Append(record);
 }
 
 bool SetAttributeText(Attributes* list, const wchar_t* name, const wchar_t* value)
@@ -177,10 +146,7 @@ bool SetAttributeText(Attributes* list, const wchar_t* name, const wchar_t* valu
 bool AddAttributeUtf8(Attributes* list, const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)
 {
     AttrRecord* record = AttrFactory::NewRecordUtf8(name, nameBytes, value, valueBytes);
-    if (!record)
-        return false;
-    list->Append(record);
-    return true;
+    return record && list->Append(record);
 }
 
 const wchar_t* ParseAttributes(Attributes* list, const wchar_t* p)
@@ -190,12 +156,12 @@ const wchar_t* ParseAttributes(Attributes* list, const wchar_t* p)
 
 const wchar_t* ParseAttributes(Attributes* list, const wchar_t* p, const wchar_t* end)
 {
-    return ScanAttributes(list, p, end);
+    return ScanAttributes(p, end, [list](AttrRecord* record) { list->Append(record); });
 }
 
 const char* ParseAttributes(Attributes* list, const char* p, const char* end)
 {
-    return ScanAttributes(list, p, end);
+    return ScanAttributes(p, end, [list](AttrRecord* record) { list->Append(record); });
 }
 
 void WriteAttributes(Attributes* list, StrBuffer* out)

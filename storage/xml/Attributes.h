@@ -2,7 +2,6 @@
 #include <cstdint>
 
 #include "core/base/IObject.h"
-#include "core/col/ArrayP.h"
 #include "storage/xml/AttrRecord.h"
 #include "storage/xml/ShortList.h"
 
@@ -27,7 +26,11 @@ public:
 
     uint32_t GetCount() { return records_.GetCount(); }
     AttrRecord* GetRecord(uint32_t index) { return static_cast<AttrRecord*>(records_.Get(index)); }
-    void Append(AttrRecord* record) { AppendToShortList(&records_, record); }
+    // Takes the record; false when no memory was left, and the record is then given back.
+    bool Append(AttrRecord* record);
+    // Takes the n records at once (see ShortList::AppendRun); false when no memory was left,
+    // and the records are then given back.
+    bool AppendRun(void* const* records, uint32_t n);
     // The first record whose name equals name with only A-Z and a-z folded; the empty name
     // finds the first text run.
     bool FindIndex(const wchar_t* name, uint32_t* index);
@@ -35,7 +38,7 @@ public:
     // The first text run, or null.
     AttrRecord* FirstText();
     // Removes the record at index and gives it back to the AttrFactory.
-    void RemoveAt(uint32_t index) { records_.DisposeAt(index); }
+    void RemoveAt(uint32_t index);
     // Removes the first record of that name; false when there is none.
     bool RemoveFirst(const wchar_t* name);
     // Gives every record back to the AttrFactory.
@@ -45,7 +48,7 @@ private:
     Attributes(const Attributes&) = delete;
     Attributes& operator=(const Attributes&) = delete;
 
-    col::_array::ArrayP records_;
+    ShortList records_;
 };
 
 typedef str::strbuffer::StrBuffer StrBuffer;

@@ -7,7 +7,6 @@
 #include "core/str/AsciiFold.h"
 #include "core/str/StrBuffer.h"
 #include "storage/xml/Escape.h"
-#include "storage/xml/ShortList.h"
 #include "storage/xml/SlabHeap.h"
 
 namespace s {
@@ -30,7 +29,7 @@ const uint32_t kNodesPerSlab = 256;
 // Never torn down: static trees delete their nodes at exit, after every static object may have gone.
 SlabHeap& NodeHeap()
 {
-    static SlabHeap* heap = new SlabHeap(sizeof(Node), kNodesPerSlab);
+    static SlabHeap* heap = new SlabHeap(sizeof(Node), kNodesPerSlab, alignof(Node));
     return *heap;
 }
 
@@ -46,10 +45,7 @@ void Node::operator delete(void* node) noexcept
     NodeHeap().Free(node);
 }
 
-Node::Node() : name_(nullptr), nameLength_(0)
-{
-    children_.SetCleaner(GetPool());
-}
+Node::Node() : name_(nullptr), nameLength_(0) {}
 
 Node::~Node()
 {
@@ -57,8 +53,6 @@ Node::~Node()
     const uint32_t count = children_.GetCount();
     for (uint32_t i = 0; i < count; ++i)
         delete ChildAt(i);
-    children_.Clear();
-    children_.SetCleaner(nullptr);
     std::free(name_);
 }
 
@@ -78,7 +72,10 @@ void Node::Clear()
     name_ = nullptr;
     nameLength_ = 0;
     attributes_.RemoveAll();
-    children_.FreeAll();
+    // The count is read again each turn, as a cleaner of the library's lists does.
+    for (uint32_t i = 0; i < children_.GetCount(); ++i)
+        ChildAt(i)->ReleaseToPool();
+    children_.Release();
 }
 
 void Node::DebugDump(const wchar_t* indent)
@@ -127,26 +124,28 @@ IXml* Node::AddChild(const wchar_t* name, uint32_t length)
     if (!child)
         return nullptr;
     child->SetName(name, length);
-    AppendChildNode(child);
-    return child;
+    return AppendChildNode(child) ? child : nullptr;
 }
 
 IXml* Node::AppendChild(IXml* node)
 {
-    if (node)
-        AppendChildNode(static_cast<Node*>(node));
+    if (node && !AppendChildNode(static_cast<Node*>(node)))
+        return nullptr;
     return node;
 }
 
-void Node::AppendChildNode(Node* child)
+bool Node::AppendChildNode(Node* child)
 {
-    AppendToShortList(&children_, child);
+    if (children_.Append(child))
+        return true;
+    child->ReleaseToPool();
+    return false;
 }
 
 void Node::RemoveChildAt(uint32_t index)
 {
     if (index < children_.GetCount())
-        children_.DisposeAt(index);
+        static_cast<Node*>(children_.TakeAt(index))->ReleaseToPool();
 }
 
 bool Node::FindChildIndex(const wchar_t* name, uint32_t* index, uint32_t length)

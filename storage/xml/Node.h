@@ -3,14 +3,16 @@
 #include <cstdint>
 #include <new>
 
-#include "core/col/ArrayP.h"
 #include "core/thread/EasyPooler.h"
 #include "core/thread/IPoolable.h"
 #include "storage/xml/Attributes.h"
 #include "storage/xml/IXml.h"
+#include "storage/xml/ShortList.h"
 
 namespace s {
 namespace xml {
+
+struct PendingLists;
 
 // An XML element taken from its pool. It owns its children and its records; no lock: one
 // thread at a time.
@@ -109,11 +111,16 @@ private:
 
     // Over UTF-16 text or over UTF-8 bytes, which are decoded only where a name or value is
     // copied; the text runs to end, which stands for its NUL. Both return where the scan stopped
-    // (end when the text ended first) and set complete when the element ended properly.
+    // (end when the text ended first) and set complete when the element ended properly. The
+    // records and children read wait in pending until the element ends (PendingItems.h).
     template <class C>
-    const C* ParseElement(const C* p, const C* end, uint32_t depth, bool* complete);
+    const C* ParseElement(const C* p, const C* end, uint32_t depth, PendingLists* pending, bool* complete);
     template <class C>
-    const C* ParseContent(const C* p, const C* end, uint32_t depth, bool* complete);
+    const C* ParseMarkup(const C* p, const C* end, uint32_t depth, PendingLists* pending, bool* complete);
+    template <class C>
+    const C* ParseContent(const C* p, const C* end, uint32_t depth, PendingLists* pending, bool* complete);
+    // Moves what waits in pending from the marks up into the lists.
+    void TakePending(PendingLists* pending, uint32_t records, uint32_t children);
     // The whole text up to all; true when its first element ended properly and only blanks follow.
     template <class C>
     bool ParseDocument(const C* text, const C* all);
@@ -121,14 +128,15 @@ private:
     const C* ParseComment(const C* p, const C* end, bool* complete);
     void SetNameFrom(const wchar_t* name, uint32_t length) { SetName(name, length); }
     void SetNameFrom(const char* name, uint32_t bytes);
-    void AppendChildNode(Node* child);
+    // Takes the child; false when no memory was left, and the child is then given back.
+    bool AppendChildNode(Node* child);
     // The record of a number or array setter: the scratch text as it stands under the guard.
     void AddScratchRecord(const wchar_t* name, StrBuffer* scratch);
     // Writes a number into the shared scratch text under its lock and adds it as the record.
     template <class Writer>
     void AddNumberRecord(const wchar_t* name, Writer write);
 
-    col::_array::ArrayP children_;
+    ShortList children_;
     Attributes attributes_;
     wchar_t* name_;
     uint32_t nameLength_;

@@ -11,9 +11,12 @@
 #include "core/col/Arrays.h"
 #include "core/str/StrBuffer.h"
 #include "core/str/Utf8Codec.h"
+#include "storage/xml/AttrFactory.h"
+#include "storage/xml/AttributeScan.h"
 #include "storage/xml/ElementWriter.h"
 #include "storage/xml/MarkupChars.h"
 #include "storage/xml/Node.h"
+#include "storage/xml/PendingItems.h"
 #include "storage/xml/TextSink.h"
 
 namespace s {
@@ -38,14 +41,19 @@ const C* SkipTo(const C* p, const C* end, C c)
     return p;
 }
 
-inline void AddTextRun(Attributes* list, const wchar_t* run, uint32_t length)
+// Keeps a record aside with its element's others; one that finds no room goes back.
+inline void Keep(PendingItems* records, AttrRecord* record)
 {
-    AddAttributeRaw(list, L"", 0, run, length);
+    if (record && !records->Push(record))
+        AttrFactory::GiveBack(record);
 }
 
-inline void AddTextRun(Attributes* list, const char* run, uint32_t bytes)
+// A run of element text kept aside with the element's other records.
+template <class C>
+inline void AddTextRun(PendingItems* records, const C* run, uint32_t length)
 {
-    AddAttributeUtf8(list, "", 0, run, bytes);
+    static const C kNoName[] = {0};
+    Keep(records, ScannedRecord(kNoName, 0, run, length));
 }
 
 // The bytes of the first kCommentNameLength UTF-16 units at p, in well-formed UTF-8, decoded
@@ -128,14 +136,39 @@ const wchar_t* Node::Parse(const wchar_t* text)
 {
     if (!text)
         return nullptr;
+    PendingLists pending;
     bool complete = false;
-    return ParseElement(text, text + std::wcslen(text), 0, &complete);
+    return ParseElement(text, text + std::wcslen(text), 0, &pending, &complete);
 }
 
 // Every scan stops at end and returns it; complete tells whether the element ended properly.
-// What was complete by then stays in the node (see IXml::Parse).
+// What was complete by then stays in the node (see IXml::Parse): the records and children read
+// so far join its lists however the element ended.
 template <class C>
-const C* Node::ParseElement(const C* p, const C* end, uint32_t depth, bool* complete)
+const C* Node::ParseElement(const C* p, const C* end, uint32_t depth, PendingLists* pending, bool* complete)
+{
+    const uint32_t records = pending->records.Mark();
+    const uint32_t children = pending->children.Mark();
+    p = ParseMarkup(p, end, depth, pending, complete);
+    TakePending(pending, records, children);
+    return p;
+}
+
+void Node::TakePending(PendingLists* pending, uint32_t records, uint32_t children)
+{
+    attributes_.AppendRun(pending->records.From(records), pending->records.CountFrom(records));
+    pending->records.PopTo(records);
+    void* const* nodes = pending->children.From(children);
+    const uint32_t count = pending->children.CountFrom(children);
+    if (!children_.AppendRun(nodes, count)) {
+        for (uint32_t i = 0; i < count; ++i)
+            static_cast<Node*>(nodes[i])->ReleaseToPool();
+    }
+    pending->children.PopTo(children);
+}
+
+template <class C>
+const C* Node::ParseMarkup(const C* p, const C* end, uint32_t depth, PendingLists* pending, bool* complete)
 {
     *complete = false;
     if (depth >= kMaxDepth)
@@ -159,7 +192,7 @@ const C* Node::ParseElement(const C* p, const C* end, uint32_t depth, bool* comp
     SetNameFrom(name, static_cast<uint32_t>(p - name));
     // A start tag cut off keeps the attributes complete before the end: the values of a
     // section stand in its start tag, and a file cut there still holds them.
-    p = ParseAttributes(&attributes_, p, end);
+    p = ScanAttributes(p, end, [pending](AttrRecord* record) { Keep(&pending->records, record); });
     while (p < end && *p != '>' && *p != '/')
         ++p;
     if (p < end && *p == '/') {
@@ -171,7 +204,7 @@ const C* Node::ParseElement(const C* p, const C* end, uint32_t depth, bool* comp
     }
     if (p == end)
         return p;
-    return ParseContent(p + 1, end, depth, complete);
+    return ParseContent(p + 1, end, depth, pending, complete);
 }
 
 template <class C>
@@ -191,7 +224,7 @@ const C* Node::ParseComment(const C* p, const C* end, bool* complete)
 }
 
 template <class C>
-const C* Node::ParseContent(const C* p, const C* end, uint32_t depth, bool* complete)
+const C* Node::ParseContent(const C* p, const C* end, uint32_t depth, PendingLists* pending, bool* complete)
 {
     for (;;) {
         while (p < end && IsBlank(*p))
@@ -204,7 +237,7 @@ const C* Node::ParseContent(const C* p, const C* end, uint32_t depth, bool* comp
             p = SkipTo(p, end, C('<'));
             if (p == end)
                 return p;
-            AddTextRun(&attributes_, run, static_cast<uint32_t>(p - run));
+            AddTextRun(&pending->records, run, static_cast<uint32_t>(p - run));
             continue;
         }
         if (end - p >= 2 && p[1] == '/') {
@@ -219,11 +252,9 @@ const C* Node::ParseContent(const C* p, const C* end, uint32_t depth, bool* comp
         if (!child)
             return end;
         bool childComplete = false;
-        p = child->ParseElement(p, end, depth + 1, &childComplete);
+        p = child->ParseElement(p, end, depth + 1, pending, &childComplete);
         // A child that ends too soon keeps what it read, as this element does.
-        if (child->GetName() && !child->IsComment())
-            AppendChildNode(child);
-        else
+        if (!child->GetName() || child->IsComment() || !pending->children.Push(child))
             child->ReleaseToPool();
         if (!childComplete)
             return end;
@@ -238,13 +269,14 @@ bool Node::ParseDocument(const C* text, const C* all)
     const C* end = text;
     while (end < all && *end)
         ++end;
+    PendingLists pending;
     bool complete = false;
-    const C* p = ParseElement(text, end, 0, &complete);
+    const C* p = ParseElement(text, end, 0, &pending, &complete);
     while (IsComment()) {
         Clear();
         if (!complete)
             break;
-        p = ParseElement(p, end, 0, &complete);
+        p = ParseElement(p, end, 0, &pending, &complete);
     }
     return complete && OnlyBlanks(p, all);
 }

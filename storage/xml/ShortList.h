@@ -1,26 +1,43 @@
 #pragma once
 #include <cstdint>
 
-#include "core/col/ArrayP.h"
-
 namespace s {
 namespace xml {
 
-// Appends item to the records or children of one element. Most elements hold a handful of
-// each, and the arrays' first growth step reserves a hundred slots: a document of thousands
-// of small elements would allocate many times its own size. These lists start with a few
-// slots and double until they reach that first step; beyond it the arrays grow as usual.
-inline void AppendToShortList(col::_array::ArrayP* list, void* item)
-{
-    const uint32_t kFirstSlots = 4;
-    const uint32_t kArrayFirstStep = 100;
-    const uint32_t capacity = list->GetCapacity();
-    if (list->GetCount() == capacity && capacity < kArrayFirstStep) {
-        const uint32_t doubled = capacity ? capacity * 2 : kFirstSlots;
-        list->ReserveExact(doubled < kArrayFirstStep ? doubled : kArrayFirstStep);
-    }
-    list->Append(item);
-}
+// The records or the children of one element: a bare run of pointers. A document holds tens of
+// thousands of these lists, most of a handful of items; the library's arrays carry their
+// collection and stream faces on each, several times the size of what such a list holds. The
+// list owns its room, not its items: the element gives those back to their pools.
+class ShortList {
+public:
+    ShortList() : items_(nullptr), count_(0), capacity_(0) {}
+    ~ShortList() { Release(); }
+
+    uint32_t GetCount() const { return count_; }
+    uint32_t GetCapacity() const { return capacity_; }
+    // The index must be below the count.
+    void* Get(uint32_t index) const { return items_[index]; }
+    // Appends one item, doubling the room from a few slots; false when no memory was left.
+    bool Append(void* item);
+    // Appends n items into room of exactly the new count: the parser's way, which knows an
+    // element's lists whole when the element ends. False, and nothing appended, when no memory
+    // was left.
+    bool AppendRun(void* const* items, uint32_t n);
+    // Takes the item at index out of the list; the later ones move down one place.
+    void* TakeAt(uint32_t index);
+    // Forgets every item and frees the room.
+    void Release();
+
+private:
+    ShortList(const ShortList&) = delete;
+    ShortList& operator=(const ShortList&) = delete;
+
+    bool Grow(uint32_t capacity);
+
+    void** items_;
+    uint32_t count_;
+    uint32_t capacity_;
+};
 
 } // namespace xml
 } // namespace s

@@ -23,8 +23,8 @@ inline uintptr_t Address(const void* p)
 
 } // namespace
 
-SlabHeap::SlabHeap(size_t itemSize, uint32_t itemsPerSlab)
-    : itemSize_((itemSize + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) * alignof(std::max_align_t)),
+SlabHeap::SlabHeap(size_t itemSize, uint32_t itemsPerSlab, size_t alignment)
+    : itemSize_((itemSize + alignment - 1) / alignment * alignment),
       itemsPerSlab_(itemsPerSlab), slabs_(nullptr), slabCount_(0), slabCapacity_(0), current_(nullptr)
 {
     InitializeCriticalSection(&lock_);

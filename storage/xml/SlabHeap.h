@@ -14,7 +14,8 @@ namespace xml {
 // the threads that build and drop trees, under its own critical section.
 class SlabHeap {
 public:
-    SlabHeap(size_t itemSize, uint32_t itemsPerSlab);
+    // Items start at multiples of alignment (a power of two, at most that of std::max_align_t).
+    SlabHeap(size_t itemSize, uint32_t itemsPerSlab, size_t alignment = alignof(std::max_align_t));
 
     // Room for one item, uninitialised; null when no memory is left.
     void* Allocate();

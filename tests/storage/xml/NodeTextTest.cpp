@@ -72,6 +72,45 @@ TEST(XmlParse, EveryConstructOfTheDialect)
               Written(node.get()));
 }
 
+// An element's records and children are gathered while its children are read, whose own lists
+// are gathered at the same time: each ends up with its own, in document order.
+TEST(XmlParse, RecordsAndChildrenStayWithTheirElementInOrder)
+{
+    PooledNode node;
+    ASSERT_NE(nullptr, node->Parse(L"<r a=\"1\">t1<c x=\"2\">u<g y=\"3\"/>v</c>t2<d/>t3</r>"));
+    const auto records = [](Node* element) {
+        std::wstring all;
+        for (uint32_t i = 0; i < element->GetAttributes()->GetCount(); ++i) {
+            const s::xml::AttrRecord* record = element->GetAttributes()->GetRecord(i);
+            all += std::wstring(record->name) + L"=" + record->value + L";";
+        }
+        return all;
+    };
+    EXPECT_EQ(L"a=1;=t1;=t2;=t3;", records(node.get()));
+    ASSERT_EQ(2u, node->GetChildCount());
+    EXPECT_EQ(L"x=2;=u;=v;", records(node->ChildAt(0)));
+    ASSERT_EQ(1u, node->ChildAt(0)->GetChildCount());
+    EXPECT_EQ(L"y=3;", records(node->ChildAt(0)->ChildAt(0)));
+    EXPECT_STREQ(L"d", node->ChildAt(1)->GetName());
+    EXPECT_EQ(L"", records(node->ChildAt(1)));
+}
+
+// Parsing into a node already in use renames it and appends to what it holds.
+TEST(XmlParse, AUsedNodeKeepsItsRecordsAndChildrenFirst)
+{
+    PooledNode node;
+    node->SetName(L"old", kWhole);
+    node->SetAttribute(L"kept", L"1");
+    node->AddChild(L"first", kWhole);
+    ASSERT_NE(nullptr, node->Parse(L"<new added=\"2\"><second/></new>"));
+    EXPECT_EQ(L"<new kept=\"1\" added=\"2\"><first></first><second></second></new>", Written(node.get()));
+    // The lists grow on from there, as a setter after a load needs.
+    node->SetAttribute(L"later", L"3");
+    node->AddChild(L"third", kWhole);
+    EXPECT_EQ(L"<new kept=\"1\" added=\"2\" later=\"3\"><first></first><second></second><third></third></new>",
+              Written(node.get()));
+}
+
 TEST(XmlParse, TagAndAttributeForms)
 {
     struct Case {
