@@ -1,5 +1,4 @@
 #pragma once
-#include "core/thread/EasyPooler.h"
 #include "windowing/events/TargetSwitch.h"
 
 namespace s {
@@ -7,19 +6,9 @@ namespace gui {
 namespace events {
 
 // Makes every target editable whenever its trigger tells it anything.
-class Editabler : public TargetSwitch {
+class Editabler : public PooledSwitch<Editabler> {
 public:
     static constexpr const wchar_t* kClassName = L"s_gui_events_Editabler";
-    static constexpr int32_t kPoolCapacity = 1000;
-
-    static thread::EasyPooler* GetPool();
-    static Editabler* New();
-    // One from the pool listening for the trigger; null when none could be made.
-    static Editabler* Create(base::IObject* trigger);
-
-    const wchar_t* GetClassName() override;
-    base::IObject* NewInstance() override;
-    void ReleaseToPool() override;
 
 protected:
     void Apply(IComponent* target) override;

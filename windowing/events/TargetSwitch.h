@@ -4,6 +4,7 @@
 #include "core/base/IObject.h"
 #include "core/col/ArrayP.h"
 #include "core/thread/IPoolable.h"
+#include "core/thread/PooledClass.h"
 #include "storage/events/IEventListener.h"
 
 namespace s {
@@ -35,6 +36,20 @@ protected:
 private:
     base::IObject* trigger_ = nullptr;
     col::_array::ArrayP targets_;
+};
+
+// The pool side of each switch (PooledClass), and one made listening for a trigger.
+template <class Self>
+class PooledSwitch : public thread::PooledClass<Self, TargetSwitch> {
+public:
+    // One from the pool listening for the trigger; null when none could be made.
+    static Self* Create(base::IObject* trigger)
+    {
+        Self* made = Self::New();
+        if (made)
+            made->SetTrigger(trigger);
+        return made;
+    }
 };
 
 } // namespace events
