@@ -1,10 +1,10 @@
 #include "storage/xml/AttrFactory.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "core/str/Utf8Codec.h"
 #include "storage/xml/SlabHeap.h"
+#include "storage/xml/TextRoom.h"
 
 namespace s {
 namespace xml {
@@ -13,10 +13,11 @@ namespace {
 
 // Name and value share one block, the value right after the name's terminator: a document
 // holds tens of thousands of records, and every allocation counts when it is read.
-wchar_t* CopyTexts(const wchar_t* name, uint32_t nameLength, const wchar_t* value, uint32_t valueLength)
+wchar_t* CopyTexts(const wchar_t* name, uint32_t nameLength, const wchar_t* value, uint32_t valueLength,
+                   TextOrigin origin)
 {
     const size_t units = static_cast<size_t>(nameLength) + 1 + valueLength + 1;
-    wchar_t* block = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
+    wchar_t* block = NewTextRoom(units, origin);
     if (!block)
         return nullptr;
     if (nameLength)
@@ -35,7 +36,7 @@ wchar_t* DecodeTexts(const char* name, uint32_t nameBytes, const char* value, ui
     *nameLength = str::Utf16Units(name, nameBytes);
     *valueLength = str::Utf16Units(value, valueBytes);
     const size_t units = static_cast<size_t>(*nameLength) + 1 + *valueLength + 1;
-    wchar_t* block = static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t)));
+    wchar_t* block = NewTextRoom(units, TextOrigin::kParse);
     if (!block)
         return nullptr;
     block[str::DecodeUtf8(name, nameBytes, block)] = 0;
@@ -51,7 +52,7 @@ AttrRecord* Fill(wchar_t* block, uint32_t nameLength, uint32_t valueLength)
         return nullptr;
     AttrRecord* record = static_cast<AttrRecord*>(AttrFactory::Get()->Take());
     if (!record) {
-        std::free(block);
+        FreeTextRoom(block);
         return nullptr;
     }
     record->name = block;
@@ -74,7 +75,7 @@ SlabHeap& RecordHeap()
 void FreeTexts(AttrRecord* record)
 {
     // The value lives in the name's block.
-    std::free(record->name);
+    FreeTextRoom(record->name);
     record->name = nullptr;
     record->value = nullptr;
     record->nameLength = 0;
@@ -131,9 +132,9 @@ AttrFactory* AttrFactory::Get()
 }
 
 AttrRecord* AttrFactory::NewRecord(const wchar_t* name, uint32_t nameLength, const wchar_t* value,
-                                   uint32_t valueLength)
+                                   uint32_t valueLength, TextOrigin origin)
 {
-    return Fill(CopyTexts(name, nameLength, value, valueLength), nameLength, valueLength);
+    return Fill(CopyTexts(name, nameLength, value, valueLength, origin), nameLength, valueLength);
 }
 
 AttrRecord* AttrFactory::NewRecordUtf8(const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)

@@ -3,6 +3,7 @@
 
 #include "core/thread/PoolerBase.h"
 #include "storage/xml/AttrRecord.h"
+#include "storage/xml/TextRoom.h"
 
 namespace s {
 namespace xml {
@@ -22,10 +23,10 @@ public:
     void DestroyItem(void** slot) override;
 
     static AttrFactory* Get();
-    // A record from the pool holding fresh copies of name and value.
+    // A record from the pool holding fresh copies of name and value, in room for their origin.
     static AttrRecord* NewRecord(const wchar_t* name, uint32_t nameLength, const wchar_t* value,
-                                 uint32_t valueLength);
-    // The same from UTF-8 bytes, decoded into the copies.
+                                 uint32_t valueLength, TextOrigin origin = TextOrigin::kSetter);
+    // The same from the UTF-8 bytes of a parse, decoded into the copies.
     static AttrRecord* NewRecordUtf8(const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes);
     // Gives a record back to the pool, as an element's list does with one it lets go.
     static void GiveBack(AttrRecord* record);

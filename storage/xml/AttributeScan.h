@@ -14,7 +14,7 @@ namespace xml {
 inline AttrRecord* ScannedRecord(const wchar_t* name, uint32_t nameLength, const wchar_t* value,
                                  uint32_t valueLength)
 {
-    return AttrFactory::NewRecord(name, nameLength, value, valueLength);
+    return AttrFactory::NewRecord(name, nameLength, value, valueLength, TextOrigin::kParse);
 }
 
 inline AttrRecord* ScannedRecord(const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)

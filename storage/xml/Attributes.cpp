@@ -143,12 +143,6 @@ bool SetAttributeText(Attributes* list, const wchar_t* name, const wchar_t* valu
     return AddAttributeRaw(list, name, StrBuffer::kWhole, text->GetText(), text->GetLength());
 }
 
-bool AddAttributeUtf8(Attributes* list, const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes)
-{
-    AttrRecord* record = AttrFactory::NewRecordUtf8(name, nameBytes, value, valueBytes);
-    return record && list->Append(record);
-}
-
 const wchar_t* ParseAttributes(Attributes* list, const wchar_t* p)
 {
     return ParseAttributes(list, p, p + std::wcslen(p));

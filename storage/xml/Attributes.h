@@ -57,8 +57,6 @@ typedef str::strbuffer::StrBuffer StrBuffer;
 // A length of -1 counts up to the NUL. False when no memory was left for it.
 bool AddAttributeRaw(Attributes* list, const wchar_t* name, uint32_t nameLength, const wchar_t* value,
                      uint32_t valueLength);
-// The same from UTF-8 bytes, decoded into the record's UTF-16 copies.
-bool AddAttributeUtf8(Attributes* list, const char* name, uint32_t nameBytes, const char* value, uint32_t valueBytes);
 // Appends a record holding value escaped: by the attribute rules, or for the empty name (a text
 // run) by the text rules.
 bool SetAttributeText(Attributes* list, const wchar_t* name, const wchar_t* value);

@@ -8,6 +8,7 @@
 #include "core/str/StrBuffer.h"
 #include "storage/xml/Escape.h"
 #include "storage/xml/SlabHeap.h"
+#include "storage/xml/TextRoom.h"
 
 namespace s {
 namespace xml {
@@ -53,7 +54,7 @@ Node::~Node()
     const uint32_t count = children_.GetCount();
     for (uint32_t i = 0; i < count; ++i)
         delete ChildAt(i);
-    std::free(name_);
+    FreeTextRoom(name_);
 }
 
 const wchar_t* Node::GetClassName()
@@ -68,7 +69,7 @@ base::IObject* Node::NewInstance()
 
 void Node::Clear()
 {
-    std::free(name_);
+    FreeTextRoom(name_);
     name_ = nullptr;
     nameLength_ = 0;
     attributes_.RemoveAll();
@@ -89,13 +90,18 @@ void Node::SetName(const wchar_t* name, uint32_t length)
 {
     if (length == StrBuffer::kWhole)
         length = name ? static_cast<uint32_t>(std::wcslen(name)) : 0;
-    wchar_t* copy = static_cast<wchar_t*>(std::malloc((static_cast<size_t>(length) + 1) * sizeof(wchar_t)));
+    wchar_t* copy = NewTextRoom(static_cast<size_t>(length) + 1, TextOrigin::kSetter);
     if (!copy)
         return;
     if (length)
         std::memcpy(copy, name, static_cast<size_t>(length) * sizeof(wchar_t));
     copy[length] = 0;
-    std::free(name_);
+    TakeName(copy, length);
+}
+
+void Node::TakeName(wchar_t* copy, uint32_t length)
+{
+    FreeTextRoom(name_);
     name_ = copy;
     nameLength_ = length;
 }

@@ -126,8 +126,11 @@ private:
     bool ParseDocument(const C* text, const C* all);
     template <class C>
     const C* ParseComment(const C* p, const C* end, bool* complete);
-    void SetNameFrom(const wchar_t* name, uint32_t length) { SetName(name, length); }
+    // The parser's naming, in room for a parse's texts (TextRoom.h).
+    void SetNameFrom(const wchar_t* name, uint32_t length);
     void SetNameFrom(const char* name, uint32_t bytes);
+    // Frees the old name and keeps copy, which must come from NewTextRoom.
+    void TakeName(wchar_t* copy, uint32_t length);
     // Takes the child; false when no memory was left, and the child is then given back.
     bool AppendChildNode(Node* child);
     // The record of a number or array setter: the scratch text as it stands under the guard.

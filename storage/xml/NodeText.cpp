@@ -17,6 +17,7 @@
 #include "storage/xml/MarkupChars.h"
 #include "storage/xml/Node.h"
 #include "storage/xml/PendingItems.h"
+#include "storage/xml/TextRoom.h"
 #include "storage/xml/TextSink.h"
 
 namespace s {
@@ -120,16 +121,24 @@ bool OnlyBlanks(const C* p, const C* end)
 
 } // namespace
 
+void Node::SetNameFrom(const wchar_t* name, uint32_t length)
+{
+    wchar_t* copy = NewTextRoom(static_cast<size_t>(length) + 1, TextOrigin::kParse);
+    if (!copy)
+        return;
+    std::memcpy(copy, name, static_cast<size_t>(length) * sizeof(wchar_t));
+    copy[length] = 0;
+    TakeName(copy, length);
+}
+
 void Node::SetNameFrom(const char* name, uint32_t bytes)
 {
     const uint32_t length = str::Utf16Units(name, bytes);
-    wchar_t* copy = static_cast<wchar_t*>(std::malloc((static_cast<size_t>(length) + 1) * sizeof(wchar_t)));
+    wchar_t* copy = NewTextRoom(static_cast<size_t>(length) + 1, TextOrigin::kParse);
     if (!copy)
         return;
     copy[str::DecodeUtf8(name, bytes, copy)] = 0;
-    std::free(name_);
-    name_ = copy;
-    nameLength_ = length;
+    TakeName(copy, length);
 }
 
 const wchar_t* Node::Parse(const wchar_t* text)

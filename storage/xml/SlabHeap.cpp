@@ -9,7 +9,8 @@ namespace xml {
 
 struct SlabHeap::Slab {
     uint32_t live;
-    uint32_t used;
+    // Bytes handed out.
+    size_t used;
     // The items follow, at an alignment any item type accepts.
     alignas(std::max_align_t) unsigned char items[1];
 };
@@ -24,17 +25,20 @@ inline uintptr_t Address(const void* p)
 } // namespace
 
 SlabHeap::SlabHeap(size_t itemSize, uint32_t itemsPerSlab, size_t alignment)
-    : itemSize_((itemSize + alignment - 1) / alignment * alignment),
-      itemsPerSlab_(itemsPerSlab), slabs_(nullptr), slabCount_(0), slabCapacity_(0), current_(nullptr)
+    : alignment_(alignment), itemSize_((itemSize + alignment - 1) / alignment * alignment),
+      slabBytes_(itemSize_ * itemsPerSlab), slabs_(nullptr), slabCount_(0), slabCapacity_(0), current_(nullptr)
 {
     InitializeCriticalSection(&lock_);
 }
 
-void* SlabHeap::Allocate()
+void* SlabHeap::AllocateBytes(size_t bytes)
 {
+    if (bytes > slabBytes_)
+        return nullptr;
+    bytes = (bytes + alignment_ - 1) / alignment_ * alignment_;
     thread::ScopedLock hold(lock_);
-    if (!current_ || current_->used == itemsPerSlab_) {
-        Slab* slab = static_cast<Slab*>(std::malloc(offsetof(Slab, items) + itemSize_ * itemsPerSlab_));
+    if (!current_ || slabBytes_ - current_->used < bytes) {
+        Slab* slab = static_cast<Slab*>(std::malloc(offsetof(Slab, items) + slabBytes_));
         if (!slab)
             return nullptr;
         slab->live = 0;
@@ -45,27 +49,28 @@ void* SlabHeap::Allocate()
         }
         current_ = slab;
     }
-    void* item = current_->items + itemSize_ * current_->used;
-    ++current_->used;
+    void* item = current_->items + current_->used;
+    current_->used += bytes;
     ++current_->live;
     return item;
 }
 
-void SlabHeap::Free(void* item)
+bool SlabHeap::Free(void* item)
 {
     if (!item)
-        return;
+        return false;
     thread::ScopedLock hold(lock_);
     const uint32_t index = FindSlab(item);
     if (index == slabCount_)
-        return;
+        return false;
     Slab* slab = slabs_[index];
     if (--slab->live != 0)
-        return;
+        return true;
     if (slab == current_)
         slab->used = 0;
     else
         DropSlab(index);
+    return true;
 }
 
 uint32_t SlabHeap::FindSlab(const void* item) const
@@ -84,7 +89,7 @@ uint32_t SlabHeap::FindSlab(const void* item) const
         return slabCount_;
     const Slab* slab = slabs_[low - 1];
     const uintptr_t first = Address(slab->items);
-    if (Address(item) < first || Address(item) >= first + itemSize_ * itemsPerSlab_)
+    if (Address(item) < first || Address(item) >= first + slabBytes_)
         return slabCount_;
     return low - 1;
 }

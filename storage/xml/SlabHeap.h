@@ -7,20 +7,24 @@
 namespace s {
 namespace xml {
 
-// Fixed-size items carved from slabs of many, for the pooled records and nodes of the XML tree:
-// a document holds tens of thousands of each, and one heap block apiece costs the heap's own
-// header on every item and a heap call on every take. A slab goes back to the heap with its last
-// item; items are found in their slab by address, so they carry no field of their own. Shared by
-// the threads that build and drop trees, under its own critical section.
+// Items carved one after another from slabs of many, for the pooled records and nodes of the XML
+// tree and the texts a parse copies: a document holds tens of thousands of each, and one heap
+// block apiece costs the heap's own header on every item and a heap call on every take and every
+// release. A slab goes back to the heap with its last item; items are found in their slab by
+// address, so they carry no field of their own. Shared by the threads that build and drop trees,
+// under its own critical section.
 class SlabHeap {
 public:
     // Items start at multiples of alignment (a power of two, at most that of std::max_align_t).
     SlabHeap(size_t itemSize, uint32_t itemsPerSlab, size_t alignment = alignof(std::max_align_t));
 
     // Room for one item, uninitialised; null when no memory is left.
-    void* Allocate();
-    // Gives back the room of an item from Allocate.
-    void Free(void* item);
+    void* Allocate() { return AllocateBytes(itemSize_); }
+    // Room for bytes, rounded up to the alignment, uninitialised: items of any size up to a whole
+    // slab (itemSize * itemsPerSlab); null beyond that or when no memory is left.
+    void* AllocateBytes(size_t bytes);
+    // Gives back the room of an item from this heap; false, and nothing done, for any other.
+    bool Free(void* item);
 
 private:
     SlabHeap(const SlabHeap&) = delete;
@@ -33,8 +37,10 @@ private:
     void DropSlab(uint32_t index);
 
     CRITICAL_SECTION lock_;
+    const size_t alignment_;
     const size_t itemSize_;
-    const uint32_t itemsPerSlab_;
+    // The room of a slab for items.
+    const size_t slabBytes_;
     // Sorted by address.
     Slab** slabs_;
     uint32_t slabCount_;

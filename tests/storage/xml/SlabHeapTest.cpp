@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <utility>
 #include <vector>
 
 using s::xml::SlabHeap;
@@ -63,10 +64,44 @@ TEST(XmlSlabHeap, AnEmptiedSlabIsUsedAgainOrGivenBack)
     // Items of other heaps and null are not this heap's to free.
     SlabHeap other(kItemSize, kPerSlab);
     void* foreign = other.Allocate();
-    heap.Free(foreign);
-    heap.Free(nullptr);
+    EXPECT_FALSE(heap.Free(foreign));
+    EXPECT_FALSE(heap.Free(nullptr));
     void* mine = heap.Allocate();
     EXPECT_NE(foreign, mine);
-    heap.Free(mine);
-    other.Free(foreign);
+    EXPECT_TRUE(heap.Free(mine));
+    EXPECT_TRUE(other.Free(foreign));
+}
+
+// Texts of any length share the slabs: each keeps its room and its alignment, one larger than a
+// slab is refused (its owner takes it from the heap), and a slab is kept while any text in it lives.
+TEST(XmlSlabHeap, RoomOfAnySizeUpToASlab)
+{
+    const size_t kUnit = 2;
+    const uint32_t kUnits = 64;
+    SlabHeap heap(kUnit, kUnits, kUnit);
+    EXPECT_EQ(nullptr, heap.AllocateBytes(kUnit * kUnits + 1));
+    std::vector<std::pair<unsigned char*, size_t>> items;
+    std::mt19937 random(11);
+    for (int step = 0; step < 500; ++step) {
+        if (!items.empty() && random() % 3 == 0) {
+            const size_t at = random() % items.size();
+            for (size_t i = 0; i < items[at].second; ++i)
+                ASSERT_EQ(static_cast<unsigned char>(items[at].second), items[at].first[i]);
+            ASSERT_TRUE(heap.Free(items[at].first));
+            items[at] = items.back();
+            items.pop_back();
+            continue;
+        }
+        const size_t bytes = 1 + random() % (kUnit * kUnits);
+        unsigned char* item = static_cast<unsigned char*>(heap.AllocateBytes(bytes));
+        ASSERT_NE(nullptr, item);
+        ASSERT_EQ(0u, reinterpret_cast<uintptr_t>(item) % kUnit);
+        std::memset(item, static_cast<unsigned char>(bytes), bytes);
+        items.emplace_back(item, bytes);
+    }
+    std::sort(items.begin(), items.end());
+    for (size_t i = 1; i < items.size(); ++i)
+        EXPECT_GE(items[i].first - items[i - 1].first, static_cast<ptrdiff_t>(items[i - 1].second));
+    for (const auto& item : items)
+        EXPECT_TRUE(heap.Free(item.first));
 }
