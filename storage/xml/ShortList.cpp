@@ -3,20 +3,42 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "storage/xml/SlabHeap.h"
+
 namespace s {
 namespace xml {
 
 namespace {
 
 const uint32_t kFirstSlots = 4;
+// 16 KB a slab, as for a parse's texts.
+const uint32_t kSlotsPerSlab = 2048;
+
+// The lists a parse fills whole (AppendRun on an empty list) share slabs; a list that grows
+// later moves to the heap, so that only parses fill slabs. Never torn down: static trees free
+// their lists at exit, after every static object may have gone.
+SlabHeap& ListSlabs()
+{
+    static SlabHeap* heap = new SlabHeap(sizeof(void*), kSlotsPerSlab, alignof(void*));
+    return *heap;
+}
 
 } // namespace
 
+void ShortList::FreeRoom(void** room)
+{
+    if (room && !ListSlabs().Free(room))
+        std::free(room);
+}
+
 bool ShortList::Grow(uint32_t capacity)
 {
-    void** grown = static_cast<void**>(std::realloc(items_, static_cast<size_t>(capacity) * sizeof(void*)));
+    void** grown = static_cast<void**>(std::malloc(static_cast<size_t>(capacity) * sizeof(void*)));
     if (!grown)
         return false;
+    if (count_)
+        std::memcpy(grown, items_, static_cast<size_t>(count_) * sizeof(void*));
+    FreeRoom(items_);
     items_ = grown;
     capacity_ = capacity;
     return true;
@@ -40,6 +62,12 @@ bool ShortList::AppendRun(void* const* items, uint32_t n)
         return true;
     if (n > UINT32_MAX - count_)
         return false;
+    if (!items_) {
+        // A parse hands over an element's list whole.
+        items_ = static_cast<void**>(ListSlabs().AllocateBytes(static_cast<size_t>(n) * sizeof(void*)));
+        if (items_)
+            capacity_ = n;
+    }
     if (count_ + n > capacity_ && !Grow(count_ + n))
         return false;
     std::memcpy(items_ + count_, items, static_cast<size_t>(n) * sizeof(void*));
@@ -57,7 +85,7 @@ void* ShortList::TakeAt(uint32_t index)
 
 void ShortList::Release()
 {
-    std::free(items_);
+    FreeRoom(items_);
     items_ = nullptr;
     count_ = 0;
     capacity_ = 0;

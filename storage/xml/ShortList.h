@@ -7,7 +7,8 @@ namespace xml {
 // The records or the children of one element: a bare run of pointers. A document holds tens of
 // thousands of these lists, most of a handful of items; the library's arrays carry their
 // collection and stream faces on each, several times the size of what such a list holds. The
-// list owns its room, not its items: the element gives those back to their pools.
+// list owns its room, not its items: the element gives those back to their pools. A list that a
+// parse fills whole takes its room from slabs shared by the lists of parses.
 class ShortList {
 public:
     ShortList() : items_(nullptr), count_(0), capacity_(0) {}
@@ -32,7 +33,10 @@ private:
     ShortList(const ShortList&) = delete;
     ShortList& operator=(const ShortList&) = delete;
 
+    // Moves the items into heap room of capacity slots.
     bool Grow(uint32_t capacity);
+    // Gives back room from the shared slabs or from the heap.
+    static void FreeRoom(void** room);
 
     void** items_;
     uint32_t count_;
