@@ -16,6 +16,17 @@ inline double Now()
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// Processor time, kernel and user, the thread has used so far.
+inline double ThreadCpuSeconds(HANDLE thread = GetCurrentThread())
+{
+    FILETIME created, exited, kernel, user;
+    GetThreadTimes(thread, &created, &exited, &kernel, &user);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
+}
+
 // The best of several rounds: the first round of each also pays for touching fresh memory.
 template <class F>
 double Best(F run, int rounds = 5)

@@ -2,6 +2,7 @@
 // a sequence of 1,000 sizes painted one after another, each against BitBlt of a same-size image
 // in the same run. The resize sequence must reuse the widget's back image, not make one per paint.
 #include "BenchClock.h"
+#include "BenchWindow.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -70,13 +71,9 @@ double BlitSeconds(HWND window, const int32_t* widths, const int32_t* heights, i
 
 int main()
 {
-    Window* window = Window::New();
-    if (!window || !window->IsReady()) {
-        std::printf("no window\n");
+    Window* window = NewShownWindow(20, 20, 640, 640);
+    if (!window)
         return 1;
-    }
-    window->SetBounds(20, 20, 640, 640);
-    window->SetVisible(true);
     Box* row = Box::Create(0, 100, 100, 0, 0, 0, 0, 0, 0);
     window->AddChild(row);
     Image* image = Image::New();

@@ -2,6 +2,7 @@
 // (carried to the window's thread, measured and painted) against a bare SendMessageW round trip
 // to the same window thread; and one paint of the label against one BitBlt of its size.
 #include "BenchClock.h"
+#include "BenchWindow.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -22,13 +23,9 @@ const int32_t kChanges = 2000;
 
 int main()
 {
-    Window* window = Window::New();
-    if (!window || !window->IsReady()) {
-        std::printf("no window\n");
+    Window* window = NewShownWindow(40, 40, 300, 120);
+    if (!window)
         return 1;
-    }
-    window->SetBounds(40, 40, 300, 120);
-    window->SetVisible(true);
     Box* row = Box::Create(0, 100, 100, 0, 0, 0, 0, 0, 0);
     window->AddChild(row);
     Label* value = Label::New();
@@ -56,20 +53,9 @@ int main()
         for (int32_t i = 0; i < kChanges; ++i)
             RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     });
+    const double blit = BlitSeconds(label, kChanges);
     RECT client;
     GetClientRect(label, &client);
-    HDC screen = GetDC(label);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const double blit = Best([&] {
-        for (int32_t i = 0; i < kChanges; ++i)
-            BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    });
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(label, screen);
     std::printf("label paint (%ld x %ld): %.2f us, one BitBlt of its size: %.2f us, ratio %.1f\n", client.right,
                 client.bottom, paint / kChanges * 1e6, blit / kChanges * 1e6, paint / blit);
     window->ReleaseToPool();

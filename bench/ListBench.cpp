@@ -235,14 +235,10 @@ int main(int argc, char** argv)
     const std::string option = argc > 1 ? argv[1] : "";
     const bool small = option == "--small";
     const bool iconsOnly = option == "--icons";
-    Window* window = Window::New();
-    if (!window || !window->IsReady()) {
-        std::printf("no window\n");
-        return 1;
-    }
     // Side by side, the native list-view below them: nothing covers a list that is painted.
-    window->SetBounds(40, 40, 2 * kWidth + 40, kHeight + 40);
-    window->SetVisible(true);
+    Window* window = NewShownWindow(40, 40, 2 * kWidth + 40, kHeight + 40);
+    if (!window)
+        return 1;
     Box* box = Box::Create(0, 100, 100, 0, 0, 0, 0, 0, 0);
     window->AddChild(box);
     ListBox2* lists[2] = {};

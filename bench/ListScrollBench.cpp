@@ -102,14 +102,13 @@ int32_t TopRow(HWND list)
 int main()
 {
     s::gui::drawer::Skinner* skinner = NewBenchSkinner();
-    Window* window = Window::New();
-    if (!skinner || !window || !window->IsReady()) {
-        std::printf("no skin or no window\n");
+    if (!skinner) {
+        std::printf("no skin\n");
         return 1;
     }
-    window->SetSkinner(skinner);
-    window->SetBounds(40, 40, kWidth, kHeight);
-    window->SetVisible(true);
+    Window* window = NewShownWindow(40, 40, kWidth, kHeight, skinner);
+    if (!window)
+        return 1;
     Box* column = Box::Create(s::gui::IBox::kColumn, 100, 100, 0, 0, 0, 0, 0, 0);
     window->AddChild(column);
     ListBoxEx* listBox = ListBoxEx::Create(100, 100);

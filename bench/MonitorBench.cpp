@@ -4,16 +4,15 @@
 // and private bytes of each after start and twenty refreshes, each in a process of its own
 // (this program started again with "--gadget" or "--bare"). Ratios from one run. Run on a
 // display (xvfb-run), like the window tests.
+#include "AllocCounter.h"
 #include "BenchClock.h"
+#include "BenchPaths.h"
 
 #include <windows.h>
 
 #include <psapi.h>
 
-#include <atomic>
 #include <cstdio>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -27,30 +26,10 @@ using s::system::gui::dialogs::monitor::Monitor;
 
 namespace {
 
-std::atomic<long> gAllocations{0};
-
 const int kFields = 30;
 const int kRefreshes = 200;
 const int kStartRefreshes = 20;
 const UINT kRedraw = WM_APP + 1;
-
-std::wstring ProgramFolder()
-{
-    wchar_t exe[MAX_PATH] = {};
-    const DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring path(exe, n);
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
-
-double ThreadCpuSeconds(HANDLE thread)
-{
-    FILETIME created, exited, kernel, user;
-    GetThreadTimes(thread, &created, &exited, &kernel, &user);
-    const auto ticks = [](const FILETIME& t) {
-        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
-}
 
 HANDLE ThreadOfWindow(HWND window)
 {
@@ -174,12 +153,12 @@ void TimeRefreshes(Subject& subject, HWND window, double* secondsPerRefresh, dou
 {
     HANDLE thread = ThreadOfWindow(window);
     subject.Refresh();
-    const long allocationsBefore = gAllocations;
+    const uint64_t allocationsBefore = Allocations().blocks;
     const double before = ThreadCpuSeconds(thread);
     for (int i = 0; i < kRefreshes; ++i)
         subject.Refresh();
     *secondsPerRefresh = (ThreadCpuSeconds(thread) - before) / kRefreshes;
-    *allocationsPerRefresh = static_cast<double>(gAllocations - allocationsBefore) / kRefreshes;
+    *allocationsPerRefresh = static_cast<double>(Allocations().blocks - allocationsBefore) / kRefreshes;
     CloseHandle(thread);
 }
 
@@ -239,29 +218,10 @@ bool MeasureChild(const wchar_t* mode, double* workingSet, double* privateBytes)
 
 bool LoadFakePdh()
 {
-    return LoadLibraryW((ProgramFolder() + L"..\\tests\\fakepdh\\pdh.dll").c_str()) != nullptr;
+    return LoadLibraryW(FakePdhPath().c_str()) != nullptr;
 }
 
 } // namespace
-
-void* operator new(size_t size)
-{
-    ++gAllocations;
-    void* p = std::malloc(size ? size : 1);
-    if (!p)
-        throw std::bad_alloc();
-    return p;
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, size_t) noexcept
-{
-    std::free(p);
-}
 
 int main()
 {

@@ -1,6 +1,7 @@
 // Times loading the embedded skin set into a fresh skin manager, as the gadget does at every
 // start, beside parsing the same document alone; and the memory each leaves in use.
 #include "BenchClock.h"
+#include "BenchPaths.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -23,15 +24,6 @@ const wchar_t kType[] = L"IDR_XML";
 const uint32_t kSkinSetId = 150;
 
 // The program beside the bench's folder, where the build puts it.
-std::wstring ProgramPath()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + L"..\\pulsegrid.exe";
-}
-
 // Bytes in busy blocks of every heap of the process: what the program holds, without the pages
 // a heap keeps committed for later.
 size_t HeapBytesInUse()
@@ -75,7 +67,8 @@ Skinner* Load(Archive* archive)
 
 int main()
 {
-    s::file::win::PathWin* path = s::file::win::PathWin::CreateFromText(ProgramPath().c_str());
+    const std::wstring program = ProgramFolder() + L"..\\pulsegrid.exe";
+    s::file::win::PathWin* path = s::file::win::PathWin::CreateFromText(program.c_str());
     Archive* archive = Archive::OpenModule(path);
     path->ReleaseToPool();
     if (!archive->IsOpen()) {

@@ -26,14 +26,13 @@ const int32_t kPaints = 200;
 int main()
 {
     drawer::Skinner* skinner = NewBenchSkinner();
-    win::Window* window = win::Window::New();
-    if (!skinner || !window || !window->IsReady()) {
-        std::printf("no skin or no window\n");
+    if (!skinner) {
+        std::printf("no skin\n");
         return 1;
     }
-    window->SetSkinner(skinner);
-    window->SetBounds(40, 40, 360, 320);
-    window->SetVisible(true);
+    win::Window* window = NewShownWindow(40, 40, 360, 320, skinner);
+    if (!window)
+        return 1;
 
     win::Box* panel = win::Box::Create(IBox::kColumn, 100, 100, 0, 0, 0, 0, 0, 0);
     panel->SetMargins(8);
@@ -68,20 +67,9 @@ int main()
         for (int32_t i = 0; i < kPaints; ++i)
             RedrawWindow(area, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     });
+    const double blit = BlitSeconds(area, kPaints);
     RECT client;
     GetClientRect(area, &client);
-    HDC screen = GetDC(area);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const double blit = Best([&] {
-        for (int32_t i = 0; i < kPaints; ++i)
-            BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    });
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(area, screen);
     std::printf("skinned panel paint (%ld x %ld, 8 controls): %.1f us, one BitBlt of its size: %.1f us, ratio %.1f\n",
                 client.right, client.bottom, paint / kPaints * 1e6, blit / kPaints * 1e6, paint / blit);
     window->ReleaseToPool();
