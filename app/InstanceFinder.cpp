@@ -80,9 +80,11 @@ BOOL CALLBACK TakeProcessWindow(HWND window, LPARAM parameter)
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->processId)
         return TRUE;
-    // A longer text is compared on what was read.
-    wchar_t text[kTextCapacity] = {};
-    GetWindowTextW(window, text, kTextCapacity);
+    // Read with room for one character more than a text may have: a longer text, cut where the
+    // read ends, would qualify for every title that begins with the part read.
+    wchar_t text[kTextCapacity + 1] = {};
+    if (GetWindowTextW(window, text, kTextCapacity + 1) >= kTextCapacity)
+        return TRUE;
     if (!InstanceFinder::TitleMatches(text, search->wantedTitle))
         return TRUE;
     search->found = window;

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "lists/AsyncKeys.h"
 #include "lists/ListHeader.h"
 #include "skins/drawer/IListHeader.h"
 #include "windowing/Messages.h"
@@ -82,7 +83,7 @@ void ListHeader::Paint()
                                 GetRValue(background_), GetGValue(background_), GetBValue(background_));
     // The looks are sampled here; mouse moves and the leaving mouse ask for the next paint.
     const POINT cursor = CursorInWindow();
-    const bool buttonDown = ::GetAsyncKeyState(VK_LBUTTON) < 0;
+    const bool buttonDown = IsKeyHeld(VK_LBUTTON);
     const int32_t count = GetItemCount();
     for (int32_t j = 0; j < count; ++j) {
         wchar_t caption[kCaptionBuffer] = {};

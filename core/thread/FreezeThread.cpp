@@ -27,22 +27,30 @@ bool Ended(HANDLE thread)
 
 } // namespace
 
-bool FreezeInOwnCode(HANDLE thread, DWORD patienceMillis)
+bool FreezeInOwnCode(HANDLE thread, DWORD patienceMillis, StillLate late, void* context)
 {
     const ULONGLONG start = GetTickCount64();
     for (;;) {
         if (Ended(thread) || SuspendThread(thread) == kSuspendFailed)
             return false;
-        CONTEXT context = {};
-        context.ContextFlags = CONTEXT_CONTROL;
-        if (GetThreadContext(thread, &context) && InOwnImage(static_cast<uintptr_t>(context.Rip)))
-            return true;
-        if (GetTickCount64() - start >= patienceMillis)
+        CONTEXT registers = {};
+        registers.ContextFlags = CONTEXT_CONTROL;
+        const bool own = GetThreadContext(thread, &registers) && InOwnImage(static_cast<uintptr_t>(registers.Rip));
+        if (late && !late(context)) {
+            ResumeThread(thread);
+            return false;
+        }
+        if (own || GetTickCount64() - start >= patienceMillis)
             return true;
         ResumeThread(thread);
         if (WaitForSingleObject(thread, kRetryMillis) == WAIT_OBJECT_0)
             return false;
     }
+}
+
+bool TerminateInOwnCode(HANDLE thread, DWORD patienceMillis, StillLate late, void* context)
+{
+    return FreezeInOwnCode(thread, patienceMillis, late, context) && TerminateThread(thread, 0) != FALSE;
 }
 
 } // namespace win

@@ -1,5 +1,7 @@
 #include "core/thread/Thread.h"
 
+#include "core/thread/FreezeThread.h"
+
 namespace s {
 namespace thread {
 namespace win {
@@ -12,6 +14,13 @@ const DWORD kFinishPollMs = 100;
 const int32_t kRestartPollMs = 20;
 // How long a killed thread may take to be gone before its control block is given up for good.
 const DWORD kTerminateWaitMs = 5000;
+// How long a late thread inside the system is let run to get out of it before it is ended there.
+const DWORD kTerminatePatienceMs = 5000;
+
+bool StillBusy(void* block)
+{
+    return static_cast<const std::atomic<uint8_t>*>(block)->load() == 0;
+}
 
 // A monotonic millisecond clock for the fixed-rate series; wall-clock changes must not move it.
 int64_t MonotonicMillis()
@@ -347,7 +356,12 @@ void Thread::ForceRestart(int32_t ms)
     const int32_t remembered = priority_;
     bool gone = true;
     if (handle_) {
-        TerminateThread(handle_, 0);
+        // Only while it runs the program's own code: ended inside the system, it could leave one of
+        // the system's locks held, and every other thread of the process would wait on it for ever.
+        const bool ended = TerminateInOwnCode(handle_, kTerminatePatienceMs, &StillBusy, &block_.idle);
+        // Gone idle while it was let run out of the system: nothing to restart.
+        if (!ended && block_.idle && !HasEnded())
+            return;
         gone = WaitForSingleObject(handle_, kTerminateWaitMs) == WAIT_OBJECT_0;
         CloseHandle(handle_);
     }

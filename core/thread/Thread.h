@@ -46,7 +46,8 @@ public:
     // Returns at once when the operating-system thread is gone or was never made: it would
     // never go idle.
     void WaitUntilIdle() override;
-    // Gives a busy thread ms to go idle, then replaces it by a new one at the same priority.
+    // Gives a busy thread ms to go idle, then replaces it by a new one at the same priority. The
+    // old one is ended once it runs the program's own code, or where it is after a patience.
     void ForceRestart(int32_t ms) override;
     void StopRepeating() override;
     void StopAndWait() override;

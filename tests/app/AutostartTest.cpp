@@ -7,6 +7,7 @@
 #include <shlobj.h>
 #include <taskschd.h>
 
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -159,6 +160,21 @@ TEST_F(AutostartTest, ATitleWithCharactersNoFileNameHoldsStillNamesTheShortcut)
     EXPECT_TRUE(Autostart::IsRegistered(L"Pulse:grid <1.0>", OwnPath().c_str()));
     Autostart::Unregister(L"Pulse:grid <1.0>");
     EXPECT_FALSE(FileExists(Shortcut(L"Pulse_grid _1.0_")));
+}
+
+// The task's name follows the shortcut's rule: every character a task name cannot hold, control
+// characters included, becomes "_".
+TEST_F(AutostartTest, ATitleWithCharactersNoTaskNameHoldsStillNamesTheTask)
+{
+    TheAnswers().serviceAvailable = true;
+    const wchar_t title[] = L"P\\u/l:s*e?g\"r<i>d|\x01 1.0";
+    const std::wstring safe = L"P_u_l_s_e_g_r_i_d__ 1.0";
+    Autostart::Register(title, OwnPath().c_str());
+    EXPECT_EQ(std::set<std::wstring>{safe}, fake_tasks::TheRecord().registered);
+    EXPECT_TRUE(Autostart::IsRegistered(title, OwnPath().c_str()));
+    Autostart::Unregister(title);
+    EXPECT_TRUE(fake_tasks::TheRecord().registered.empty());
+    EXPECT_FALSE(FileExists(Shortcut(safe.c_str())));
 }
 
 std::vector<std::wstring> RegistrationSteps(const std::wstring& exe)

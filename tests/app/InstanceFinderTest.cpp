@@ -16,6 +16,7 @@
 #include "mfc/WinApp.h"
 #include "storage/archive/dll/win/Archive.h"
 #include "storage/file/PathWin.h"
+#include "storage/lang/LangPack.h"
 #include "storage/lang/Localizer.h"
 #include "support/ChildRole.h"
 #include "support/RecordingListener.h"
@@ -130,6 +131,54 @@ TEST(InstanceFinderTest, TheProcessWindowIsToldOncePerLanguageWhoseTitleMatches)
     DestroyWindow(frame);
     DestroyWindow(other);
     DestroyWindow(owner);
+}
+
+// A pack of one language per title given; null: a language that lacks the title.
+s::lang::Localizer* PackOfTitles(const std::vector<const wchar_t*>& titles)
+{
+    s::lang::Localizer* pack = s::lang::Localizer::New();
+    for (const wchar_t* title : titles) {
+        s::lang::LangPack* language = s::lang::LangPack::New();
+        language->AddText(title ? kBaseTextId : kBaseTextId + 1, title ? title : L"Pulsegrid");
+        pack->AddPack(language);
+    }
+    return pack;
+}
+
+// Searched with it, a language without a title would tell any window of the process that has a
+// text.
+TEST(InstanceFinderTest, ALanguageWithAnEmptyOrNoTitleIsSkipped)
+{
+    gReceived.clear();
+    HWND other = MakeWindow(L"Another Program");
+    ASSERT_NE(nullptr, other);
+    s::lang::Localizer* pack = PackOfTitles({L"", nullptr});
+    ASSERT_EQ(2u, pack->GetPackCount());
+    InstanceFinder::SignalProcess(GetCurrentProcessId(), pack, kBaseTextId, true);
+    EXPECT_EQ(0u, gReceived[other].size());
+    pack->ReleaseToPool();
+    DestroyWindow(other);
+}
+
+// Cut where the read ends, a longer text would qualify for a title that begins with the part read.
+TEST(InstanceFinderTest, AWindowTextLongerThanTheReadBufferNeverQualifies)
+{
+    gReceived.clear();
+    const std::wstring fitting(255, L'P');
+    HWND longer = MakeWindow((fitting + L"ulsegrid").c_str());
+    ASSERT_NE(nullptr, longer);
+    s::lang::Localizer* pack = PackOfTitles({fitting.c_str()});
+    InstanceFinder::SignalProcess(GetCurrentProcessId(), pack, kBaseTextId, false);
+    EXPECT_EQ(0u, gReceived[longer].size());
+    // The longest text that fits still qualifies.
+    HWND fits = MakeWindow(fitting.c_str());
+    ASSERT_NE(nullptr, fits);
+    InstanceFinder::SignalProcess(GetCurrentProcessId(), pack, kBaseTextId, false);
+    EXPECT_EQ(1, gReceived[fits][kRestore]);
+    EXPECT_EQ(0u, gReceived[longer].size());
+    pack->ReleaseToPool();
+    DestroyWindow(fits);
+    DestroyWindow(longer);
 }
 
 TEST(InstanceFinderTest, TheProgramItselfIsNoOtherInstance)

@@ -43,6 +43,36 @@ TEST_F(ListPaintTest, CreationAppliesTheStoredStyle)
     EXPECT_EQ(::GetWindowLongW(Native(), GWL_STYLE) & LVS_TYPEMASK, LVS_LIST);
 }
 
+// The system makes no picture 0 pixels high: a row height of 0 still gives the rows a picture of
+// its own, a pixel high, rather than leaving them at the earlier height.
+TEST_F(ListPaintTest, ARowHeightOfZeroLeavesNoEarlierHeightBehind)
+{
+    list_->AddColumn(L"A", 80, 0, false, nullptr, true, false, false, false, false);
+    for (int i = 0; i < 3; ++i)
+        list_->AddRow(NumberRow({i}));
+    list_->SetRowHeight(40);
+    Show();
+    const auto rowHeight = [this] {
+        RECT row = {LVIR_BOUNDS, 0, 0, 0};
+        ::SendMessageW(Native(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+        return row.bottom - row.top;
+    };
+    ASSERT_GE(rowHeight(), 40);
+    HIMAGELIST tall = list_->GetRowHeightImages();
+
+    OnListThread([this] { list_->SetRowHeight(0); });
+    EXPECT_EQ(0, list_->GetRowHeight());
+    HIMAGELIST images = list_->GetRowHeightImages();
+    ASSERT_NE(nullptr, images);
+    EXPECT_NE(tall, images);
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(images, &width, &height));
+    EXPECT_EQ(1, height);
+    EXPECT_LT(rowHeight(), 40);
+    EXPECT_GT(rowHeight(), 0);
+}
+
 TEST_F(ListPaintTest, DefaultsAfterAReset)
 {
     list_->SetMultiSelect(false);

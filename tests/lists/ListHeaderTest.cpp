@@ -1,18 +1,34 @@
 // The skinned header: its height rules, the last column stretched to the right edge with its
 // click, cursor and double click, the copy held back while a column is dragged, and hover
 // repaints that stop once the cursor rests.
+#include <atomic>
+
+#include "lists/AsyncKeys.h"
 #include "lists/ListHeader.h"
 #include "lists/ScrollStage.h"
 #include "skins/drawer/IListHeader.h"
 #include "support/RecordingListener.h"
+#include "support/Screenshot.h"
 
 namespace scrolltest {
 namespace {
 
 using s::gui::win::ListHeader;
 
+std::atomic<bool> leftHeld(false);
+SHORT HeldKeys(int key)
+{
+    return key == VK_LBUTTON && leftHeld.load() ? static_cast<SHORT>(0x8000) : 0;
+}
+
 class ListHeaderTest : public ScrollStage {
 protected:
+    void TearDown() override
+    {
+        leftHeld = false;
+        s::gui::win::SetAsyncKeyReader(nullptr);
+        ScrollStage::TearDown();
+    }
     ListBoxEx* ThreeColumns()
     {
         ListBoxEx* listBox = AddListBox({60, 60, 60}, 5);
@@ -174,6 +190,47 @@ TEST_F(ListHeaderTest, HoverRepaintsOnMovesButNotWhileTheCursorRests)
     });
     ::SendMessageW(control, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(-1, header->GetHotItem());
+}
+
+// The item under the cursor looks pressed while the left button is down and hot while it is up;
+// the others look the same either way.
+TEST_F(ListHeaderTest, TheItemUnderTheCursorLooksPressedWhileTheButtonIsDown)
+{
+    ListBoxEx* listBox = ThreeColumns();
+    ASSERT_NE(nullptr, listBox);
+    HWND control = HeaderOf(listBox)->GetControl();
+    RECT first;
+    RECT second;
+    ASSERT_TRUE(Header_GetItemRect(control, 0, &first));
+    ASSERT_TRUE(Header_GetItemRect(control, 1, &second));
+    POINT over = {(second.left + second.right) / 2, (second.top + second.bottom) / 2};
+    ::ClientToScreen(control, &over);
+    ASSERT_TRUE(PlaceCursor(over));
+    s::gui::win::SetAsyncKeyReader(&HeldKeys);
+    const auto look = [&](bool held) {
+        leftHeld = held;
+        OnUi([&] {
+            ::InvalidateRect(control, nullptr, FALSE);
+            ::UpdateWindow(control);
+        });
+        testing_support::ScreenImage image;
+        EXPECT_TRUE(testing_support::CaptureWindow(control, &image));
+        return image;
+    };
+    const testing_support::ScreenImage hot = look(false);
+    const testing_support::ScreenImage pressed = look(true);
+    ASSERT_EQ(hot.width, pressed.width);
+    ASSERT_EQ(hot.height, pressed.height);
+    const auto differ = [&](const RECT& item) {
+        int32_t count = 0;
+        for (int32_t y = item.top; y < item.bottom && y < hot.height; ++y) {
+            for (int32_t x = item.left; x < item.right && x < hot.width; ++x)
+                count += hot.At(x, y) != pressed.At(x, y) ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_GT(differ(second), 0) << "the pressed look";
+    EXPECT_EQ(0, differ(first));
 }
 
 } // namespace

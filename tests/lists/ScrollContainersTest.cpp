@@ -212,6 +212,57 @@ TEST_F(ScrollContainersTest, TheBorderFramesTheListOnePixelIn)
     EXPECT_EQ(outer.left, inner.left) << "the list goes back to the corner";
 }
 
+// Where the two bars meet, the horizontal bar leaves a square of its thickness free, under the
+// vertical bar's column: a press there is on no part. Without the vertical bar the square holds
+// the horizontal bar's second arrow again.
+TEST_F(ScrollContainersTest, TheCornerWhereBothBarsMeetIsNoPartOfTheHorizontalBar)
+{
+    struct Case {
+        int32_t rows;
+        bool corner;
+    };
+    const Case cases[] = {{100, true}, {2, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rows);
+        window_->RemoveChild(box_, true);
+        box_ = Box::Create(IBox::kColumn, 100, 100, 0, 0, 0, 0, 0, 0);
+        window_->AddChild(box_);
+        ListBoxEx* listBox = AddListBox({200, 200, 200, 200}, c.rows);
+        ASSERT_NE(nullptr, listBox);
+        ScrollBar* horizontal = listBox->GetHorizontalBar();
+        ScrollBar* vertical = listBox->GetVerticalBar();
+        ASSERT_TRUE(horizontal->IsShown());
+        ASSERT_EQ(c.corner, vertical->IsShown());
+        HWND bar = horizontal->GetSafeHwnd();
+        RECT client;
+        ::GetClientRect(bar, &client);
+        const int32_t thickness = client.bottom;
+        if (c.corner) {
+            RECT across;
+            RECT column;
+            ::GetWindowRect(bar, &across);
+            ::GetWindowRect(vertical->GetSafeHwnd(), &column);
+            EXPECT_EQ(across.right - thickness, column.left) << "the square lies under the vertical bar";
+        }
+        const POINT farEnd = {client.right - thickness / 2, thickness / 2};
+        const POINT beside = {client.right - thickness - thickness / 2, thickness / 2};
+        const auto press = [&](POINT point) {
+            OnUi([&] {
+                ::SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, ClientParam(point));
+                ::SendMessageW(bar, WM_LBUTTONUP, 0, ClientParam(point));
+            });
+        };
+        press(farEnd);
+        EXPECT_EQ(c.corner ? 0 : ScrollInfo::kLineStep, Position(horizontal));
+        EXPECT_FALSE(horizontal->IsPressed());
+        if (c.corner) {
+            // The second arrow ends where the square begins.
+            press(beside);
+            EXPECT_EQ(ScrollInfo::kLineStep, Position(horizontal));
+        }
+    }
+}
+
 TEST_F(ScrollContainersTest, DialogKeysInsideAListBoxAreTakenByTheListBox)
 {
     ListBoxEx* listBox = AddListBox({80, 80, 80, 80}, 5);

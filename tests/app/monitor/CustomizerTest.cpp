@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "HolderApp.h"
 #include "MonitorSupport.h"
 #include "app/AppBase.h"
 #include "app/AppWindow.h"
@@ -534,24 +535,12 @@ TEST_F(CustomizerTest, ADialogWithoutFieldsIsEmptyAndQuiet)
     }
 }
 
-// The program's application base as far as the holders ask it: its pack and settings.
-class HolderApp : public s::app::win::AppBase {
-public:
-    HolderApp(s::lang::Localizer* pack, s::map::IMappedData* settings) : pack_(pack), store_(settings) {}
-    s::lang::Localizer* GetLangPack() override { return pack_; }
-    s::map::IMappedData* GetSettings() override { return store_; }
-
-private:
-    s::lang::Localizer* pack_;
-    s::map::IMappedData* store_;
-};
-
 // A monitor of its own on the program's holders: the dialog gets a "CustomizerWindow" holder of
 // its own without skins, and the monitor's close takes the open dialog with it.
 TEST_F(CustomizerTest, OnTheProgramsHoldersTheMonitorsCloseClosesTheDialog)
 {
     s::xml::MappedData* own = monitor_testing::OpenStillSettings(kClosingSettingsName);
-    HolderApp app(localizer, own);
+    monitor_testing::HolderApp app(localizer, own);
     s::app::win::AppWindow* main =
         s::app::win::CreateAppWindow(&app, s::app::win::kMainWindowDefaults, monitor_testing::NewProgramSkinner());
     ASSERT_NE(nullptr, main);

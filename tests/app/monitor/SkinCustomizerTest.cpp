@@ -15,7 +15,10 @@
 #include <thread>
 #include <vector>
 
+#include "HolderApp.h"
 #include "MonitorSupport.h"
+#include "app/AppWindow.h"
+#include "app/AppWindowDefaults.h"
 #include "app/dialogs/SkinCustomizer.h"
 #include "app/dialogs/SkinCustomizerClrPicker.h"
 #include "app/monitor/MenuCommands.h"
@@ -58,6 +61,7 @@ const DWORD kBoundMillis = 15000;
 const wchar_t kSettingsName[] = L"pulsegrid-skin-editor-test.xml";
 const wchar_t kStoredSet[] = L"MainWindow\\SkinSet";
 const COLORREF kOddGreen = RGB(12, 200, 34);
+const wchar_t kHolderSettingsName[] = L"pulsegrid-skin-editor-holder-test.xml";
 
 std::wstring Text(const wchar_t* text)
 {
@@ -502,6 +506,57 @@ TEST_F(SkinCustomizerTest, ImportNeverLeavesMoreThan500SkinsAndSaysSo)
     DeleteFileW(file.c_str());
 }
 
+// Restoring counts against the same limit: with one built-in skin gone and the manager full, the
+// built-in skins that still fit come back in place of their namesakes, the rest stay out, and the
+// user is told.
+TEST_F(SkinCustomizerTest, RestoreNeverLeavesMoreThan500SkinsAndSaysSo)
+{
+    Skinner* builtIn = monitor_testing::NewProgramSkinner();
+    const std::vector<std::wstring> builtInNames = Names(builtIn);
+    builtIn->ReleaseToPool();
+    ASSERT_GE(builtInNames.size(), 2u);
+    const std::wstring leftOut = builtInNames.back();
+    const std::vector<std::wstring> before = Names(skinner);
+    const auto gone = std::find(before.begin(), before.end(), leftOut);
+    ASSERT_NE(before.end(), gone);
+    const uint32_t goneAt = static_cast<uint32_t>(gone - before.begin());
+    int32_t values[SkinColorSet::kBuilderValues];
+    ColorsOf(skinner->GetCurrentSkin()).ToBuilderOrder(values);
+    OnWindowThread(monitor->GetWindow(), [&] {
+        skinner->SelectSkinAt(goneAt == 0 ? 1 : 0);
+        skinner->RemoveSkinAt(goneAt);
+        for (int i = 0; skinner->GetSkinCount() < Skinner::kMaxSkins; ++i)
+            skinner->AddSkinFromColors((L"Restore Crowd " + std::to_wstring(i)).c_str(), values);
+    });
+    ASSERT_EQ(500u, skinner->GetSkinCount());
+
+    BoxRecorder::SetAnswer(IDYES);
+    Click(editor->GetRestoreButton());
+    std::vector<testing_support::RecordedBox> boxes = BoxRecorder::Take();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ(L"Ara you sure you want to bring back all default skins?", boxes[0].text);
+    EXPECT_EQ(L"It can't keep more than 500 skins.", boxes[1].text);
+    EXPECT_EQ(500u, skinner->GetSkinCount());
+    EXPECT_EQ(500u, editor->GetSkinList()->GetRowCount());
+    const std::vector<std::wstring> names = Names(skinner);
+    const std::vector<std::wstring> fitting(builtInNames.begin(), builtInNames.end() - 1);
+    const std::vector<std::wstring> tail(names.end() - static_cast<ptrdiff_t>(fitting.size()), names.end());
+    EXPECT_EQ(fitting, tail);
+    EXPECT_EQ(names.end(), std::find(names.begin(), names.end(), leftOut));
+    EXPECT_EQ(builtInNames[0], Text(skinner->GetCurrentSkin()->GetName()));
+
+    // The crowd goes, and a restore with room brings every built-in skin back.
+    OnWindowThread(monitor->GetWindow(), [] {
+        for (uint32_t i = skinner->GetSkinCount(); i > 0; --i) {
+            if (Text(skinner->GetSkinNameAt(i - 1)->GetText()).rfind(L"Restore Crowd ", 0) == 0)
+                skinner->RemoveSkinAt(i - 1);
+        }
+    });
+    Click(editor->GetRestoreButton());
+    EXPECT_EQ(1u, BoxRecorder::Take().size());
+    EXPECT_EQ(before.size(), skinner->GetSkinCount());
+}
+
 TEST_F(SkinCustomizerTest, ASkinChosenFromTheMonitorsMenuIsLoaded)
 {
     const int32_t other = skinner->GetCurrentSkinIndex() == 0 ? 1 : 0;
@@ -537,6 +592,65 @@ TEST_F(SkinCustomizerTest, ClosingWithUnsavedChangesAsksAndCancelKeepsItOpen)
     EXPECT_TRUE(WaitUntil([] { return editor->GetWindow()->IsClosed(); }, kBoundMillis));
     EXPECT_EQ(saved, ColorsOf(skinner->GetCurrentSkin()).GetColor(SkinColorSet::kWindowFg));
     EXPECT_EQ(1u, BoxRecorder::Take().size());
+}
+
+TEST_F(SkinCustomizerTest, ClosingWithUnsavedChangesAndYesKeepsAndStoresThem)
+{
+    TypeHex(SkinColorSet::kWindowFg, L"0CC822");
+    BoxRecorder::SetAnswer(IDYES);
+    Click(editor->GetCloseButton());
+    std::vector<testing_support::RecordedBox> boxes = BoxRecorder::Take();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(L"Do you want to save the changes?", boxes[0].text);
+    EXPECT_TRUE(WaitUntil([] { return editor->GetWindow()->IsClosed(); }, kBoundMillis));
+    EXPECT_EQ(kOddGreen, ColorsOf(skinner->GetCurrentSkin()).GetColor(SkinColorSet::kWindowFg));
+    EXPECT_EQ(kOddGreen, editor->GetRow(SkinColorSet::kWindowFg)->GetSavedColor());
+    Skinner* read = StoredSkinSet();
+    read->SelectSkinByName(skinner->GetCurrentSkin()->GetName());
+    EXPECT_EQ(kOddGreen, ColorsOf(read->GetCurrentSkin()).GetColor(SkinColorSet::kWindowFg));
+    read->ReleaseToPool();
+}
+
+// A monitor of its own on the program's holders: the editor's window is bound to a "SkinCustomizer"
+// holder of its own, 500 by 500, painted with the application's skins and not with the monitor's
+// that it edits; the monitor's close takes the open editor with it.
+TEST_F(SkinCustomizerTest, OnTheProgramsHoldersTheEditorHasAHolderOfItsOwn)
+{
+    s::xml::MappedData* own = monitor_testing::OpenStillSettings(kHolderSettingsName);
+    Skinner* appSkins = monitor_testing::NewProgramSkinner();
+    monitor_testing::HolderApp app(localizer, own, appSkins);
+    Skinner* edited = monitor_testing::NewProgramSkinner();
+    s::app::win::AppWindow* main = s::app::win::CreateAppWindow(&app, s::app::win::kMainWindowDefaults, edited);
+    ASSERT_NE(nullptr, main);
+    Monitor* closing = Monitor::New();
+    closing->SetAppWindow(main);
+    closing->Init();
+    ASSERT_NE(nullptr, closing->GetWindow());
+    OnWindowThread(closing->GetWindow(), [closing] { closing->SetSkinTools(true); });
+    SendMessageW(closing->GetWindow()->GetSafeHwnd(), WM_COMMAND, command::kCustomizeSkin, 0);
+    SkinCustomizer* opened = closing->GetSkinCustomizer();
+    ASSERT_NE(nullptr, opened);
+    s::gui::win::Window* window = opened->GetWindow();
+    ASSERT_NE(nullptr, window);
+    s::app::win::AppWindow* holder = dynamic_cast<s::app::win::AppWindow*>(window->GetAppWindow());
+    ASSERT_NE(nullptr, holder);
+    EXPECT_STREQ(L"SkinCustomizer", holder->GetName());
+    EXPECT_EQ(appSkins, holder->GetSkinner());
+    EXPECT_EQ(appSkins, window->GetSkinner()) << "the editor's controls keep their look";
+    RECT place = {};
+    GetWindowRect(window->GetSafeHwnd(), &place);
+    EXPECT_EQ(500, place.right - place.left);
+    EXPECT_EQ(500, place.bottom - place.top);
+
+    closing->GetWindow()->Close();
+    EXPECT_TRUE(WaitUntil([&] { return closing->GetWindow()->IsClosed(); }, kBoundMillis));
+    EXPECT_TRUE(window->IsClosed());
+    closing->ReleaseToPool();
+    main->ReleaseToPool();
+    testing_support::BoxRecorder::Take();
+    appSkins->ReleaseToPool();
+    own->ReleaseToPool();
+    DeleteFileW(monitor_testing::TempSettingsPath(kHolderSettingsName).c_str());
 }
 
 // Last: it closes the shared monitor.

@@ -7,10 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "core/thread/FreezeThread.h"
+#include "support/ThreadPlace.h"
+#include "support/Wait.h"
 
 namespace {
 
 using s::thread::win::FreezeInOwnCode;
+using s::thread::win::TerminateInOwnCode;
 
 const DWORD kPatienceMillis = 500;
 
@@ -41,6 +44,20 @@ DWORD WINAPI SleepAndSpin(void*)
     return 0;
 }
 
+// Waits inside the system until the timer is due, then runs its own code until stopped.
+DWORD WINAPI WaitThenSpin(void* timer)
+{
+    WaitForSingleObject(static_cast<HANDLE>(timer), INFINITE);
+    while (!stop)
+        ++spins;
+    return 0;
+}
+
+bool Never(void*)
+{
+    return false;
+}
+
 class FreezeThreadTest : public testing::Test {
 protected:
     void SetUp() override
@@ -52,6 +69,12 @@ protected:
     {
         thread_ = CreateThread(nullptr, 0, body, argument, 0, nullptr);
         return thread_;
+    }
+    // For a thread that was ended by the test.
+    void Forget()
+    {
+        CloseHandle(thread_);
+        thread_ = nullptr;
     }
     void TearDown() override
     {
@@ -113,6 +136,59 @@ TEST_F(FreezeThreadTest, AThreadThatHasEndedIsNotFrozen)
     stop = true;
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread_, 10000));
     EXPECT_FALSE(FreezeInOwnCode(thread_, kPatienceMillis));
+}
+
+TEST_F(FreezeThreadTest, AThreadInItsOwnCodeIsEndedAtOnce)
+{
+    ASSERT_NE(nullptr, Start(&Spin));
+    while (spins == 0)
+        Sleep(1);
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_TRUE(TerminateInOwnCode(thread_, 60000));
+    EXPECT_LT(GetTickCount64() - start, 30000u) << "not held for the patience";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread_, 10000)) << "the thread has ended";
+    Forget();
+}
+
+TEST_F(FreezeThreadTest, AThreadWaitingInTheSystemIsEndedOnlyOnceOutOfIt)
+{
+    HANDLE timer = CreateWaitableTimerW(nullptr, TRUE, nullptr);
+    ASSERT_NE(nullptr, timer);
+    ASSERT_NE(nullptr, Start(&WaitThenSpin, timer));
+    ASSERT_TRUE(testing_support::WaitUntil([this] { return testing_support::RunsSystemCode(thread_); }, 10000));
+    LARGE_INTEGER due = {};
+    due.QuadPart = -3 * 1000000LL;
+    ASSERT_TRUE(SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE));
+    EXPECT_TRUE(TerminateInOwnCode(thread_, 60000));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(timer, 0)) << "not ended before its wait was over";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread_, 10000)) << "the thread has ended";
+    Forget();
+    CloseHandle(timer);
+}
+
+TEST_F(FreezeThreadTest, AThreadWaitingInTheSystemForEverIsEndedThereAfterThePatience)
+{
+    HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(nullptr, Start(&WaitForEver, never));
+    ASSERT_TRUE(testing_support::WaitUntil([this] { return testing_support::RunsSystemCode(thread_); }, 10000));
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_TRUE(TerminateInOwnCode(thread_, kPatienceMillis));
+    EXPECT_GE(GetTickCount64() - start, kPatienceMillis - 20);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread_, 10000)) << "the thread has ended";
+    Forget();
+    CloseHandle(never);
+}
+
+TEST_F(FreezeThreadTest, AThreadNoLongerLateIsLetRunOn)
+{
+    ASSERT_NE(nullptr, Start(&Spin));
+    while (spins == 0)
+        Sleep(1);
+    EXPECT_FALSE(TerminateInOwnCode(thread_, 60000, &Never, nullptr));
+    EXPECT_FALSE(FreezeInOwnCode(thread_, 60000, &Never, nullptr));
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(thread_, 0)) << "the thread was not ended";
+    const long seen = spins;
+    EXPECT_TRUE(testing_support::WaitUntil([seen] { return spins > seen; }, 10000)) << "the thread runs";
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/thread/Thread.h"
+#include "support/ThreadPlace.h"
 
 using s::thread::ITask;
 using s::thread::win::Thread;
@@ -126,6 +127,25 @@ public:
     }
     std::atomic<bool> entered_{false};
     std::atomic<bool> released_{false};
+};
+
+// Late: first waits inside the system until its timer is due (none: not at all), then runs its
+// own code until released.
+class LateWorker : public ITask {
+public:
+    explicit LateWorker(HANDLE timer) : timer_(timer) {}
+    void Run() override
+    {
+        entered_ = true;
+        if (timer_)
+            WaitForSingleObject(timer_, INFINITE);
+        while (!released_)
+            ++spins_;
+    }
+    HANDLE timer_;
+    std::atomic<bool> entered_{false};
+    std::atomic<bool> released_{false};
+    std::atomic<long> spins_{0};
 };
 
 // A pooled thread, given back at the end of the test; one that was told to exit is deleted
@@ -283,6 +303,57 @@ TEST_F(ThreadTest, ForcedRestartOfABusyThreadKeepsItsPriority)
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(thread_->GetPriority(), Thread::kPriorityBelowNormal);
     blocker.released_ = true;
+}
+
+TEST_F(ThreadTest, ForcedRestartEndsAWorkerLateInItsOwnCodeAtOnce)
+{
+    ASSERT_TRUE(thread_->SetPriority(Thread::kPriorityBelowNormal));
+    LateWorker late(nullptr);
+    thread_->RunOnce(&late);
+    ASSERT_TRUE(WaitFor([&] { return late.spins_ > 0; }));
+    HANDLE old = OpenThread(SYNCHRONIZE, FALSE, thread_->GetThreadId());
+    ASSERT_NE(nullptr, old);
+
+    const int64_t start = NowMs();
+    ASSERT_TRUE(ReturnsWithin([this] { thread_->ForceRestart(100); }));
+    EXPECT_LT(NowMs() - start, 4000) << "no patience spent on a thread in its own code";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(old, 0)) << "the late worker has ended";
+    EXPECT_TRUE(thread_->IsIdle());
+    EXPECT_EQ(thread_->GetPriority(), Thread::kPriorityBelowNormal);
+    Probe probe;
+    thread_->RunOnce(&probe);
+    EXPECT_TRUE(WaitFor([&] { return probe.Runs() == 1; }));
+    CloseHandle(old);
+}
+
+TEST_F(ThreadTest, ForcedRestartEndsAWorkerLateInsideTheSystemOnlyOnceOutOfIt)
+{
+    ASSERT_TRUE(thread_->SetPriority(Thread::kPriorityBelowNormal));
+    HANDLE timer = CreateWaitableTimerW(nullptr, TRUE, nullptr);
+    ASSERT_NE(nullptr, timer);
+    LateWorker late(timer);
+    thread_->RunOnce(&late);
+    ASSERT_TRUE(WaitFor([&] { return late.entered_.load(); }));
+    const uint32_t oldId = thread_->GetThreadId();
+    HANDLE old = OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME | THREAD_GET_CONTEXT, FALSE, oldId);
+    ASSERT_NE(nullptr, old);
+    ASSERT_TRUE(WaitFor([&] { return testing_support::RunsSystemCode(old); }));
+    // Due well after the restart's own wait, so that the worker is still in the system then.
+    LARGE_INTEGER due = {};
+    due.QuadPart = -8 * 1000000LL;
+    ASSERT_TRUE(SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE));
+
+    ASSERT_TRUE(ReturnsWithin([this] { thread_->ForceRestart(100); }));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(timer, 0)) << "not ended inside its wait";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(old, 0)) << "the late worker has ended";
+    EXPECT_TRUE(thread_->IsIdle());
+    EXPECT_NE(thread_->GetThreadId(), oldId);
+    EXPECT_EQ(thread_->GetPriority(), Thread::kPriorityBelowNormal);
+    Probe probe;
+    thread_->RunTimes(&probe, 2);
+    EXPECT_TRUE(WaitFor([&] { return probe.Runs() == 2; }));
+    CloseHandle(old);
+    CloseHandle(timer);
 }
 
 TEST_F(ThreadTest, ForcedRestartLeavesAnIdleThreadAlone)
