@@ -38,7 +38,7 @@ template <class Interface>
 ScrollContainer<Interface>::ScrollContainer()
     : outerBox_(nullptr), inner_(nullptr), verticalBar_(nullptr), horizontalBar_(nullptr), layoutManager_(nullptr),
       marginLeft_(0), marginRight_(0), marginTop_(0), marginBottom_(0), active_(true), scrollingDisabled_(false),
-      wheelLines_(0), localizer_(nullptr), layoutDepth_(0)
+      wheelLines_(0), localizer_(nullptr), layoutDepth_(0), measuredDeferred_(false)
 {
     this->hiddenY_ = -this->kHiddenY;
 }
@@ -65,6 +65,7 @@ void ScrollContainer<Interface>::ResetContainer()
     scrollingDisabled_ = false;
     wheelLines_ = 0;
     layoutDepth_ = 0;
+    measuredDeferred_ = false;
 }
 
 template <class Interface>
@@ -200,6 +201,17 @@ void ScrollContainer<Interface>::SetLayoutSize(int32_t width, int32_t height)
 }
 
 template <class Interface>
+void ScrollContainer<Interface>::ResumeBounds()
+{
+    Component<Interface>::ResumeBounds();
+    if (!measuredDeferred_)
+        return;
+    // The view's window has its new size only now.
+    measuredDeferred_ = false;
+    DoLayout();
+}
+
+template <class Interface>
 void ScrollContainer<Interface>::SetVisible(bool show, bool)
 {
     if (show == this->visible_)
@@ -279,6 +291,8 @@ void ScrollContainer<Interface>::DoLayout()
                                &this->preferredHeight_);
         if (!active_ || !inner_)
             break;
+        if (this->IsBoundsSuspended())
+            measuredDeferred_ = true;
         const bool horizontalShown = horizontalBar_ && horizontalBar_->IsShown();
         const bool verticalShown = verticalBar_ && verticalBar_->IsShown();
         if (horizontalBar_)

@@ -47,6 +47,7 @@ public:
     void SetSize(int32_t width, int32_t height) override;
     void SetBounds(int32_t x, int32_t y, int32_t width, int32_t height) override;
     void SetLayoutSize(int32_t width, int32_t height) override;
+    void ResumeBounds() override;
     void SetVisible(bool show, bool children) override;
     void RequestLayout() override { DoLayout(); }
     void AddChild(IComponent* child) override;
@@ -124,6 +125,8 @@ protected:
     int32_t wheelLines_;
     lang::Localizer* localizer_;
     int32_t layoutDepth_;
+    // A layout ran while the moves were deferred: the bars measured windows of the old size.
+    bool measuredDeferred_;
 };
 
 } // namespace win

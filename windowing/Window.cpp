@@ -852,7 +852,12 @@ void Window::EraseBackground(HDC dc)
         return;
     CDC target;
     target.Attach(dc);
+    // The window has no WS_CLIPCHILDREN: a fill over the children would wipe controls that are
+    // not painted again with it.
+    const int saved = target.SaveDC();
+    ExcludeChildren(&target);
     target.FillSolidRect(client, background_);
+    target.RestoreDC(saved);
     target.Detach();
 }
 

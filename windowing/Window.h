@@ -14,6 +14,8 @@
 #include "windowing/IWindow.h"
 #include "windowing/InvisibleWindow.h"
 
+class CDC;
+
 namespace s {
 namespace gui {
 namespace drawer {
@@ -421,6 +423,8 @@ private:
     void PlaceBottomBar();
     bool HandleCreateChild(WPARAM wParam, LPARAM lParam);
     void EraseBackground(HDC dc);
+    // Leaves the shown children's rectangles out of the device context's clip.
+    void ExcludeChildren(CDC* dc);
     void PaintClient();
     void PaintFrame();
     void ApplyRegion();

@@ -64,16 +64,21 @@ void Window::PaintClient()
     if (!memory)
         return;
     drawer_->DrawFrame(memory, 0, 0, client.right, client.bottom);
+    ExcludeChildren(&dc);
+    dc.BitBlt(0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    memory->ReleaseToPool();
+}
+
+void Window::ExcludeChildren(CDC* dc)
+{
     for (int32_t i = 0; i < GetChildCount(); ++i) {
         IComponent* child = GetChildAt(i);
         if (!child || !child->IsShown())
             continue;
         const int32_t x = child->GetX();
         const int32_t y = child->GetY();
-        dc.ExcludeClipRect(RECT{x, y, x + child->GetWidth(), y + child->GetHeight()});
+        dc->ExcludeClipRect(RECT{x, y, x + child->GetWidth(), y + child->GetHeight()});
     }
-    dc.BitBlt(0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    memory->ReleaseToPool();
 }
 
 void Window::PaintFrame()

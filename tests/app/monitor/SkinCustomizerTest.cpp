@@ -25,6 +25,9 @@
 #include "app/monitor/Monitor.h"
 #include "core/str/StrBuffer.h"
 #include "lists/IListBox2.h"
+#include "lists/ScrollBar.h"
+#include "lists/ScrollBox.h"
+#include "lists/ScrollInfo.h"
 #include "lists/ListBox2Event.h"
 #include "lists/listbox2/Record.h"
 #include "lists/listbox2/SubRecord.h"
@@ -184,6 +187,15 @@ protected:
         }
         return count;
     }
+    // The scroll box around the colour rows: the nearest of a row's ancestors that is one.
+    static s::gui::win::ScrollBox* RowsScrollBox()
+    {
+        for (s::gui::IComponent* up = editor->GetRow(0)->GetPanel(); up; up = up->GetParent()) {
+            if (auto* box = dynamic_cast<s::gui::win::ScrollBox*>(up))
+                return box;
+        }
+        return nullptr;
+    }
     static DWORD EditorThread() { return GetWindowThreadProcessId(EditorFrame(), nullptr); }
     // The name in the file dialog, then OK, from the person's thread.
     static void AnswerFileDialog(const std::wstring& path)
@@ -241,6 +253,21 @@ TEST_F(SkinCustomizerTest, ShowsTheCurrentSkinWithItsListRowsAndButtons)
     testing_support::ScreenImage screen;
     ASSERT_TRUE(testing_support::CaptureScreen(&screen));
     testing_support::SaveScreenshot(screen, L"SkinEditorWithSkinLoaded");
+    // The rows run past the view: the bar's page is the view's height on the screen and its
+    // range the rows' whole height, so the thumb is as long as the share of the rows shown.
+    s::gui::win::ScrollBox* scroll = RowsScrollBox();
+    ASSERT_NE(nullptr, scroll);
+    s::gui::IComponent* view = scroll->GetContentBox();
+    ASSERT_NE(nullptr, view);
+    ASSERT_GT(view->GetChildCount(), 0);
+    RECT shown = {};
+    GetClientRect(s::gui::win::NativeWindowOf(view), &shown);
+    s::gui::win::ScrollBar* vertical = scroll->GetVerticalBar();
+    ASSERT_NE(nullptr, vertical);
+    EXPECT_TRUE(vertical->IsShown());
+    EXPECT_GT(shown.bottom, 100) << "the view's window is laid out";
+    EXPECT_EQ(shown.bottom, *vertical->GetScrollInfo()->GetPage());
+    EXPECT_EQ(view->GetChildAt(0)->GetHeight(), *vertical->GetScrollInfo()->GetRange());
     s::gui::win::Box* row = editor->GetRow(0)->GetPanel();
     RECT area = {row->GetScreenX(), row->GetScreenY(), row->GetScreenX() + row->GetWidth(),
                  row->GetScreenY() + row->GetHeight()};

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@
 #include "skins/Skinner.h"
 #include "support/Screenshot.h"
 #include "support/Wait.h"
+#include "windowing/Messages.h"
+#include "windowing/ProcessKey.h"
 #include "windowing/ShownWindow.h"
 #include "windowing/box/Box.h"
 #include "windowing/widgets/Button.h"
@@ -81,6 +84,16 @@ COLORREF Shade(COLORREF color, double factor)
 {
     auto scale = [factor](int32_t component) { return std::min(255, static_cast<int32_t>(component * factor)); };
     return RGB(scale(GetRValue(color)), scale(GetGValue(color)), scale(GetBValue(color)));
+}
+
+// A text field shows as an edit box: its frame above its white inside, where no text runs.
+bool FieldShows(const ScreenImage& image, const RECT& field)
+{
+    const int32_t middle = (field.top + field.bottom) / 2;
+    const COLORREF inside = image.At(field.right - 4, middle);
+    const COLORREF frame = image.At(field.right - 4, field.top);
+    return inside == GetSysColor(COLOR_WINDOW) && frame != CLR_INVALID && frame != inside &&
+           frame != image.At(field.right - 4, field.top - 1);
 }
 
 // The controls of one window, as a dialog lays them out.
@@ -187,8 +200,9 @@ protected:
     }
 
     // Shows the window and saves what the display shows of it once the controls have painted:
-    // the progress bar, the last but one, shows its bar beside its empty part.
-    void Look(const wchar_t* name, HWND progress)
+    // the progress bar, the last but one, shows its bar beside its empty part, and the text
+    // field, the last, its box.
+    void Look(const wchar_t* name, const Gallery& gallery)
     {
         Show();
         ScreenImage image;
@@ -197,17 +211,15 @@ protected:
                 RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
                 if (!testing_support::CaptureWindow(frame_, &image))
                     return false;
-                RECT bar = {};
-                RECT outer = {};
-                GetWindowRect(progress, &bar);
-                GetWindowRect(frame_, &outer);
-                const int32_t y = (bar.top + bar.bottom) / 2 - outer.top;
-                const COLORREF filled = image.At(bar.left - outer.left + 4, y);
-                const COLORREF empty = image.At(bar.right - outer.left - 4, y);
-                return filled != CLR_INVALID && empty != CLR_INVALID && filled != empty;
+                const RECT bar = PlaceInFrame(gallery.progress->GetSafeHwnd(), frame_);
+                const int32_t y = (bar.top + bar.bottom) / 2;
+                const COLORREF filled = image.At(bar.left + 4, y);
+                const COLORREF empty = image.At(bar.right - 4, y);
+                return filled != CLR_INVALID && empty != CLR_INVALID && filled != empty &&
+                       FieldShows(image, PlaceInFrame(gallery.field->GetSafeHwnd(), frame_));
             },
             kBoundMillis))
-            << "the progress bar painted";
+            << "the progress bar and the text field painted";
         EXPECT_FALSE(testing_support::SaveScreenshot(image, name).empty());
     }
 
@@ -233,11 +245,11 @@ TEST_F(SkinnedControlsTest, ControlsTakeTheSkinsDrawersAndFollowEachChange)
     Gallery gallery;
     ASSERT_NO_FATAL_FAILURE(Build(&gallery));
     ExpectDrawersOf(SkinAt(0), gallery);
-    Look(L"WidgetsSkinned", gallery.progress->GetSafeHwnd());
+    Look(L"WidgetsSkinned", gallery);
 
     skinner_->SelectSkinAt(1);
     ExpectDrawersOf(SkinAt(1), gallery);
-    Look(L"WidgetsSkinnedSecond", gallery.progress->GetSafeHwnd());
+    Look(L"WidgetsSkinnedSecond", gallery);
 
     // Their native windows gone, the controls keep nothing of the skin.
     gallery.slider->CreateWindowIn(nullptr);
@@ -254,7 +266,16 @@ TEST_F(SkinnedControlsTest, WithoutAManagerTheSystemPaintsTheControls)
     EXPECT_EQ(nullptr, gallery.check->GetDrawer());
     EXPECT_EQ(nullptr, gallery.slider->GetDrawer());
     EXPECT_NE(nullptr, gallery.group->GetDrawer()) << "the group box's own";
-    Look(L"WidgetsNative", gallery.progress->GetSafeHwnd());
+    Look(L"WidgetsNative", gallery);
+    // The window painted again alone, as a change of its own asks, leaves its controls shown:
+    // its background goes around them, not over them.
+    const std::function<void()> redraw = [&] { window_->Redraw(); };
+    ::SendMessageW(frame_, s::gui::msg::kRunOnOwnThread, reinterpret_cast<WPARAM>(&redraw), s::gui::win::ProcessKey());
+    ScreenImage after;
+    ASSERT_TRUE(testing_support::CaptureWindow(frame_, &after));
+    EXPECT_TRUE(FieldShows(after, PlaceInFrame(gallery.field->GetSafeHwnd(), frame_)));
+    EXPECT_GT(InkOf(after, PlaceInFrame(gallery.field->GetSafeHwnd(), frame_), RGB(0, 0, 0)).count, 20)
+        << "the field's text";
     // Every control stands inside the window.
     RECT client = {};
     GetWindowRect(frame_, &client);
