@@ -896,6 +896,12 @@ bool Window::HandleMessage(LRESULT* result, UINT message, WPARAM wParam, LPARAM 
             return false;
         PaintFrame();
         return true;
+    case WM_NCCALCSIZE:
+        // The skin draws the whole frame itself, inside the window: all of it is client area.
+        if (!drawer_ || !wParam)
+            return false;
+        *result = 0;
+        return true;
     case WM_NCACTIVATE:
         // The system would draw its own frame over the skin's on every change of activation,
         // as when a dialog the window owns comes and goes.

@@ -35,7 +35,13 @@ void Window::SetDrawer(drawer::IWindow* drawer)
     // The shape of a drawer that goes would no longer follow the window's size.
     if (drawer_ && !drawer && m_hWnd)
         SetWindowRgn(nullptr, TRUE);
+    const bool frameChanges = !drawer_ != !drawer;
     drawer_ = drawer;
+    // With a drawer the whole window is client area (WM_NCCALCSIZE), without one the system's
+    // frame comes back.
+    if (frameChanges && m_hWnd)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ApplyRegion();
     // The children copy their background from the back buffer: a child told of the new skin first
     // may have painted from the old picture, and new colours under the same drawer show nowhere

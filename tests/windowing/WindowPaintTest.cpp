@@ -115,6 +115,39 @@ TEST_F(WindowPaintTest, TheDrawerPaintsAndShapesTheWindowTheChildrenLeftOut)
     window_->SetDrawer(nullptr);
 }
 
+// The skin draws the whole frame inside the window: with a drawer the system keeps no frame of its
+// own around the client area, without one its frame comes back.
+TEST_F(WindowPaintTest, WithADrawerTheWholeWindowIsClientArea)
+{
+    const auto sizes = [this](SIZE* outer, SIZE* inner) {
+        RECT window;
+        RECT client;
+        GetWindowRect(frame_, &window);
+        GetClientRect(frame_, &client);
+        *outer = SIZE{window.right - window.left, window.bottom - window.top};
+        *inner = SIZE{client.right, client.bottom};
+    };
+    window_->SetCaptionBar(true);
+    window_->SetSize(300, 220);
+    SIZE outer;
+    SIZE plain;
+    sizes(&outer, &plain);
+    ASSERT_LT(plain.cy, outer.cy) << "a window with the system's caption";
+
+    TestWindowDrawer drawer(RGB(30, 160, 90));
+    window_->SetDrawer(&drawer);
+    SIZE skinned;
+    sizes(&outer, &skinned);
+    EXPECT_EQ(outer.cx, skinned.cx);
+    EXPECT_EQ(outer.cy, skinned.cy);
+
+    window_->SetDrawer(nullptr);
+    SIZE back;
+    sizes(&outer, &back);
+    EXPECT_EQ(plain.cx, back.cx);
+    EXPECT_EQ(plain.cy, back.cy);
+}
+
 TEST_F(WindowPaintTest, AScreenshotGifReplacesTheFileAndReadsBack)
 {
     Show();
