@@ -90,7 +90,12 @@ void Node::SetName(const wchar_t* name, uint32_t length)
 {
     if (length == StrBuffer::kWhole)
         length = name ? static_cast<uint32_t>(std::wcslen(name)) : 0;
-    wchar_t* copy = NewTextRoom(static_cast<size_t>(length) + 1, TextOrigin::kSetter);
+    CopyName(name, length, TextOrigin::kSetter);
+}
+
+void Node::CopyName(const wchar_t* name, uint32_t length, TextOrigin origin)
+{
+    wchar_t* copy = NewTextRoom(static_cast<size_t>(length) + 1, origin);
     if (!copy)
         return;
     if (length)

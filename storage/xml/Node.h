@@ -8,6 +8,7 @@
 #include "storage/xml/Attributes.h"
 #include "storage/xml/IXml.h"
 #include "storage/xml/ShortList.h"
+#include "storage/xml/TextRoom.h"
 
 namespace s {
 namespace xml {
@@ -127,8 +128,9 @@ private:
     template <class C>
     const C* ParseComment(const C* p, const C* end, bool* complete);
     // The parser's naming, in room for a parse's texts (TextRoom.h).
-    void SetNameFrom(const wchar_t* name, uint32_t length);
+    void SetNameFrom(const wchar_t* name, uint32_t length) { CopyName(name, length, TextOrigin::kParse); }
     void SetNameFrom(const char* name, uint32_t bytes);
+    void CopyName(const wchar_t* name, uint32_t length, TextOrigin origin);
     // Frees the old name and keeps copy, which must come from NewTextRoom.
     void TakeName(wchar_t* copy, uint32_t length);
     // Takes the child; false when no memory was left, and the child is then given back.

@@ -121,16 +121,6 @@ bool OnlyBlanks(const C* p, const C* end)
 
 } // namespace
 
-void Node::SetNameFrom(const wchar_t* name, uint32_t length)
-{
-    wchar_t* copy = NewTextRoom(static_cast<size_t>(length) + 1, TextOrigin::kParse);
-    if (!copy)
-        return;
-    std::memcpy(copy, name, static_cast<size_t>(length) * sizeof(wchar_t));
-    copy[length] = 0;
-    TakeName(copy, length);
-}
-
 void Node::SetNameFrom(const char* name, uint32_t bytes)
 {
     const uint32_t length = str::Utf16Units(name, bytes);

@@ -25,12 +25,6 @@ SlabHeap& ListSlabs()
 
 } // namespace
 
-void ShortList::FreeRoom(void** room)
-{
-    if (room && !ListSlabs().Free(room))
-        std::free(room);
-}
-
 bool ShortList::Grow(uint32_t capacity)
 {
     void** grown = static_cast<void**>(std::malloc(static_cast<size_t>(capacity) * sizeof(void*)));
@@ -38,7 +32,7 @@ bool ShortList::Grow(uint32_t capacity)
         return false;
     if (count_)
         std::memcpy(grown, items_, static_cast<size_t>(count_) * sizeof(void*));
-    FreeRoom(items_);
+    FreeSlabOrHeap(ListSlabs(), items_);
     items_ = grown;
     capacity_ = capacity;
     return true;
@@ -85,7 +79,7 @@ void* ShortList::TakeAt(uint32_t index)
 
 void ShortList::Release()
 {
-    FreeRoom(items_);
+    FreeSlabOrHeap(ListSlabs(), items_);
     items_ = nullptr;
     count_ = 0;
     capacity_ = 0;

@@ -26,6 +26,14 @@ public:
     bool AppendRun(void* const* items, uint32_t n);
     // Takes the item at index out of the list; the later ones move down one place.
     void* TakeAt(uint32_t index);
+    // The items in order; valid until the list next grows.
+    void* const* GetItems() const { return items_; }
+    // Forgets the items from count up, keeping the room.
+    void Truncate(uint32_t count)
+    {
+        if (count < count_)
+            count_ = count;
+    }
     // Forgets every item and frees the room.
     void Release();
 
@@ -35,8 +43,6 @@ private:
 
     // Moves the items into heap room of capacity slots.
     bool Grow(uint32_t capacity);
-    // Gives back room from the shared slabs or from the heap.
-    static void FreeRoom(void** room);
 
     void** items_;
     uint32_t count_;

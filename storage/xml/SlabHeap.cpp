@@ -114,6 +114,12 @@ bool SlabHeap::AddSlab(Slab* slab)
     return true;
 }
 
+void FreeSlabOrHeap(SlabHeap& heap, void* item)
+{
+    if (item && !heap.Free(item))
+        std::free(item);
+}
+
 void SlabHeap::DropSlab(uint32_t index)
 {
     std::free(slabs_[index]);

@@ -48,5 +48,8 @@ private:
     Slab* current_;
 };
 
+// Gives back room that came from the heap's slabs or, when they had none, from malloc.
+void FreeSlabOrHeap(SlabHeap& heap, void* item);
+
 } // namespace xml
 } // namespace s

@@ -36,8 +36,7 @@ wchar_t* NewTextRoom(size_t units, TextOrigin origin)
 
 void FreeTextRoom(wchar_t* text)
 {
-    if (text && !TextSlabs().Free(text))
-        std::free(text);
+    FreeSlabOrHeap(TextSlabs(), text);
 }
 
 } // namespace xml

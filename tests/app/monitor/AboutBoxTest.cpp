@@ -23,6 +23,7 @@
 #include "storage/lang/Localizer.h"
 #include "storage/settings/XmlMappedData.h"
 #include "support/BoxRecorder.h"
+#include "support/Release.h"
 #include "support/Screenshot.h"
 #include "support/Wait.h"
 #include "windowing/Window.h"
@@ -86,12 +87,8 @@ protected:
     }
     void TearDown() override
     {
-        if (box_)
-            box_->ReleaseToPool();
-        box_ = nullptr;
-        if (holder_)
-            holder_->ReleaseToPool();
-        holder_ = nullptr;
+        testing_support::ReleaseAndForget(box_);
+        testing_support::ReleaseAndForget(holder_);
         delete app_;
         app_ = nullptr;
         // Whatever a test left, the monitor takes input again.

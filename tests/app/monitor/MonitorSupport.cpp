@@ -8,6 +8,7 @@
 #include "storage/lang/Localizer.h"
 #include "storage/settings/XmlMappedData.h"
 #include "support/BoxRecorder.h"
+#include "support/Release.h"
 #include "support/WindowThread.h"
 #include "windowing/Window.h"
 
@@ -111,18 +112,10 @@ void RunningMonitorTest::StartMonitor()
 
 void RunningMonitorTest::StopMonitor()
 {
-    if (monitor)
-        monitor->ReleaseToPool();
-    monitor = nullptr;
-    if (settings)
-        settings->ReleaseToPool();
-    settings = nullptr;
-    if (skinner)
-        skinner->ReleaseToPool();
-    skinner = nullptr;
-    if (localizer)
-        localizer->ReleaseToPool();
-    localizer = nullptr;
+    testing_support::ReleaseAndForget(monitor);
+    testing_support::ReleaseAndForget(settings);
+    testing_support::ReleaseAndForget(skinner);
+    testing_support::ReleaseAndForget(localizer);
     delete scope;
     scope = nullptr;
     DeleteFileW(TempSettingsPath(settingsName).c_str());
